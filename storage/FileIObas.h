@@ -1,0 +1,39 @@
+// FileIObas -- access to one profile (INI) file, with the rules of the
+// Windows profile-string API re-created in plain C++.
+//
+// Text crossing this API is UTF-8; the file itself holds Windows-1252 bytes,
+// so files made on Windows read here byte for byte.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace storage {
+
+// Called with "ERROR 1" when a read or write fails. The program installs a
+// handler that shows a message box; tests install a recording one. Without a
+// handler failures are silent.
+using ErrorHandler = std::function<void(const std::string &message)>;
+void setErrorHandler(ErrorHandler handler);
+
+// At most size - 1 characters of the value come back; size 0 copies nothing.
+std::string ReadProfileString(const std::string &section, const std::string &key,
+                              const std::string &defaultValue, std::int16_t size,
+                              const std::string &path);
+
+// A missing key removes the whole section, a missing value removes the key.
+// Returns "1" or "0", or the empty text after a failure (reported).
+std::string WriteProfileString(const std::string &section, const std::optional<std::string> &key,
+                               const std::optional<std::string> &value, const std::string &path);
+
+// One entry per section line in file order, or a single empty entry when
+// there is none. Rewritten by every GetSectionNames call.
+extern std::vector<std::string> SectionNames;
+void GetSectionNames(const std::string &path);
+
+void DeleteSection(const std::string &section, const std::string &path);
+
+} // namespace storage
