@@ -14,7 +14,13 @@ constexpr ShapeRect Whole[OrientationCount] = {
 constexpr ShapeRect Matchbox[1] = {{0, 0, 165, 112}};
 } // namespace
 
-ShapeList orientationShape(int k) { return {&Whole[k], 1}; }
-ShapeList matchboxShape() { return {Matchbox, 1}; }
+ShapeList orientationShape(int k)
+{
+    return {&Whole[k], 1};
+}
+ShapeList matchboxShape()
+{
+    return {Matchbox, 1};
+}
 
 } // namespace board

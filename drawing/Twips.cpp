@@ -18,7 +18,13 @@ double dpi(bool horizontal)
 }
 } // namespace
 
-double twipsPerPixelX() { return TwipsPerInch / dpi(true); }
-double twipsPerPixelY() { return TwipsPerInch / dpi(false); }
+double twipsPerPixelX()
+{
+    return TwipsPerInch / dpi(true);
+}
+double twipsPerPixelY()
+{
+    return TwipsPerInch / dpi(false);
+}
 
 } // namespace drawing

@@ -15,11 +15,29 @@ std::string WriteProfileString(const std::string &, const std::optional<std::str
 {
     return "0";
 }
-void GetSectionNames(const std::string &) { SectionNames = {std::string()}; }
+void GetSectionNames(const std::string &)
+{
+    SectionNames = {std::string()};
+}
 void DeleteSection(const std::string &, const std::string &) {}
-std::vector<std::string> ListPuzzleTitles(const std::string &) { return {}; }
-PuzzleRecord LoadPuzzleRecord(const std::string &, const std::string &t) { return {t, {}, {}, {}}; }
-std::optional<std::string> TitleProblem(const std::string &) { return std::nullopt; }
-bool SavePuzzleRecord(const std::string &, const PuzzleRecord &) { return false; }
-bool RemovePuzzleRecord(const std::string &, const std::string &) { return false; }
+std::vector<std::string> ListPuzzleTitles(const std::string &)
+{
+    return {};
+}
+PuzzleRecord LoadPuzzleRecord(const std::string &, const std::string &t)
+{
+    return {t, {}, {}, {}};
+}
+std::optional<std::string> TitleProblem(const std::string &)
+{
+    return std::nullopt;
+}
+bool SavePuzzleRecord(const std::string &, const PuzzleRecord &)
+{
+    return false;
+}
+bool RemovePuzzleRecord(const std::string &, const std::string &)
+{
+    return false;
+}
 } // namespace storage
