@@ -1,0 +1,361 @@
+#include "controls/Subclasser.h"
+#include "QtPrinters.h"
+#include "ReportRecorder.h"
+#include "controls/SubclassCallback.h"
+#include "controls/WindowMessages.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+using controls::Subclasser;
+using namespace controls::WindowMessage;
+
+namespace {
+
+// Logs its own handling so tests can see where callbacks fall relative to it.
+class LoggingWidget : public QWidget
+{
+public:
+    explicit LoggingWidget(QWidget *parent = nullptr)
+        : QWidget(parent)
+    {
+        setMouseTracking(true);
+    }
+    std::vector<QString> log;
+    std::function<void()> onMouseMove;
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        log.push_back(
+            QStringLiteral("widget %1,%2").arg(event->position().x()).arg(event->position().y()));
+        if (onMouseMove) {
+            onMouseMove();
+        }
+    }
+    void leaveEvent(QEvent *) override { log.push_back(QStringLiteral("widget leave")); }
+};
+
+struct Call
+{
+    bool before;
+    int message;
+    qint32 wParam;
+    qint32 lParam;
+};
+
+class RecordingCallback : public controls::SubclassCallback
+{
+public:
+    explicit RecordingCallback(LoggingWidget *widget = nullptr)
+        : m_widget(widget)
+    {
+    }
+    std::vector<Call> calls;
+    // Runs inside the callback; may set handled and result.
+    std::function<void(const Call &, bool &handled, qint32 &result, qint32 &userValue)> action;
+
+    void windowProc(bool before, bool &handled, qint32 &result, QWidget *, int message,
+                    qint32 wParam, qint32 lParam, qint32 &userValue) override
+    {
+        calls.push_back({before, message, wParam, lParam});
+        if (m_widget) {
+            m_widget->log.push_back(before ? QStringLiteral("before") : QStringLiteral("after"));
+        }
+        if (action) {
+            action(calls.back(), handled, result, userValue);
+        }
+    }
+
+private:
+    LoggingWidget *m_widget;
+};
+
+// The address a deleted widget had; the compiler cannot follow it through the
+// volatile store, and the facility must never dereference it.
+template<typename Widget>
+QWidget *deletedWidgetAddress(Widget *widget)
+{
+    volatile std::uintptr_t address = reinterpret_cast<std::uintptr_t>(widget);
+    delete widget;
+    return reinterpret_cast<QWidget *>(address);
+}
+
+void sendMove(QWidget &widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent move(QEvent::MouseMove, pos, widget.mapToGlobal(pos), Qt::NoButton, buttons,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &move);
+}
+
+class SubclasserTest : public ::testing::Test
+{
+protected:
+    ReportRecorder recorder;
+    LoggingWidget widget;
+    RecordingCallback callback{&widget};
+    Subclasser subclasser{QStringLiteral("CandyButton"), &callback};
+};
+
+TEST_F(SubclasserTest, afterCallbackFollowsTheWidgetsOwnHandlingWithPackedParameters)
+{
+    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_BEFORE_AND_AFTER);
+    sendMove(widget, QPoint(7, -3), Qt::LeftButton);
+
+    const std::vector<QString> expected = {QStringLiteral("before"), QStringLiteral("widget 7,-3"),
+                                           QStringLiteral("after")};
+    EXPECT_EQ(widget.log, expected);
+    ASSERT_EQ(callback.calls.size(), 2u);
+    EXPECT_EQ(callback.calls[1].wParam, MK_LBUTTON);
+    EXPECT_EQ(controls::signedLowWord(callback.calls[1].lParam), 7);
+    EXPECT_EQ(controls::signedHighWord(callback.calls[1].lParam), -3);
+    EXPECT_TRUE(recorder.reports().empty());
+}
+
+TEST_F(SubclasserTest, handledBeforeCallbackWithholdsTheEventAndItsResultDecides)
+{
+    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    subclasser.AddMsg(&widget, QtEventBase + QEvent::Close, Subclasser::MSG_BEFORE_AND_AFTER);
+    qint32 answer = 0;
+    callback.action = [&answer](const Call &call, bool &handled, qint32 &result, qint32 &) {
+        if (call.before) {
+            handled = true;
+            result = answer;
+        }
+    };
+    widget.show();
+    EXPECT_FALSE(widget.close()) << "result 0 refuses the close";
+    EXPECT_TRUE(widget.isVisible());
+    answer = 1;
+    EXPECT_TRUE(widget.close());
+    for (const Call &call : callback.calls) {
+        EXPECT_TRUE(call.before) << "the after callback is skipped";
+    }
+}
+
+TEST_F(SubclasserTest, unsubclassingInsideACallbackLetsTheCurrentEventFinish)
+{
+    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_BEFORE_AND_AFTER);
+    callback.action = [this](const Call &call, bool &, qint32 &, qint32 &) {
+        if (call.before) {
+            subclasser.UnSubclass(&widget);
+        }
+    };
+    sendMove(widget, QPoint(1, 1));
+    sendMove(widget, QPoint(2, 2));
+
+    const std::vector<QString> expected = {QStringLiteral("before"), QStringLiteral("widget 1,1"),
+                                           QStringLiteral("widget 2,2")};
+    EXPECT_EQ(widget.log, expected);
+}
+
+TEST_F(SubclasserTest, releaseDuringANestedEventWaitsForTheOutermostOne)
+{
+    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
+    subclasser.AddMsg(&widget, QtEventBase + QEvent::User, Subclasser::MSG_BEFORE);
+    widget.onMouseMove = [this] {
+        QEvent nested(QEvent::User);
+        QCoreApplication::sendEvent(&widget, &nested);
+    };
+    callback.action = [this](const Call &call, bool &, qint32 &, qint32 &) {
+        if (call.message == QtEventBase + QEvent::User) {
+            subclasser.UnSubclass(&widget);
+        }
+    };
+    sendMove(widget, QPoint(3, 4));
+    ASSERT_EQ(callback.calls.size(), 1u) << "the outer after callback was dropped with the tables";
+    sendMove(widget, QPoint(5, 6));
+    EXPECT_EQ(callback.calls.size(), 1u);
+}
+
+TEST_F(SubclasserTest, tableReportsCarryTheRoutineAndTheExactText)
+{
+    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    subclasser.DelMsg(&widget, WM_MOUSELEAVE, Subclasser::MSG_AFTER);
+    for (int message = 1; message <= 33; ++message) {
+        subclasser.AddMsg(&widget, message, Subclasser::MSG_BEFORE);
+    }
+    ASSERT_EQ(recorder.reports().size(), 2u);
+    EXPECT_EQ(recorder.reports()[0].title, QStringLiteral("Error in CandyButton.zDelMsg"));
+    EXPECT_EQ(recorder.reports()[0].text, QStringLiteral("Message &H2A3 not found in table."));
+    EXPECT_EQ(recorder.reports()[1].title, QStringLiteral("Error in CandyButton.zAddMsg"));
+    EXPECT_EQ(recorder.reports()[1].text,
+              QStringLiteral("Message table overflow. Either increase the value of Const "
+                             "MSG_ENTRIES or use ALL_MESSAGES instead of specific message "
+                             "values."));
+}
+
+TEST(Subclasser, failuresToStartAreReportedAndInstallNothing)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<bool(Subclasser &, QWidget &)> attempt;
+        QString routine;
+        QString text;
+    };
+    const std::vector<Case> cases = {
+        {"null widget", [](Subclasser &s, QWidget &) { return s.Subclass(nullptr, 0); },
+         QStringLiteral("sc_Subclass"), QStringLiteral("Invalid window handle.")},
+        {"destroyed widget",
+         [](Subclasser &s, QWidget &) { return s.Subclass(deletedWidgetAddress(new QWidget), 0); },
+         QStringLiteral("sc_Subclass"), QStringLiteral("Invalid window handle.")},
+        {"widget of another thread",
+         [](Subclasser &s, QWidget &w) {
+             bool ok = true;
+             std::thread([&] { ok = s.Subclass(&w, 0); }).join();
+             return ok;
+         },
+         QStringLiteral("sc_Subclass"),
+         QStringLiteral("Window handle belongs to another process.")},
+    };
+    for (const Case &c : cases) {
+        ReportRecorder recorder;
+        RecordingCallback callback;
+        Subclasser subclasser(QStringLiteral("CandyButton"), &callback);
+        QWidget widget;
+        EXPECT_FALSE(c.attempt(subclasser, widget)) << c.name;
+        subclasser.AddMsg(&widget, ALL_MESSAGES, Subclasser::MSG_BEFORE);
+        ASSERT_EQ(recorder.reports().size(), 2u) << c.name;
+        EXPECT_EQ(recorder.reports()[0].title, QStringLiteral("Error in CandyButton.") + c.routine)
+            << c.name;
+        EXPECT_EQ(recorder.reports()[0].text, c.text) << c.name;
+        EXPECT_EQ(recorder.reports()[1].text, QStringLiteral("Subclassing hasn't been started."))
+            << c.name << ": no registry was made";
+        sendMove(widget, QPoint(1, 1));
+        EXPECT_TRUE(callback.calls.empty()) << c.name;
+    }
+}
+
+TEST(Subclasser, missingCallbackAndMissingRegistryAreReported)
+{
+    ReportRecorder recorder;
+    QWidget widget;
+    Subclasser withoutOwner(QStringLiteral("Owner"), nullptr);
+    EXPECT_FALSE(withoutOwner.Subclass(&widget, 0));
+    withoutOwner.UnSubclass(&widget);
+    ASSERT_EQ(recorder.reports().size(), 2u);
+    EXPECT_EQ(recorder.reports()[0].text, QStringLiteral("Callback method not found."));
+    EXPECT_EQ(recorder.reports()[1].title, QStringLiteral("Error in Owner.sc_UnSubclass"));
+    EXPECT_EQ(recorder.reports()[1].text, QStringLiteral("Window handle isn't subclassed."));
+}
+
+TEST(Subclasser, reportWritesOneCriticalLogLine)
+{
+    ReportRecorder recorder;
+    static std::vector<QString> lines;
+    lines.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &m) {
+            if (type == QtCriticalMsg) {
+                lines.push_back(m);
+            }
+        });
+    Subclasser subclasser(QStringLiteral("CandyButton"), nullptr);
+    subclasser.AddMsg(nullptr, WM_PAINT, Subclasser::MSG_BEFORE);
+    qInstallMessageHandler(previous);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], QStringLiteral("CandyButton.zMap_hWnd: Subclassing hasn't been started"));
+}
+
+TEST_F(SubclasserTest, teardownStopsRoutingAndDropsTheRegistry)
+{
+    LoggingWidget second;
+    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    ASSERT_TRUE(subclasser.Subclass(&second, 0));
+    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
+    subclasser.AddMsg(&second, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
+    subclasser.Teardown();
+    sendMove(widget, QPoint(1, 1));
+    sendMove(second, QPoint(1, 1));
+    EXPECT_TRUE(callback.calls.empty());
+    EXPECT_EQ(second.log.size(), 1u) << "the widget still handles its own events";
+    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
+    ASSERT_EQ(recorder.reports().size(), 1u);
+    EXPECT_EQ(recorder.reports()[0].text, QStringLiteral("Subclassing hasn't been started."));
+}
+
+TEST_F(SubclasserTest, destroyedWidgetIsForgottenAndItsAddressMayBeReused)
+{
+    auto *living = new LoggingWidget;
+    ASSERT_TRUE(subclasser.Subclass(living, 0));
+    QWidget *doomed = deletedWidgetAddress(living);
+    subclasser.AddMsg(doomed, WM_PAINT, Subclasser::MSG_BEFORE);
+    subclasser.UnSubclass(doomed);
+    EXPECT_TRUE(recorder.reports().empty()) << "an unknown widget maps to no record";
+    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
+    sendMove(widget, QPoint(1, 1));
+    EXPECT_EQ(callback.calls.size(), 1u);
+}
+
+TEST_F(SubclasserTest, userValueIsHandedToTheCallbackByReference)
+{
+    ASSERT_TRUE(subclasser.Subclass(&widget, 40));
+    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
+    callback.action = [](const Call &, bool &, qint32 &, qint32 &userValue) {
+        ++userValue;
+    };
+    sendMove(widget, QPoint(1, 1));
+    EXPECT_EQ(subclasser.userValue(&widget), 41);
+    subclasser.setUserValue(&widget, 7);
+    sendMove(widget, QPoint(1, 1));
+    EXPECT_EQ(subclasser.userValue(&widget), 8);
+}
+
+TEST_F(SubclasserTest, callPreviousProcReachesOnlyTheWidget)
+{
+    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    subclasser.AddMsg(&widget, ALL_MESSAGES, Subclasser::MSG_BEFORE_AND_AFTER);
+    EXPECT_EQ(subclasser.CallPreviousProc(&widget, WM_MOUSEMOVE, 0, controls::makeLParam(12, 34)),
+              1);
+    EXPECT_EQ(subclasser.CallPreviousProc(&widget, WM_PAINT, 0, 0), 0);
+    const std::vector<QString> expected = {QStringLiteral("widget 12,34")};
+    EXPECT_EQ(widget.log, expected);
+    EXPECT_TRUE(callback.calls.empty());
+}
+
+// Real pointer movement over a shown window, so Qt produces Enter and Leave.
+TEST(SubclasserTrackLeave, oneLeaveNotificationPerRequest)
+{
+    ReportRecorder recorder;
+    QWidget top;
+    top.resize(200, 100);
+    auto *widget = new LoggingWidget(&top);
+    widget->setGeometry(50, 25, 100, 50);
+    RecordingCallback callback;
+    Subclasser subclasser(QStringLiteral("CandyButton"), &callback);
+    ASSERT_TRUE(subclasser.Subclass(widget, 0));
+    subclasser.AddMsg(widget, WM_MOUSELEAVE, Subclasser::MSG_AFTER);
+    top.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+    QWindow *window = top.windowHandle();
+
+    QTest::mouseMove(window, QPoint(100, 50));
+    subclasser.TrackLeave(widget);
+    QTest::mouseMove(window, QPoint(10, 10));
+    EXPECT_EQ(callback.calls.size(), 1u);
+    QTest::mouseMove(window, QPoint(100, 50));
+    QTest::mouseMove(window, QPoint(10, 10));
+    EXPECT_EQ(callback.calls.size(), 1u) << "no request, no notification";
+    EXPECT_EQ(std::count(widget->log.begin(), widget->log.end(), QStringLiteral("widget leave")),
+              2);
+
+    subclasser.TrackLeave(widget);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(callback.calls.size(), 2u) << "requested outside the widget: sent at once";
+    EXPECT_EQ(callback.calls[1].message, WM_MOUSELEAVE);
+}
+
+} // namespace
