@@ -1,0 +1,273 @@
+#include "controls/CandyButton.h"
+#include "QtPrinters.h"
+#include "ReportRecorder.h"
+#include "controls/CandyColors.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+using controls::CandyButton;
+using drawing::OleColor;
+
+namespace {
+
+constexpr OleColor Up = 0x402010;
+constexpr OleColor HoverColor = 0x10A040;
+constexpr OleColor DownColor = 0x1010C0;
+constexpr QPoint ButtonOrigin(50, 40);
+constexpr QSize ButtonSize(130, 40);
+// Inside the inner outline but outside the second glow ellipse: plain base.
+constexpr QPoint BasePixel(3, 36);
+constexpr QPoint Outside(10, 10);
+
+std::string describe(OleColor c)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06X", unsigned(c));
+    return text;
+}
+
+// A style-7 button in a shown window; every pointer event goes to the
+// window, so the button's mask decides what reaches it.
+class CandyButtonTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        top.resize(300, 140);
+        button = new CandyButton(QStringLiteral("CB1"), &top);
+        button->setGeometry(QRect(ButtonOrigin, ButtonSize));
+        button->setStyle(7);
+        button->setCaption(QString());
+        button->setColorButtonUp(Up);
+        button->setColorButtonHover(HoverColor);
+        button->setColorButtonDown(DownColor);
+        QObject::connect(button, &CandyButton::Click, [this] { log.push_back("Click"); });
+        QObject::connect(button, &CandyButton::DblClick, [this] { log.push_back("DblClick"); });
+        QObject::connect(button, &CandyButton::MouseDown, [this](qint16 b, qint16, float, float) {
+            log.push_back("Down" + std::to_string(b));
+        });
+        QObject::connect(button, &CandyButton::MouseUp, [this](qint16 b, qint16, float, float) {
+            log.push_back("Up" + std::to_string(b));
+        });
+        QObject::connect(button, &CandyButton::MouseMove,
+                         [this](qint16, qint16, float, float) { ++moves; });
+        QObject::connect(button, &CandyButton::MouseEnter, [this] { log.push_back("Enter"); });
+        QObject::connect(button, &CandyButton::MouseLeave, [this] { log.push_back("Leave"); });
+        top.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+        QTest::mouseMove(window(), Outside);
+        log.clear();
+    }
+
+    QWindow *window() { return top.windowHandle(); }
+    QPoint inButton(QPoint local) const { return ButtonOrigin + local; }
+    QPoint centre() const { return inButton(QPoint(65, 20)); }
+
+    OleColor pixel(QPoint local) const
+    {
+        return drawing::fromQColor(button->grab().toImage().pixelColor(local));
+    }
+
+    ReportRecorder recorder;
+    QWidget top;
+    CandyButton *button = nullptr;
+    std::vector<std::string> log;
+    int moves = 0;
+};
+
+#define EXPECT_COLOR(actual, expected) EXPECT_EQ(describe(actual), describe(expected))
+
+TEST_F(CandyButtonTest, hoverEnterAndLeaveDrawTheHoverColourAndRaiseEvents)
+{
+    EXPECT_COLOR(pixel(BasePixel), Up);
+    QTest::mouseMove(window(), centre());
+    EXPECT_COLOR(pixel(BasePixel), HoverColor);
+    QTest::mouseMove(window(), centre() + QPoint(5, 0));
+    QTest::mouseMove(window(), Outside);
+    EXPECT_COLOR(pixel(BasePixel), Up);
+    EXPECT_EQ(log, (std::vector<std::string>{"Enter", "Leave"}));
+    EXPECT_EQ(moves, 2);
+    EXPECT_TRUE(recorder.reports().empty());
+}
+
+TEST_F(CandyButtonTest, clickRaisesDownUpClickAndPressedDrawsTheDownColour)
+{
+    QTest::mouseMove(window(), centre());
+    QTest::mousePress(window(), Qt::LeftButton, {}, centre());
+    EXPECT_COLOR(pixel(BasePixel), DownColor);
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, centre());
+    EXPECT_COLOR(pixel(BasePixel), HoverColor);
+    EXPECT_EQ(log, (std::vector<std::string>{"Enter", "Down1", "Up1", "Click"}));
+}
+
+TEST_F(CandyButtonTest, rightButtonGivesMouseEventsButNoClick)
+{
+    QTest::mouseClick(window(), Qt::RightButton, {}, centre());
+    EXPECT_EQ(log, (std::vector<std::string>{"Enter", "Down2", "Up2"}));
+}
+
+TEST_F(CandyButtonTest, roundedCornerOutsideTheMaskDoesNotReachTheButton)
+{
+    QTest::mouseClick(window(), Qt::LeftButton, {}, inButton(QPoint(1, 1)));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, inButton(QPoint(128, 38)));
+    EXPECT_TRUE(log.empty());
+    QTest::mouseClick(window(), Qt::LeftButton, {}, inButton(QPoint(1, 20)));
+    EXPECT_EQ(log.back(), "Click") << "the straight edge is inside";
+}
+
+TEST_F(CandyButtonTest, doubleClickRaisesOneClickAndOneDblClick)
+{
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, centre());
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Click"), 1);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "DblClick"), 1);
+    EXPECT_EQ(log.back(), "Up1");
+}
+
+TEST_F(CandyButtonTest, enterKeyClicksOnceAndSpaceDoesNothing)
+{
+    button->setFocus();
+    QTest::keyPress(button, Qt::Key_Return);
+    EXPECT_COLOR(pixel(BasePixel), DownColor);
+    QTest::keyRelease(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_A);
+    EXPECT_EQ(log, (std::vector<std::string>{"Down1", "Up1", "Click"}));
+    EXPECT_COLOR(pixel(BasePixel), Up) << "focused, not hovered";
+}
+
+TEST_F(CandyButtonTest, disabledButtonOnlyHovers)
+{
+    button->setEnabled(false);
+    EXPECT_COLOR(pixel(BasePixel), 0xB0C0C0);
+    QTest::mouseMove(window(), centre());
+    EXPECT_COLOR(pixel(BasePixel), 0xB0C0C0) << "grey even while hovered";
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, centre());
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::mouseMove(window(), Outside);
+    EXPECT_EQ(log, (std::vector<std::string>{"Enter", "Leave"}));
+    EXPECT_EQ(moves, 0);
+}
+
+TEST_F(CandyButtonTest, draggingOutShowsNormalAndReleasingOutsideDoesNotClick)
+{
+    QTest::mouseMove(window(), centre());
+    QTest::mousePress(window(), Qt::LeftButton, {}, centre());
+    QTest::mouseMove(window(), Outside);
+    EXPECT_COLOR(pixel(BasePixel), Up);
+    QTest::mouseMove(window(), centre());
+    EXPECT_COLOR(pixel(BasePixel), Up) << "no hover while the left button is held";
+    QTest::mouseMove(window(), Outside);
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, Outside);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Click"), 0);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "Up1"), 1);
+}
+
+TEST_F(CandyButtonTest, checkedButtonKeepsTheDownColourInEveryState)
+{
+    button->setChecked(true);
+    EXPECT_COLOR(pixel(BasePixel), DownColor);
+    QTest::mouseMove(window(), centre());
+    EXPECT_COLOR(pixel(BasePixel), DownColor);
+    QTest::mouseClick(window(), Qt::LeftButton, {}, centre());
+    QTest::mouseMove(window(), Outside);
+    EXPECT_COLOR(pixel(BasePixel), DownColor);
+    button->setChecked(false);
+    EXPECT_COLOR(pixel(BasePixel), Up);
+}
+
+TEST_F(CandyButtonTest, fixedColoursOfTheRoundedBody)
+{
+    button->setBorderBrightness(40);
+    int percentage = 40;
+    EXPECT_COLOR(pixel(QPoint(65, 39)), CandyButton::BlendColors(Up, 0xFFFFFF, percentage))
+        << "border ring";
+    EXPECT_COLOR(pixel(QPoint(0, 20)), CandyButton::BlendColors(Up, 0xFFFFFF, percentage));
+    // Row 2 of the gloss fades by 50 * 2 / 11 = 9 percent from white.
+    percentage = 9;
+    EXPECT_COLOR(pixel(QPoint(65, 2)), CandyButton::BlendColors(0xFFFFFF, Up, percentage));
+    button->setBorderBrightness(-100);
+    EXPECT_COLOR(pixel(QPoint(129, 20)), 0x000000);
+
+    button->setColorBright(0xFFFFFF);
+    int r = 0, g = 0, b = 0;
+    CandyButton::GetRGB(r, g, b, pixel(QPoint(65, 20)));
+    EXPECT_GE(r, 0xF4) << "the glow centre reaches the bright colour";
+    EXPECT_GE(g, 0xF4);
+    EXPECT_GE(b, 0xF4);
+}
+
+TEST_F(CandyButtonTest, colourPropertiesAndSchemes)
+{
+    button->setColorScheme(2);
+    EXPECT_EQ(button->ColorScheme(), 2);
+    EXPECT_EQ(button->ColorButtonUp(), 0xD09060u);
+    EXPECT_EQ(button->ColorButtonHover(), 0xE06000u);
+    EXPECT_EQ(button->ColorButtonDown(), 0xA98050u);
+    EXPECT_EQ(button->ColorBright(), 0xFFFAFAu);
+    EXPECT_COLOR(pixel(BasePixel), 0xD09060);
+    button->setColorBright(0x123456);
+    EXPECT_EQ(button->ColorScheme(), 0);
+    button->setColorScheme(9);
+    EXPECT_EQ(button->ColorScheme(), 9);
+    EXPECT_EQ(button->ColorButtonUp(), 0xD09060u) << "an unknown scheme keeps the colours";
+    button->setBorderBrightness(150);
+    EXPECT_EQ(button->BorderBrightness(), 100);
+    button->setBorderBrightness(-150);
+    EXPECT_EQ(button->BorderBrightness(), -100);
+}
+
+TEST_F(CandyButtonTest, tabReachesTheButtonAndFocusIsVisible)
+{
+    auto *edit = new QLineEdit(&top);
+    edit->setGeometry(10, 100, 80, 20);
+    edit->show();
+    QWidget::setTabOrder(edit, button);
+    top.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&top));
+    edit->setFocus();
+    const QImage unfocused = button->grab().toImage();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    ASSERT_TRUE(button->hasFocus());
+    EXPECT_NE(button->grab().toImage(), unfocused);
+    button->setEnabled(false);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_FALSE(button->hasFocus()) << "a disabled button is skipped";
+}
+
+TEST_F(CandyButtonTest, anUnchangedShapeCausesNoFurtherPaint)
+{
+    int paints = 0;
+    struct PaintCounter : QObject
+    {
+        int *count;
+        explicit PaintCounter(int *c)
+            : count(c)
+        {
+        }
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            *count += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter(&paints);
+    QCoreApplication::processEvents();
+    button->installEventFilter(&counter);
+    button->update();
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(paints, 1);
+    button->resize(140, 40);
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(paints, 2);
+}
+
+} // namespace
