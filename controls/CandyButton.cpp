@@ -54,10 +54,9 @@ qint16 shiftCode(Qt::KeyboardModifiers modifiers)
                   (modifiers.testFlag(Qt::AltModifier) ? AltKey : 0));
 }
 
-// Auto-repeats are left out: holding Enter presses the button once.
 bool isEnterKey(const QKeyEvent &event)
 {
-    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && !event.isAutoRepeat();
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -321,13 +320,16 @@ void CandyButton::mouseDoubleClickEvent(QMouseEvent *event)
     }
 }
 
+// Holding Enter presses the button once: repeats are taken but do nothing.
 void CandyButton::keyPressEvent(QKeyEvent *event)
 {
     if (!isEnterKey(*event) || !m_look.enabled) {
         QWidget::keyPressEvent(event);
         return;
     }
-    buttonPressed(LeftButton, 0, 0, 0);
+    if (!event->isAutoRepeat()) {
+        buttonPressed(LeftButton, 0, 0, 0);
+    }
 }
 
 void CandyButton::keyReleaseEvent(QKeyEvent *event)
@@ -336,8 +338,10 @@ void CandyButton::keyReleaseEvent(QKeyEvent *event)
         QWidget::keyReleaseEvent(event);
         return;
     }
-    buttonReleased(LeftButton, 0, 0, 0);
-    emit Click();
+    if (!event->isAutoRepeat()) {
+        buttonReleased(LeftButton, 0, 0, 0);
+        emit Click();
+    }
 }
 
 void CandyButton::focusInEvent(QFocusEvent *)

@@ -3,6 +3,7 @@
 #include "ReportRecorder.h"
 #include "controls/CandyColors.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
@@ -132,6 +133,11 @@ TEST_F(CandyButtonTest, enterKeyClicksOnceAndSpaceDoesNothing)
     button->setFocus();
     QTest::keyPress(button, Qt::Key_Return);
     EXPECT_COLOR(pixel(BasePixel), DownColor);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(button, &repeatRelease);
+    QCoreApplication::sendEvent(button, &repeatPress);
+    EXPECT_TRUE(repeatPress.isAccepted()) << "a held Enter does not reach the window";
     QTest::keyRelease(button, Qt::Key_Return);
     QTest::keyClick(button, Qt::Key_Space);
     QTest::keyClick(button, Qt::Key_A);
