@@ -1,0 +1,9 @@
+// Set first thing at start-up. Controls built outside the running program
+// (a design preview, a test of the designer look) see it false.
+#pragma once
+
+namespace controls {
+
+inline bool AppStarted = false;
+
+} // namespace controls
