@@ -1,0 +1,32 @@
+// Comparing two arrangements of matches in a box: is the player's figure the
+// stored solution (anywhere in the box), and how many matches did the player
+// move since the puzzle was shown.
+//
+// Placements are top-left offsets from the box's corner, as stored. Two
+// matches lie on the same segment when their images' centres coincide and
+// their orientations are equal or half a turn apart, since heads do not
+// change a figure.
+#pragma once
+
+#include "storage/PuzzleCollection.h"
+
+#include <vector>
+
+namespace board {
+
+using Arrangement = std::vector<storage::MatchPlacement>;
+
+// A fifth of a match length: close enough for a hand-placed match, far
+// below the distance between neighbouring segments of a figure.
+constexpr double SolvedTolerance = 19.0;
+
+// True when some common shift pairs every match of one arrangement with its
+// own match of the other, each pair on the same segment within the tolerance.
+bool SameFigure(const Arrangement &current, const Arrangement &target,
+                double tolerance = SolvedTolerance);
+
+// Matches whose place differs between the two arrangements, without any
+// shift: a match put back where it was costs nothing.
+int CountMoves(const Arrangement &start, const Arrangement &current);
+
+} // namespace board
