@@ -9,4 +9,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
     qt6-base-dev qt6-qpa-plugins libgl-dev \
     libgtest-dev libbenchmark-dev \
-    fonts-comic-neue fonts-dejavu-core
+    fonts-comic-neue fonts-dejavu-core \
+    desktop-file-utils appstream
