@@ -25,7 +25,9 @@ std::string ReadProfileString(const std::string &section, const std::string &key
                               const std::string &path);
 
 // A missing key removes the whole section, a missing value removes the key.
-// Returns "1" or "0", or the empty text after a failure (reported).
+// Returns "1", "0" for text that cannot stay on its line (a line break, or
+// "=" in a key; nothing is written), or the empty text after a failure
+// (reported; the file is unchanged).
 std::string WriteProfileString(const std::string &section, const std::optional<std::string> &key,
                                const std::optional<std::string> &value, const std::string &path);
 
@@ -33,6 +35,10 @@ std::string WriteProfileString(const std::string &section, const std::optional<s
 // there is none. Rewritten by every GetSectionNames call.
 extern std::vector<std::string> SectionNames;
 void GetSectionNames(const std::string &path);
+
+// The same line scan as a plain list: empty when the file has no section
+// line or cannot be read.
+std::vector<std::string> SectionLineNames(const std::string &path);
 
 void DeleteSection(const std::string &section, const std::string &path);
 

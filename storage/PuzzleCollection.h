@@ -33,12 +33,31 @@ struct PuzzleRecord
 std::vector<std::string> ListPuzzleTitles(const std::string &file);
 PuzzleRecord LoadPuzzleRecord(const std::string &file, const std::string &title);
 
+// A value outside the format that the loader replaced with a sound one.
+struct LoadCorrection
+{
+    std::size_t line = 0; // 1-based line in the file, 0 for a missing key
+    std::string text;     // what was found and what was used instead
+};
+
+// Counts are limited so that the puzzle has at most 63 matches and both
+// boxes together at most 64; orientations outside 0..15 and match values
+// with missing or non-numeric parts are replaced and reported.
+PuzzleRecord LoadPuzzleRecord(const std::string &file, const std::string &title,
+                              std::vector<LoadCorrection> &corrections);
+
 // Why the file could not store this title and list it back unchanged, or
 // nothing when it can.
 std::optional<std::string> TitleProblem(const std::string &title);
 
-// False when the title is refused or writing failed; the file is then
-// exactly as it was.
+// Why the record cannot be saved as it is (its title, a description with
+// text Windows-1252 cannot hold, more matches than the board has), or
+// nothing when it can.
+std::optional<std::string> RecordProblem(const PuzzleRecord &record);
+
+// False when the record is refused or writing failed; the file is then
+// exactly as it was. The file is replaced once, holding what writing the
+// keys one by one would give.
 bool SavePuzzleRecord(const std::string &file, const PuzzleRecord &record);
 bool RemovePuzzleRecord(const std::string &file, const std::string &title);
 

@@ -1,0 +1,273 @@
+#include "storage/ProfileDocument.h"
+
+#include <algorithm>
+
+namespace storage {
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\x1A';
+}
+
+bool isBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+char lowerChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lowerChar(a[i]) != lowerChar(b[i]))
+            return false;
+    }
+    return true;
+}
+
+// The name of a header line (trimmed line starting with "[" holding a "]").
+bool headerName(std::string_view trimmed, std::string_view &name)
+{
+    if (trimmed.empty() || trimmed.front() != '[')
+        return false;
+    const std::size_t close = trimmed.rfind(']');
+    if (close == std::string_view::npos)
+        return false;
+    name = trimBlanks(trimmed.substr(1, close - 1));
+    return true;
+}
+
+} // namespace
+
+std::string_view trimBlanks(std::string_view text)
+{
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && isBlank(text[first]))
+        ++first;
+    while (last > first && isBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+std::string lowerAscii(std::string_view text)
+{
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), lowerChar);
+    return out;
+}
+
+ProfileDocument::ProfileDocument(std::string bytes)
+    : m_bytes(std::move(bytes))
+{
+    parse();
+}
+
+void ProfileDocument::parse()
+{
+    m_lines.clear();
+    m_sections.clear();
+    m_firstSection.clear();
+    const std::size_t size = m_bytes.size();
+    std::size_t pos = 0;
+    while (pos < size && isBreak(m_bytes[pos]))
+        ++pos;
+    while (pos < size) {
+        std::size_t end = pos;
+        while (end < size && !isBreak(m_bytes[end]))
+            ++end;
+        const auto index = static_cast<std::uint32_t>(m_lines.size());
+        m_lines.push_back({static_cast<std::uint32_t>(pos), static_cast<std::uint32_t>(end)});
+        std::string_view name;
+        if (headerName(trimBlanks(lineText(index)), name)) {
+            if (!m_sections.empty())
+                m_sections.back().end = index;
+            m_firstSection.emplace(lowerAscii(name), static_cast<std::uint32_t>(m_sections.size()));
+            m_sections.push_back({index, index + 1});
+        }
+        pos = end;
+        while (pos < size && isBreak(m_bytes[pos]))
+            ++pos;
+    }
+    if (!m_sections.empty())
+        m_sections.back().end = static_cast<std::uint32_t>(m_lines.size());
+}
+
+std::string_view ProfileDocument::lineText(std::uint32_t line) const
+{
+    const Line &l = m_lines[line];
+    return std::string_view(m_bytes).substr(l.begin, l.end - l.begin);
+}
+
+std::uint32_t ProfileDocument::nextLineBegin(std::uint32_t line) const
+{
+    return line + 1 < m_lines.size() ? m_lines[line + 1].begin
+                                     : static_cast<std::uint32_t>(m_bytes.size());
+}
+
+const ProfileDocument::Section *ProfileDocument::findSection(std::string_view name) const
+{
+    const auto it = m_firstSection.find(lowerAscii(trimBlanks(name)));
+    return it == m_firstSection.end() ? nullptr : &m_sections[it->second];
+}
+
+bool ProfileDocument::findKeyLine(const Section &section, std::string_view key,
+                                  std::uint32_t &line) const
+{
+    const std::string_view wanted = trimBlanks(key);
+    for (std::uint32_t i = section.header + 1; i < section.end; ++i) {
+        const std::string_view text = lineText(i);
+        const std::size_t equals = text.find('=');
+        if (equals != std::string_view::npos &&
+            equalNoCase(trimBlanks(text.substr(0, equals)), wanted)) {
+            line = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ProfileDocument::findValue(std::string_view section, std::string_view key,
+                                std::string_view &value) const
+{
+    const Section *s = findSection(section);
+    std::uint32_t line = 0;
+    if (!s || !findKeyLine(*s, key, line))
+        return false;
+    const std::string_view text = lineText(line);
+    value = trimBlanks(text.substr(text.find('=') + 1));
+    return true;
+}
+
+std::size_t ProfileDocument::lineNumberOf(std::string_view section, std::string_view key) const
+{
+    const Section *s = findSection(section);
+    std::uint32_t line = 0;
+    if (!s || !findKeyLine(*s, key, line))
+        return 0;
+    std::size_t number = 1;
+    const std::uint32_t begin = m_lines[line].begin;
+    for (std::uint32_t i = 0; i < begin; ++i) {
+        if (m_bytes[i] == '\n' ||
+            (m_bytes[i] == '\r' && (i + 1 >= begin || m_bytes[i + 1] != '\n')))
+            ++number;
+    }
+    return number;
+}
+
+// CR LF as on Windows, unless every line of the file ends in LF alone.
+std::string ProfileDocument::lineBreak() const
+{
+    const bool hasLf = m_bytes.find('\n') != std::string::npos;
+    const bool hasCr = m_bytes.find('\r') != std::string::npos;
+    return hasLf && !hasCr ? "\n" : "\r\n";
+}
+
+void ProfileDocument::splice(std::size_t at, std::size_t length, const std::string &replacement)
+{
+    m_bytes.replace(at, length, replacement);
+    parse();
+}
+
+bool ProfileDocument::setValue(std::string_view section, std::string_view key,
+                               std::string_view value)
+{
+    std::size_t leading = 0;
+    while (leading < value.size() && isBlank(value[leading]))
+        ++leading;
+    const std::string_view newValue = value.substr(leading);
+    const std::string eol = lineBreak();
+    const Section *s = findSection(section);
+    if (!s) {
+        std::string text;
+        if (!m_bytes.empty() && !isBreak(m_bytes.back()))
+            text += eol;
+        text += "[" + std::string(section) + "]" + eol;
+        text += std::string(key) + "=" + std::string(newValue) + eol;
+        splice(m_bytes.size(), 0, text);
+        return true;
+    }
+    std::uint32_t line = 0;
+    if (findKeyLine(*s, key, line)) {
+        const std::string_view text = lineText(line);
+        const std::size_t equals = text.find('=');
+        if (trimBlanks(text.substr(equals + 1)) == newValue)
+            return false;
+        const std::string replacement =
+            std::string(trimBlanks(text.substr(0, equals))) + "=" + std::string(newValue);
+        splice(m_lines[line].begin, text.size(), replacement);
+        return true;
+    }
+    // Directly after the section's last line and its first line break.
+    const std::uint32_t last = s->end - 1;
+    std::size_t at = m_lines[last].end;
+    std::string text = std::string(key) + "=" + std::string(newValue) + eol;
+    if (at == m_bytes.size()) {
+        text = eol + text;
+    } else if (m_bytes.compare(at, 2, "\r\n") == 0) {
+        at += 2;
+    } else {
+        at += 1;
+    }
+    splice(at, 0, text);
+    return true;
+}
+
+bool ProfileDocument::removeKey(std::string_view section, std::string_view key)
+{
+    const Section *s = findSection(section);
+    std::uint32_t line = 0;
+    if (!s || !findKeyLine(*s, key, line))
+        return false;
+    const std::uint32_t begin = m_lines[line].begin;
+    splice(begin, nextLineBegin(line) - begin, {});
+    return true;
+}
+
+bool ProfileDocument::removeSection(std::string_view section)
+{
+    const Section *s = findSection(section);
+    if (!s)
+        return false;
+    const std::uint32_t begin = m_lines[s->header].begin;
+    const std::uint32_t end = nextLineBegin(s->end - 1);
+    splice(begin, end - begin, {});
+    return true;
+}
+
+std::size_t ProfileDocument::memoryUse() const
+{
+    std::size_t use = m_bytes.capacity() + m_lines.capacity() * sizeof(Line) +
+                      m_sections.capacity() * sizeof(Section);
+    for (const auto &entry : m_firstSection)
+        use += sizeof(entry) + entry.first.capacity() + 2 * sizeof(void *);
+    return use + m_firstSection.bucket_count() * sizeof(void *);
+}
+
+std::vector<std::string> scanSectionLines(const std::string &bytes)
+{
+    std::vector<std::string> names;
+    const std::size_t size = bytes.size();
+    std::size_t pos = 0;
+    while (pos < size) {
+        std::size_t end = pos;
+        while (end < size && !isBreak(bytes[end]))
+            ++end;
+        if (end - pos >= 2 && bytes[pos] == '[' && bytes[end - 1] == ']')
+            names.emplace_back(bytes, pos + 1, end - pos - 2);
+        pos = end;
+        if (pos < size && bytes[pos] == '\r')
+            ++pos;
+        if (pos < size && bytes[pos] == '\n')
+            ++pos;
+    }
+    return names;
+}
+
+} // namespace storage

@@ -1,0 +1,72 @@
+// ProfileDocument -- the bytes of one profile file with the line and section
+// index that the profile rules need. All text here is file bytes (Windows-1252).
+//
+// Edits splice the bytes, so every line the edit does not touch keeps its
+// exact bytes: comments, blank lines, spacing and duplicate sections.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace storage {
+
+class ProfileDocument
+{
+public:
+    explicit ProfileDocument(std::string bytes = {});
+
+    const std::string &bytes() const { return m_bytes; }
+
+    // The raw value of the first matching key in the first matching
+    // section, trimmed; false when there is no such key line.
+    bool findValue(std::string_view section, std::string_view key, std::string_view &value) const;
+
+    // 1-based line of that key as an editor counts lines; 0 when missing.
+    std::size_t lineNumberOf(std::string_view section, std::string_view key) const;
+
+    // The edits return whether the bytes changed.
+    bool setValue(std::string_view section, std::string_view key, std::string_view value);
+    bool removeKey(std::string_view section, std::string_view key);
+    bool removeSection(std::string_view section);
+
+    std::size_t memoryUse() const;
+
+private:
+    struct Line
+    {
+        std::uint32_t begin;
+        std::uint32_t end; // content end; the line break run follows
+    };
+    struct Section
+    {
+        std::uint32_t header; // line index of the header
+        std::uint32_t end;    // one past its last line
+    };
+
+    void parse();
+    std::string_view lineText(std::uint32_t line) const;
+    std::uint32_t nextLineBegin(std::uint32_t line) const;
+    const Section *findSection(std::string_view name) const;
+    bool findKeyLine(const Section &section, std::string_view key, std::uint32_t &line) const;
+    std::string lineBreak() const;
+    void splice(std::size_t at, std::size_t length, const std::string &replacement);
+
+    std::string m_bytes;
+    std::vector<Line> m_lines;
+    std::vector<Section> m_sections;
+    // Lower-cased trimmed name -> first section of that name.
+    std::unordered_map<std::string, std::uint32_t> m_firstSection;
+};
+
+// Blanks of the profile rules: space, TAB and ^Z.
+std::string_view trimBlanks(std::string_view text);
+std::string lowerAscii(std::string_view text);
+
+// The section-line scan: a line (ended by CR, LF or CR LF) whose first
+// character is "[" and last is "]", exactly as read, gives the text between.
+std::vector<std::string> scanSectionLines(const std::string &bytes);
+
+} // namespace storage

@@ -1,0 +1,171 @@
+#include "storage/FileIObas.h"
+#include "storage/ProfileStore.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace storage;
+
+namespace {
+
+class RecordingHandler
+{
+public:
+    RecordingHandler()
+    {
+        setErrorHandler([this](const std::string &m) { messages.push_back(m); });
+    }
+    ~RecordingHandler() { setErrorHandler(nullptr); }
+    std::vector<std::string> messages;
+};
+
+const std::string original = "[A]\r\nk=v\r\n";
+
+void expectFailedWrite(const std::string &path, const std::string &before)
+{
+    RecordingHandler handler;
+    EXPECT_EQ(WriteProfileString("A", std::string("k"), std::string("new"), path), "") << path;
+    EXPECT_EQ(handler.messages, std::vector<std::string>{"ERROR 1"}) << path;
+    if (!before.empty()) {
+        EXPECT_EQ(readBytes(path), before) << path;
+    }
+}
+
+TEST(ProfileFailure, PathThatIsAFolderIsReportedAndUnchanged)
+{
+    TempFolder folder;
+    expectFailedWrite(folder.path(), "");
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(ProfileFailure, UnwritablePlacesAreReported)
+{
+    TempFolder folder;
+    expectFailedWrite(folder.file("no-such-folder/Kindlet.ini"), "");
+    expectFailedWrite("/proc/flintora-test.ini", "");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("no-such-folder")));
+}
+
+TEST(ProfileFailure, ReadOnlyFileAndFolderAreReportedAndUnchanged)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "file permissions do not bind root";
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    writeBytes(path, original);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    expectFailedWrite(path, original);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::owner_exec);
+    expectFailedWrite(path, original);
+    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+}
+
+TEST(ProfileReplace, KeepsPermissionsAndLeavesNoTemporaryFile)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    writeBytes(path, original);
+    ::chmod(path.c_str(), 0640);
+    struct stat before;
+    ::stat(path.c_str(), &before);
+    EXPECT_EQ(WriteProfileString("A", std::string("k"), std::string("w"), path), "1");
+    struct stat after;
+    ::stat(path.c_str(), &after);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_NE(after.st_ino, before.st_ino); // replaced, not rewritten in place
+    int entries = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(ProfileReplace, UnchangedValueDoesNotTouchTheFile)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    writeBytes(path, original);
+    const std::uint64_t before = profileReplacementCount();
+    EXPECT_EQ(WriteProfileString("a", std::string("K"), std::string("v"), path), "1");
+    EXPECT_EQ(profileReplacementCount(), before);
+}
+
+TEST(ProfileReplace, FollowsASymbolicLink)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    writeBytes(folder.file("real.ini"), original);
+    std::filesystem::create_symlink("real.ini", path);
+    WriteProfileString("A", std::string("k"), std::string("w"), path);
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(readBytes(folder.file("real.ini")), "[A]\r\nk=w\r\n");
+}
+
+// Two running copies must not lose each other's keys.
+TEST(ProfileLocking, ConcurrentWritersKeepEveryKey)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    constexpr int writers = 2;
+    constexpr int keysEach = 40;
+    std::vector<pid_t> children;
+    for (int w = 0; w < writers; ++w) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            for (int i = 0; i < keysEach; ++i)
+                WriteProfileString("S", "w" + std::to_string(w) + "k" + std::to_string(i), "x",
+                                   path);
+            ::_exit(0);
+        }
+        children.push_back(pid);
+    }
+    for (pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int w = 0; w < writers; ++w)
+        for (int i = 0; i < keysEach; ++i)
+            EXPECT_EQ(ReadProfileString("S", "w" + std::to_string(w) + "k" + std::to_string(i),
+                                        "lost", 5, path),
+                      "x");
+}
+
+// A file is always one of the complete versions, whatever moment a writer
+// is killed at.
+TEST(ProfileReplace, KilledWriterNeverLeavesAHalfFile)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    const std::string filler(20000, 'f');
+    std::mt19937 random(7);
+    for (int round = 0; round < 12; ++round) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            for (int i = 0;; ++i)
+                WriteProfileString("S", "k", filler + std::to_string(i % 2), path);
+        }
+        ::usleep(2000 + random() % 60000);
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        const std::string bytes = readBytes(path);
+        if (bytes.empty())
+            continue; // killed before the first replacement
+        EXPECT_TRUE(bytes == "[S]\r\nk=" + filler + "0\r\n" ||
+                    bytes == "[S]\r\nk=" + filler + "1\r\n")
+            << "round " << round << ": " << bytes.size() << " bytes";
+    }
+}
+
+} // namespace

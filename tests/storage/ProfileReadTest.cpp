@@ -1,0 +1,142 @@
+#include "storage/FileIObas.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace storage;
+
+namespace {
+
+struct ReadCase
+{
+    const char *name;
+    std::string file;
+    std::string section;
+    std::string key;
+    std::string fallback;
+    std::int16_t size;
+    std::string expected;
+};
+
+const std::string sample = "junk=before\r\n"
+                           "[Main]\r\n"
+                           "Plain=value\r\n"
+                           "  Spaced  =  padded value \t\r\n"
+                           "Quoted=\"in quotes\"\r\n"
+                           "Single='single'\r\n"
+                           "Half=\"open\r\n"
+                           "Inner=a \"b\" c\r\n"
+                           "Empty=\r\n"
+                           "NoEquals\r\n"
+                           "Number=12345\r\n"
+                           "Twice=first\r\n"
+                           "twice=second\r\n"
+                           "; Comment=no\r\n"
+                           "Eq=a=b\r\n"
+                           "[main]\r\n"
+                           "Later=hidden\r\n"
+                           "  [ Padded ]  trailing text\r\n"
+                           "K=padded header\r\n"
+                           "[broken\r\n"
+                           "B=in padded\r\n";
+
+const ReadCase readCases[] = {
+    {"plain value", sample, "Main", "Plain", "d", 255, "value"},
+    {"section and key ignore ASCII case", sample, "MAIN", "pLaIn", "d", 255, "value"},
+    {"names are trimmed", sample, "  Main ", " Plain\t", "d", 255, "value"},
+    {"blanks around key and value dropped", sample, "Main", "Spaced", "d", 255, "padded value"},
+    {"double quotes dropped", sample, "Main", "Quoted", "d", 255, "in quotes"},
+    {"single quotes dropped", sample, "Main", "Single", "d", 255, "single"},
+    {"lone quote kept", sample, "Main", "Half", "d", 255, "\"open"},
+    {"inner quotes kept", sample, "Main", "Inner", "d", 255, "a \"b\" c"},
+    {"empty value is not the default", sample, "Main", "Empty", "d", 255, ""},
+    {"line without = gives the default", sample, "Main", "NoEquals", "d", 255, "d"},
+    {"missing key gives the default", sample, "Main", "Nope", "dflt", 255, "dflt"},
+    {"missing section gives the default", sample, "None", "Plain", "dflt", 255, "dflt"},
+    {"default loses trailing spaces", sample, "None", "x", " a b  ", 255, " a b"},
+    {"value cut to size - 1", sample, "Main", "Number", "d", 5, "1234"},
+    {"default cut to size - 1", sample, "None", "x", "abcdef", 3, "ab"},
+    {"size 1 copies nothing", sample, "Main", "Number", "d", 1, ""},
+    {"size 0 copies nothing", sample, "Main", "Number", "d", 0, ""},
+    {"negative size copies nothing", sample, "Main", "Number", "d", -4, ""},
+    {"first matching key wins", sample, "Main", "TWICE", "d", 255, "first"},
+    {"comment line is an ordinary key line", sample, "Main", "; Comment", "d", 255, "no"},
+    {"value keeps later =", sample, "Main", "Eq", "d", 255, "a=b"},
+    {"only the first section of a name is searched", sample, "main", "Later", "d", 255, "d"},
+    {"lines before the first header unreachable", sample, "", "junk", "d", 255, "d"},
+    {"padded header with trailing text is a header", sample, "Padded", "K", "d", 255,
+     "padded header"},
+    {"header without ] is an ordinary line", sample, "Padded", "B", "d", 255, "in padded"},
+    {"header name up to the last ]", "[a]b] c\r\nk=v\r\n", "a]b", "k", "d", 255, "v"},
+    {"LF-only file", "[S]\nk=v\n", "S", "k", "d", 255, "v"},
+    {"CR-only file", "[S]\rk=v\r", "S", "k", "d", 255, "v"},
+    {"no trailing line break", "[S]\r\nk=v", "S", "k", "d", 255, "v"},
+    {"^Z counts as a blank", "[S]\r\nk=\x1Av\x1A\r\n", "S", "k", "d", 255, "v"},
+    {"Windows-1252 bytes read as UTF-8", "[S\xE9]\r\nk=\xB6\x80\r\n", "S\u00E9", "k", "d", 255,
+     "\u00B6\u20AC"},
+    {"size counts file characters, not UTF-8 bytes", "[S]\r\nk=\xE9\xE9\xE9\r\n", "S", "k", "d", 3,
+     "\u00E9\u00E9"},
+};
+
+class ProfileRead : public testing::TestWithParam<ReadCase>
+{
+};
+
+TEST_P(ProfileRead, FollowsTheProfileRules)
+{
+    const ReadCase &c = GetParam();
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    writeBytes(path, c.file);
+    EXPECT_EQ(ReadProfileString(c.section, c.key, c.fallback, c.size, path), c.expected);
+    EXPECT_EQ(readBytes(path), c.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileRead, testing::ValuesIn(readCases),
+                         [](const testing::TestParamInfo<ReadCase> &info) {
+                             std::string name = info.param.name;
+                             for (char &ch : name)
+                                 if (!isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
+
+TEST(ProfileReadFile, MissingFileGivesTheDefaultWithoutError)
+{
+    TempFolder folder;
+    int errors = 0;
+    setErrorHandler([&](const std::string &) { ++errors; });
+    EXPECT_EQ(ReadProfileString("S", "k", "dflt", 255, folder.file("none.ini")), "dflt");
+    EXPECT_EQ(errors, 0);
+    setErrorHandler(nullptr);
+}
+
+TEST(ProfileReadFile, UnreadablePathReportsError1AndGivesEmptyText)
+{
+    TempFolder folder;
+    std::vector<std::string> messages;
+    setErrorHandler([&](const std::string &m) { messages.push_back(m); });
+    EXPECT_EQ(ReadProfileString("S", "k", "dflt", 255, folder.path()), "");
+    EXPECT_EQ(messages, std::vector<std::string>{"ERROR 1"});
+    setErrorHandler(nullptr);
+}
+
+TEST(ProfileReadFile, OutsideChangesAreSeen)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    writeBytes(path, "[S]\r\nk=one\r\n");
+    EXPECT_EQ(ReadProfileString("S", "k", "", 255, path), "one");
+    // Same size and, on coarse clocks, possibly the same second: the
+    // nanoseconds and the inode must tell.
+    writeBytes(path + ".new", "[S]\r\nk=two\r\n");
+    std::filesystem::rename(path + ".new", path);
+    EXPECT_EQ(ReadProfileString("S", "k", "", 255, path), "two");
+    writeBytes(path, "[S]\r\nk=three\r\n");
+    EXPECT_EQ(ReadProfileString("S", "k", "", 255, path), "three");
+    std::filesystem::remove(path);
+    EXPECT_EQ(ReadProfileString("S", "k", "gone", 255, path), "gone");
+}
+
+} // namespace

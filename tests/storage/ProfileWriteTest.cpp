@@ -1,0 +1,138 @@
+#include "storage/FileIObas.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace storage;
+
+namespace {
+
+const std::optional<std::string> none;
+
+struct WriteCase
+{
+    const char *name;
+    std::optional<std::string> before; // nothing: no file
+    std::string section;
+    std::optional<std::string> key;
+    std::optional<std::string> value;
+    std::optional<std::string> after; // nothing: still no file
+    std::string result = "1";
+};
+
+const std::string handEdited = "; my puzzles\r\n"
+                               "\r\n"
+                               "[Settings]\r\n"
+                               "Volume = 3\r\n"
+                               "\r\n"
+                               "[Alpha]\r\n"
+                               "k = v\r\n"
+                               "# note\r\n"
+                               "\r\n"
+                               "\r\n"
+                               "[Beta]\r\n"
+                               "x=1\r\n"
+                               "[alpha]\r\n"
+                               "k=dup\r\n";
+
+const WriteCase writeCases[] = {
+    {"new file", none, "Sec", "key", "value", "[Sec]\r\nkey=value\r\n"},
+    {"replace keeps spelling and other bytes", handEdited, "ALPHA", "K", "new",
+     "; my puzzles\r\n\r\n[Settings]\r\nVolume = 3\r\n\r\n[Alpha]\r\nk=new\r\n# note\r\n\r\n\r\n"
+     "[Beta]\r\nx=1\r\n[alpha]\r\nk=dup\r\n"},
+    {"new key after the section's last line and comments", handEdited, "alpha", "n", "2",
+     "; my puzzles\r\n\r\n[Settings]\r\nVolume = 3\r\n\r\n[Alpha]\r\nk = v\r\n# note\r\nn=2\r\n"
+     "\r\n\r\n[Beta]\r\nx=1\r\n[alpha]\r\nk=dup\r\n"},
+    {"new section at the end without blank line", handEdited, "Gamma", "g", "7",
+     handEdited + "[Gamma]\r\ng=7\r\n"},
+    {"new section after a last line without break", std::string("[A]\r\nk=v"), "B", "k", "w",
+     std::string("[A]\r\nk=v\r\n[B]\r\nk=w\r\n")},
+    {"new key in last section without break", std::string("[A]\r\nk=v"), "A", "n", "w",
+     std::string("[A]\r\nk=v\r\nn=w\r\n")},
+    {"new key in an empty section", std::string("[A]\r\n[B]\r\n"), "A", "k", "v",
+     std::string("[A]\r\nk=v\r\n[B]\r\n")},
+    {"same value leaves the file untouched", std::string("[A]\r\nk =  v \r\n"), "A", "k", "v",
+     std::string("[A]\r\nk =  v \r\n")},
+    {"value loses leading blanks, keeps trailing", std::string("[A]\r\nk=v\r\n"), "A", "k", "  w  ",
+     std::string("[A]\r\nk=w  \r\n")},
+    {"LF-only file stays LF-only", std::string("[A]\nk=v\n"), "B", "k", "w",
+     std::string("[A]\nk=v\n[B]\nk=w\n")},
+    {"new key in LF-only file", std::string("[A]\nk=v\n\n[B]\n"), "A", "n", "w",
+     std::string("[A]\nk=v\nn=w\n\n[B]\n")},
+    {"mixed breaks get CR LF", std::string("[A]\nk=v\r\n"), "A", "n", "w",
+     std::string("[A]\nk=v\r\nn=w\r\n")},
+    {"remove section up to the next header; later duplicate stays", handEdited, "alpha", none, none,
+     "; my puzzles\r\n\r\n[Settings]\r\nVolume = 3\r\n\r\n[Beta]\r\nx=1\r\n[alpha]\r\nk=dup\r\n"},
+    {"remove last section", std::string("[A]\r\nk=v\r\n[B]\r\nx=1"), "b", none, none,
+     std::string("[A]\r\nk=v\r\n")},
+    {"remove missing section still succeeds", std::string("[A]\r\n"), "Z", none, none,
+     std::string("[A]\r\n")},
+    {"remove key keeps the header", std::string("[A]\r\nk=v\r\nj=w\r\n"), "A", "K", none,
+     std::string("[A]\r\nj=w\r\n")},
+    {"remove missing key", std::string("[A]\r\nk=v\r\n"), "A", "z", none,
+     std::string("[A]\r\nk=v\r\n")},
+    {"remove in a missing file creates nothing", none, "A", none, none, none},
+    {"Windows-1252 bytes written", none, "S\u00E9", "k", "\u00B6\u20AC",
+     std::string("[S\xE9]\r\nk=\xB6\x80\r\n")},
+    {"unstorable characters become ?", none, "S", "k", "\u0142", std::string("[S]\r\nk=?\r\n")},
+    {"a value with a line break is refused", std::string("[A]\r\n"), "A", "k", "x\n[B]",
+     std::string("[A]\r\n"), "0"},
+    {"a key with = is refused", std::string("[A]\r\n"), "A", "k=j", "x", std::string("[A]\r\n"),
+     "0"},
+    {"a section with a line break is refused", none, "A\rB", "k", "x", none, "0"},
+};
+
+class ProfileWrite : public testing::TestWithParam<WriteCase>
+{
+};
+
+TEST_P(ProfileWrite, EditsOnlyWhatItMust)
+{
+    const WriteCase &c = GetParam();
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    if (c.before)
+        writeBytes(path, *c.before);
+    EXPECT_EQ(WriteProfileString(c.section, c.key, c.value, path), c.result);
+    ASSERT_EQ(std::filesystem::exists(path), c.after.has_value());
+    if (c.after) {
+        EXPECT_EQ(readBytes(path), *c.after);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileWrite, testing::ValuesIn(writeCases),
+                         [](const testing::TestParamInfo<WriteCase> &info) {
+                             std::string name = info.param.name;
+                             for (char &ch : name)
+                                 if (!isalnum(static_cast<unsigned char>(ch)))
+                                     ch = '_';
+                             return name;
+                         });
+
+TEST(ProfileWriteSequence, RemovedSectionWrittenAgainGoesToTheEnd)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    writeBytes(path, "[A]\r\nk=1\r\n[B]\r\nk=2\r\n");
+    DeleteSection("a", path);
+    WriteProfileString("A", std::string("k"), std::string("3"), path);
+    EXPECT_EQ(readBytes(path), "[B]\r\nk=2\r\n[A]\r\nk=3\r\n");
+    EXPECT_EQ(ReadProfileString("a", "K", "", 255, path), "3");
+}
+
+TEST(ProfileWriteSequence, WrittenValuesReadBack)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    const std::string values[] = {"", "plain", "with = sign", "\u00E9\u00B6\u20AC\u0081\u009D",
+                                  "; not a comment"};
+    int i = 0;
+    for (const std::string &v : values)
+        WriteProfileString("S", "k" + std::to_string(i++), v, path);
+    i = 0;
+    for (const std::string &v : values)
+        EXPECT_EQ(ReadProfileString("S", "k" + std::to_string(i++), "d", 255, path), v);
+}
+
+} // namespace
