@@ -1,0 +1,56 @@
+// BalloonShape -- geometry of the balloon message window: where the window
+// goes for a pointer target, the body, shadow and pointer shapes, and the
+// shadow's shading rule. Pure arithmetic so it can be checked without a
+// screen. All coordinates are window pixels unless named otherwise.
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QPolygon>
+#include <QRect>
+#include <QRegion>
+#include <QSize>
+#include <vector>
+
+namespace dialogs {
+
+// Pointer styles: which corner of the window the pointer tip leaves from.
+enum PointerStyle : short
+{
+    LowerRight = 1,
+    UpperRight = 2,
+    LowerLeft = 3,
+    UpperLeft = 4
+};
+
+struct PointerPlacement
+{
+    PointerStyle style;
+    QPoint windowTopLeft; // in the coordinates of the screen's geometry
+};
+
+// Left/upper halves include the exact middle of the screen.
+PointerPlacement placeForPointer(QPoint target, const QRect &screen, QSize window);
+
+QRegion mainRegion(QSize window);
+QRect bodyFillRect(QSize window);
+QRegion shadowRegion(QSize window);
+QPolygon outerPointer(PointerStyle style, QSize window);
+QPolygon innerPointer(PointerStyle style, QSize window);
+
+// Intensity is limited to 0..75 so that step + intensity stays a byte.
+short clampIntensity(int intensity);
+
+// Mixes c1 and c2 with weights (step + intensity) and (256 - step).
+QRgb ShadePixel(QRgb c1, QRgb c2, int step, int intensity);
+
+struct ShadowPixel
+{
+    QPoint at;
+    int step;
+};
+
+// Every shadow pixel with its step, outer rings first.
+std::vector<ShadowPixel> shadowPixels(QSize window);
+
+} // namespace dialogs

@@ -1,0 +1,22 @@
+// IconStrip -- the message window's twelve 16 x 16 icon cells side by side;
+// pure green marks transparent pixels. Cells (1-based): 1 stop, 2
+// exclamation, 3 information, 4 question, 5 to 7 further icons, 8 spare,
+// 9 to 11 the close button's normal, hover and pressed faces, 12 spare.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+
+namespace dialogs {
+
+constexpr int StripCellSize = 16;
+constexpr int StripCells = 12;
+constexpr QRgb StripKey = 0xFF00FF00;
+
+QImage makeIconStrip();
+
+// Cell k (1-based) drawn over the background colour.
+QPixmap DrawStripIcon(int cell, int size, QColor background);
+
+} // namespace dialogs

@@ -1,0 +1,522 @@
+#include "dialogs/msgFrm.h"
+
+#include "dialogs/BalloonShape.h"
+#include "dialogs/IconStrip.h"
+#include "drawing/Twips.h"
+
+#include <QCheckBox>
+#include <QCursor>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <cmath>
+
+namespace dialogs {
+
+namespace {
+
+constexpr int DesignWidthTwips = 5385;
+constexpr int FrameLeftPx = 8;
+constexpr int FrameTopPx = 30;
+constexpr int FrameInsetPx = 30;
+constexpr int WindowBelowFramePx = 65;
+constexpr int MessageLeftTwips = 45;
+constexpr int MessageTopTwips = 450;
+constexpr int MessageMarginTwips = 130;
+constexpr int BelowMessageTwips = 900;
+constexpr int CheckGapTwips = 70;
+constexpr int CheckHeightTwips = 255;
+constexpr int ButtonWidthTwips = 1200;
+constexpr int ButtonHeightTwips = 375;
+constexpr int ButtonBottomGapTwips = 100;
+constexpr int MiddleButtonDesignLeftTwips = 1815;
+constexpr drawing::OleColor DefaultBalloon = drawing::rgb(255, 255, 204);
+constexpr QRgb FringeColor = 0xFF464646; // RGB(70, 70, 70)
+
+msgFrm *g_current = nullptr;
+
+int px(double twips, double perPixel)
+{
+    return int(std::lround(twips / perPixel));
+}
+
+struct ButtonSpec
+{
+    const char *caption;
+    short tag;
+};
+
+std::vector<ButtonSpec> standardSet(int set)
+{
+    switch (set) {
+    case 1:
+        return {{"OK", ResultOK}, {"Cancel", ResultCancel}};
+    case 2:
+        return {{"Abort", ResultAbort}, {"Retry", ResultRetry}, {"Ignore", ResultIgnore}};
+    case 3:
+        return {{"Yes", ResultYes}, {"No", ResultNo}, {"Cancel", ResultCancel}};
+    case 4:
+        return {{"Yes", ResultYes}, {"No", ResultNo}};
+    case 5:
+        return {{"Retry", ResultRetry}, {"Cancel", ResultCancel}};
+    default:
+        return {{"OK", ResultOK}};
+    }
+}
+
+QScreen *screenHolding(QPoint p)
+{
+    QScreen *screen = QGuiApplication::screenAt(p);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+MsgFrmState &msgFrmState()
+{
+    static MsgFrmState state;
+    return state;
+}
+
+short msg_Box(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer,
+              const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2,
+              const QString &Btn3, drawing::OleColor mColor, float X, float Y, short Intensity)
+{
+    msgFrm window(msgFrmState());
+    return window.run(mPrompt, mFlags, mCaption, NoPointer, CheckboxTxt, Btn1, Btn2, Btn3, mColor,
+                      X, Y, Intensity);
+}
+
+msgFrm::msgFrm(MsgFrmState &state)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_state(state)
+{
+    setAttribute(Qt::WA_TranslucentBackground, compositesTranslucency());
+    setWindowModality(Qt::ApplicationModal);
+    resize(px(DesignWidthTwips, drawing::twipsPerPixelX()), 225);
+    buildContent();
+    g_current = this;
+}
+
+msgFrm::~msgFrm()
+{
+    if (g_current == this) {
+        g_current = nullptr;
+    }
+}
+
+msgFrm *msgFrm::current()
+{
+    return g_current;
+}
+
+bool msgFrm::compositesTranslucency()
+{
+    // Wayland always composites and offers no screen reading; elsewhere the
+    // screen behind the window is read and shaded.
+    return QGuiApplication::platformName() == QLatin1String("wayland");
+}
+
+void msgFrm::buildContent()
+{
+    m_frame = new QWidget(this);
+    m_frame->setAutoFillBackground(true);
+    m_icon = new QLabel(m_frame);
+    m_title = new QLabel(m_frame);
+    QFont bold("MS Sans Serif");
+    bold.setPointSizeF(8.25);
+    bold.setBold(true);
+    m_title->setFont(bold);
+    m_scroll = new QScrollArea(m_frame);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    m_message = new QLabel;
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont comic("Comic Sans MS");
+    comic.setPointSizeF(9.75);
+    m_message->setFont(comic);
+    m_message->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_scroll->setWidget(m_message);
+    m_check = new QCheckBox(m_frame);
+    m_check->hide();
+    for (int i = 0; i < 3; ++i) {
+        m_buttons[i] = new QPushButton(m_frame);
+        m_buttons[i]->setAutoDefault(true);
+        m_buttons[i]->hide();
+        connect(m_buttons[i], &QPushButton::clicked, this, [this, i] { answer(m_tags[i]); });
+    }
+}
+
+QColor msgFrm::balloonColor() const
+{
+    return drawing::toQColor(m_state.BalloonColor);
+}
+
+short msgFrm::run(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer,
+                  const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2,
+                  const QString &Btn3, drawing::OleColor mColor, float X, float Y, short Intensity)
+{
+    m_title->setText(mCaption);
+    m_message->setText(mPrompt);
+    m_state.BalloonColor = mColor == 0 ? DefaultBalloon : mColor;
+    m_intensity = clampIntensity(Intensity);
+    QPalette pal = m_frame->palette();
+    pal.setColor(QPalette::Window, balloonColor());
+    m_frame->setPalette(pal);
+    layoutContent(CheckboxTxt);
+    DrawBalloon(NoPointer, X, Y, m_intensity);
+    SetupButtons(mFlags, Btn1, Btn2, Btn3);
+    SetDisplayIcon(mFlags);
+    SetDefaultButton(mFlags);
+
+    m_state.ButtonResult = 0;
+    QEventLoop loop;
+    m_loop = &loop;
+    show();
+    loop.exec();
+    m_loop = nullptr;
+    const bool ticked = !m_check->isHidden() && m_check->isChecked();
+    return short(m_state.ButtonResult + (ticked ? CheckedBonus : 0));
+}
+
+void msgFrm::layoutContent(const QString &CheckboxTxt)
+{
+    const double tx = drawing::twipsPerPixelX();
+    const double ty = drawing::twipsPerPixelY();
+    const int frameWidth = width() - FrameInsetPx;
+    const int messageWidth = px(frameWidth * tx - MessageMarginTwips, tx);
+    const int messageLeft = px(MessageLeftTwips, tx);
+    const int messageTop = px(MessageTopTwips, ty);
+    m_message->setFixedWidth(messageWidth);
+    const int messageHeight = m_message->heightForWidth(messageWidth);
+    m_message->setFixedHeight(messageHeight);
+
+    // A message taller than the screen scrolls inside a window limited to it.
+    const int belowMessage = px(BelowMessageTwips, ty);
+    const int screenHeight = screenHolding(QCursor::pos())->geometry().height();
+    const int maxMessage = screenHeight - WindowBelowFramePx - messageTop - belowMessage;
+    const int shownMessage = std::max(1, std::min(messageHeight, maxMessage));
+    const bool scrolls = shownMessage < messageHeight;
+    m_scroll->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    m_scroll->setGeometry(messageLeft, messageTop, messageWidth, shownMessage);
+    if (scrolls) {
+        m_message->setFixedWidth(messageWidth - m_scroll->verticalScrollBar()->sizeHint().width());
+        m_message->setFixedHeight(m_message->heightForWidth(m_message->width()));
+    }
+
+    const int frameHeight = messageTop + shownMessage + belowMessage;
+    m_frame->setGeometry(FrameLeftPx, FrameTopPx, frameWidth, frameHeight);
+    m_icon->setGeometry(px(45, tx), px(30, ty), px(240, tx), px(240, ty));
+    m_title->setGeometry(px(375, tx), px(45, ty), px(4215, tx), px(225, ty) + 2);
+    if (!CheckboxTxt.isEmpty()) {
+        m_check->setText(CheckboxTxt);
+        m_check->setGeometry(messageLeft, messageTop + shownMessage + px(CheckGapTwips, ty),
+                             px(4470, tx), px(CheckHeightTwips, ty) + 2);
+        m_check->setVisible(true);
+    }
+    resize(width(), frameHeight + WindowBelowFramePx);
+}
+
+void msgFrm::DrawBalloon(bool NoPointer, float X, float Y, short Inty)
+{
+    m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_surface.fill(Qt::transparent);
+    if (NoPointer) {
+        const QRect screen = screenHolding(QCursor::pos())->geometry();
+        move(screen.x() + (screen.width() - width()) / 2,
+             screen.y() + (screen.height() - height()) / 2);
+        const QRegion shadow = n_GetShadowRect(Inty);
+        setMask(n_GetMainRect() | shadow);
+        return;
+    }
+    const short style = GetPointerStyle(X, Y);
+    const QRegion shadow = n_GetShadowRect(Inty);
+    const QRegion body = n_GetMainRect();
+    setMask(body | shadow | n_SetPointer(style));
+}
+
+short msgFrm::GetPointerStyle(float X, float Y)
+{
+    const QPoint target =
+        (X == 0 || Y == 0) ? QCursor::pos() : QPoint(int(std::lrint(X)), int(std::lrint(Y)));
+    const QRect screen = screenHolding(target)->geometry();
+    const PointerPlacement placement = placeForPointer(target, screen, size());
+    move(placement.windowTopLeft);
+    return placement.style;
+}
+
+QRegion msgFrm::n_GetMainRect()
+{
+    QPainter p(&m_surface);
+    p.setClipRegion(mainRegion(size()));
+    p.fillRect(m_surface.rect(), QColor::fromRgb(FringeColor));
+    p.setClipping(false);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(balloonColor());
+    p.drawRoundedRect(QRectF(bodyFillRect(size())).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    return mainRegion(size());
+}
+
+QRegion msgFrm::n_GetShadowRect(short Inty)
+{
+    paintShadow(Inty);
+    return shadowRegion(size());
+}
+
+void msgFrm::paintShadow(short Inty)
+{
+    const std::vector<ShadowPixel> pixels = shadowPixels(size());
+    if (compositesTranslucency()) {
+        for (const ShadowPixel &s : pixels) {
+            const int alpha = 255 - std::min(255, s.step + Inty);
+            m_surface.setPixel(s.at, qPremultiply(qRgba(0, 0, 0, alpha)));
+        }
+        return;
+    }
+    // Where the platform ignores window shapes the old shadow would be read
+    // back, so the window steps aside while the screen is read.
+    const bool stepAside = isVisible() && !QGuiApplication::platformName().contains("xcb");
+    if (stepAside) {
+        hide();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    QScreen *screen = screenHolding(geometry().center());
+    const QPoint origin = pos() - screen->geometry().topLeft();
+    const QImage behind = screen->grabWindow(0, origin.x(), origin.y(), width(), height())
+                              .toImage()
+                              .convertToFormat(QImage::Format_RGB32);
+    if (stepAside) {
+        show();
+    }
+    for (const ShadowPixel &s : pixels) {
+        const QRgb under = behind.valid(s.at) ? behind.pixel(s.at) : qRgb(0, 0, 0);
+        m_surface.setPixel(s.at, ShadePixel(under, qRgb(0, 0, 0), s.step, Inty));
+    }
+}
+
+void msgFrm::n_RefreshShadow(short Inty)
+{
+    m_surface.fill(Qt::transparent);
+    const QRegion shadow = n_GetShadowRect(Inty);
+    setMask(n_GetMainRect() | shadow);
+    update();
+}
+
+QRegion msgFrm::n_SetPointer(short style)
+{
+    const auto s = PointerStyle(style);
+    QPainter p(&m_surface);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const QPolygon outer = outerPointer(s, size());
+    p.drawPolygon(outer, Qt::OddEvenFill);
+    p.setBrush(balloonColor());
+    p.drawPolygon(innerPointer(s, size()), Qt::OddEvenFill);
+    return QRegion(outer, Qt::OddEvenFill);
+}
+
+void msgFrm::SetupButtons(int MF, const QString &Btn1, const QString &Btn2, const QString &Btn3)
+{
+    const double tx = drawing::twipsPerPixelX();
+    const double ty = drawing::twipsPerPixelY();
+    std::vector<ButtonSpec> specs;
+    std::vector<QString> captions;
+    const int set = MF & 7;
+    if (set == 6) {
+        const QString custom[3] = {Btn1, Btn2, Btn3};
+        for (short i = 0; i < 3; ++i) {
+            captions.push_back(custom[i]);
+            if (!custom[i].isEmpty()) {
+                m_shownButtons = i + 1;
+            }
+        }
+        captions.resize(m_shownButtons);
+        for (short i = 0; i < m_shownButtons; ++i) {
+            specs.push_back({nullptr, short(i + 1)});
+        }
+    }
+    if (specs.empty()) {
+        // Also for a custom set without any caption: a window must be answerable.
+        specs = standardSet(set == 6 ? 0 : set);
+        captions.clear();
+        for (const ButtonSpec &spec : specs) {
+            captions.push_back(QString::fromLatin1(spec.caption));
+        }
+    }
+    m_shownButtons = int(specs.size());
+
+    const double fw = m_frame->width() * tx;
+    const double w = ButtonWidthTwips;
+    double lefts[3] = {(fw - w) / 2, 0, 0};
+    if (m_shownButtons == 2) {
+        lefts[0] = fw / 3 - w / 2;
+        lefts[1] = fw - w - lefts[0];
+    } else if (m_shownButtons == 3) {
+        lefts[0] = (MiddleButtonDesignLeftTwips - w) / 2;
+        lefts[1] = (fw - w) / 2;
+        lefts[2] = fw - w - lefts[0];
+    }
+    const double top = m_frame->height() * ty - ButtonHeightTwips - ButtonBottomGapTwips;
+    for (int i = 0; i < m_shownButtons; ++i) {
+        m_tags[i] = specs[size_t(i)].tag;
+        m_buttons[i]->setText(captions[size_t(i)]);
+        m_buttons[i]->setGeometry(px(lefts[i], tx), px(top, ty), px(w, tx),
+                                  px(ButtonHeightTwips, ty));
+        m_buttons[i]->show();
+    }
+}
+
+void msgFrm::SetDefaultButton(int MF)
+{
+    switch (MF & 768) {
+    case 0:
+        m_state.DefaultButton = 1;
+        break;
+    case 256:
+        m_state.DefaultButton = 2;
+        break;
+    case 512:
+        m_state.DefaultButton = 3;
+        break;
+    default:
+        break;
+    }
+}
+
+void msgFrm::SetDisplayIcon(int MF)
+{
+    static const int cells[8] = {0, 1, 4, 2, 3, 5, 6, 7};
+    const int cell = cells[(MF & 112) >> 4];
+    if (cell == 0) {
+        m_icon->hide();
+        m_title->move(m_scroll->x(), m_title->y());
+        return;
+    }
+    m_icon->setPixmap(DrawStripIcon(cell, StripCellSize, balloonColor()));
+    m_icon->show();
+}
+
+void msgFrm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    activateWindow();
+    if (m_focusSet) {
+        return; // shown again after reading the screen: keep the user's focus
+    }
+    m_focusSet = true;
+    int focus = m_state.DefaultButton;
+    if (focus > m_shownButtons) {
+        focus = 1; // a default naming a hidden button falls back to the first
+    }
+    if (focus > 0) {
+        m_buttons[focus - 1]->setFocus();
+        m_buttons[focus - 1]->setDefault(true);
+    }
+}
+
+QPushButton *msgFrm::button(int index) const
+{
+    return m_buttons[index];
+}
+
+QCheckBox *msgFrm::checkBox() const
+{
+    return m_check;
+}
+
+QLabel *msgFrm::messageLabel() const
+{
+    return m_message;
+}
+
+void msgFrm::answer(short result)
+{
+    m_answered = true;
+    m_state.ButtonResult = result;
+    hide();
+    if (m_loop) {
+        m_loop->quit();
+    }
+}
+
+short msgFrm::escapeResult() const
+{
+    for (short wanted : {ResultCancel, ResultNo}) {
+        for (int i = 0; i < m_shownButtons; ++i) {
+            if (m_tags[i] == wanted) {
+                return wanted;
+            }
+        }
+    }
+    return m_tags[m_shownButtons - 1];
+}
+
+void msgFrm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        answer(escapeResult());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void msgFrm::closeEvent(QCloseEvent *event)
+{
+    if (!m_answered) {
+        answer(escapeResult());
+    }
+    event->accept();
+}
+
+void msgFrm::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_surface);
+}
+
+void msgFrm::beginDrag(QPoint globalPos)
+{
+    m_dragging = true;
+    m_dragOffset = globalPos - pos();
+    setMask(mainRegion(size()));
+    QPainter p(&m_surface);
+    p.setPen(Qt::black);
+    p.drawLine(5, 20, width() - 5, 20);
+    p.drawLine(5, height() - 25, width() - 5, height() - 25);
+    p.end();
+    update();
+}
+
+void msgFrm::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        beginDrag(event->globalPosition().toPoint());
+    }
+}
+
+void msgFrm::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+    }
+}
+
+void msgFrm::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_dragging && event->button() == Qt::LeftButton) {
+        m_dragging = false;
+        n_RefreshShadow(m_intensity);
+    }
+}
+
+} // namespace dialogs

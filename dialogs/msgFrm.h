@@ -1,0 +1,117 @@
+// msgFrm -- the balloon-shaped message window: a rounded body with a soft
+// shadow and a pointer at the cursor or a given point, an icon, a bold
+// title, the message, an optional check box and one to three buttons.
+// msg_Box blocks in its own event loop until a button (or Escape, or the
+// window manager's close) answers it.
+#pragma once
+
+#include "drawing/GraphicsBas.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QEventLoop;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace dialogs {
+
+// Window fields that outlive each showing (0 before the first call).
+struct MsgFrmState
+{
+    short ButtonResult = 0;
+    short DefaultButton = 0;
+    drawing::OleColor BalloonColor = 0;
+};
+MsgFrmState &msgFrmState();
+
+// Result codes in the numbering of the standard message box.
+enum MsgResult : short
+{
+    ResultOK = 1,
+    ResultCancel = 2,
+    ResultAbort = 3,
+    ResultRetry = 4,
+    ResultIgnore = 5,
+    ResultYes = 6,
+    ResultNo = 7
+};
+constexpr short CheckedBonus = 100;
+
+short msg_Box(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer = false,
+              const QString &CheckboxTxt = {}, const QString &Btn1 = {}, const QString &Btn2 = {},
+              const QString &Btn3 = {}, drawing::OleColor mColor = 0, float X = 0, float Y = 0,
+              short Intensity = 0);
+
+class msgFrm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit msgFrm(MsgFrmState &state);
+    ~msgFrm() override;
+
+    // The showing in progress, so that tests and callers can answer it.
+    static msgFrm *current();
+
+    short run(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer,
+              const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2,
+              const QString &Btn3, drawing::OleColor mColor, float X, float Y, short Intensity);
+
+    void DrawBalloon(bool NoPointer, float X, float Y, short Inty);
+    short GetPointerStyle(float X, float Y);
+    QRegion n_GetMainRect();
+    QRegion n_GetShadowRect(short Inty);
+    void n_RefreshShadow(short Inty);
+    QRegion n_SetPointer(short style);
+    void SetupButtons(int MF, const QString &Btn1, const QString &Btn2, const QString &Btn3);
+    void SetDefaultButton(int MF);
+    void SetDisplayIcon(int MF);
+
+    QPushButton *button(int index) const;
+    QCheckBox *checkBox() const;
+    QLabel *messageLabel() const;
+    const QImage &surface() const { return m_surface; }
+    static bool compositesTranslucency();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildContent();
+    void layoutContent(const QString &CheckboxTxt);
+    void answer(short result);
+    short escapeResult() const;
+    QColor balloonColor() const;
+    void paintShadow(short Inty);
+    void beginDrag(QPoint globalPos);
+
+    MsgFrmState &m_state;
+    QImage m_surface;
+    QWidget *m_frame = nullptr;
+    QLabel *m_icon = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_message = nullptr;
+    QScrollArea *m_scroll = nullptr;
+    QCheckBox *m_check = nullptr;
+    QPushButton *m_buttons[3] = {};
+    short m_tags[3] = {};
+    int m_shownButtons = 0;
+    short m_intensity = 0;
+    bool m_answered = false;
+    bool m_dragging = false;
+    bool m_focusSet = false;
+    QPoint m_dragOffset;
+    QEventLoop *m_loop = nullptr;
+};
+
+} // namespace dialogs

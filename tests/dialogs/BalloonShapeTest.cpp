@@ -1,0 +1,94 @@
+#include "dialogs/BalloonShape.h"
+
+#include <gtest/gtest.h>
+
+using namespace dialogs;
+
+namespace {
+
+const QRect Screen(0, 0, 1000, 800);
+const QSize Window(359, 200);
+
+struct QuadrantCase
+{
+    const char *name;
+    QPoint target;
+    PointerStyle style;
+    QPoint topLeft;
+};
+
+TEST(PointerPlacement, QuadrantRuleWithTiesGoingLeftAndUp)
+{
+    const QuadrantCase cases[] = {
+        {"exact middle is upper left", {500, 400}, UpperLeft, {458, 400}},
+        {"one right of middle", {501, 400}, UpperRight, {501 + 42 - 359, 400}},
+        {"one below middle", {500, 401}, LowerLeft, {458, 401 - 200}},
+        {"lower right", {900, 700}, LowerRight, {900 + 42 - 359, 500}},
+    };
+    for (const QuadrantCase &c : cases) {
+        const PointerPlacement p = placeForPointer(c.target, Screen, Window);
+        EXPECT_EQ(p.style, c.style) << c.name;
+        EXPECT_EQ(p.windowTopLeft, c.topLeft) << c.name;
+    }
+}
+
+TEST(PointerPlacement, HalvesAreTakenOfTheScreenHoldingThePoint)
+{
+    const QRect second(1000, 0, 600, 400);
+    EXPECT_EQ(placeForPointer({1300, 200}, second, Window).style, UpperLeft);
+    EXPECT_EQ(placeForPointer({1301, 201}, second, Window).style, LowerRight);
+}
+
+TEST(PointerShape, TipLiesInsideTheWindowRegionForEveryStyle)
+{
+    for (PointerStyle style : {LowerRight, UpperRight, LowerLeft, UpperLeft}) {
+        const QPolygon outer = outerPointer(style, Window);
+        const PointerPlacement placed = placeForPointer(style == UpperLeft    ? QPoint(100, 100)
+                                                        : style == LowerLeft  ? QPoint(100, 700)
+                                                        : style == UpperRight ? QPoint(900, 100)
+                                                                              : QPoint(900, 700),
+                                                        Screen, Window);
+        ASSERT_EQ(placed.style, style);
+        const QRegion whole =
+            mainRegion(Window) | shadowRegion(Window) | QRegion(outer, Qt::OddEvenFill);
+        // The tip vertex is the one off the body's edge; its neighbour pixel
+        // toward the triangle must be covered.
+        const QPoint tip = outer.point(2);
+        const QPoint inward(tip.x() + (tip.x() < Window.width() / 2 ? 1 : -1),
+                            tip.y() + (tip.y() < Window.height() / 2 ? 3 : -3));
+        EXPECT_TRUE(whole.contains(inward)) << int(style);
+        EXPECT_FALSE(mainRegion(Window).contains(inward)) << int(style);
+    }
+}
+
+TEST(ShadePixelRule, IntegerMixOfBothColours)
+{
+    EXPECT_EQ(ShadePixel(qRgb(200, 100, 50), qRgb(0, 0, 0), 100, 0), qRgb(78, 39, 19));
+    EXPECT_EQ(ShadePixel(qRgb(255, 255, 255), qRgb(0, 0, 0), 180, 75), qRgb(254, 254, 254));
+    EXPECT_EQ(ShadePixel(qRgb(0, 0, 0), qRgb(255, 0, 0), 20, 0), qRgb(235, 0, 0));
+}
+
+TEST(ShadePixelRule, IntensityIsLimitedSoTheWeightStaysAByte)
+{
+    EXPECT_EQ(clampIntensity(-5), 0);
+    EXPECT_EQ(clampIntensity(75), 75);
+    EXPECT_EQ(clampIntensity(200), 75);
+}
+
+TEST(ShadowRings, StepsGrowTowardTheOuterEdge)
+{
+    int outer = 0;
+    int inner = 0;
+    for (const ShadowPixel &s : shadowPixels(Window)) {
+        if (s.at == QPoint(Window.width() / 2, Window.height() - 23)) {
+            outer = s.step;
+        }
+        if (s.at == QPoint(Window.width() / 2, Window.height() - 40)) {
+            inner = s.step;
+        }
+    }
+    EXPECT_EQ(outer, 180);
+    EXPECT_EQ(inner, 20);
+}
+
+} // namespace

@@ -1,0 +1,13 @@
+// Draws the open matchbox that the spare matches stand on.
+#pragma once
+
+#include <QImage>
+
+namespace matchart {
+
+constexpr int BoxWidth = 165;
+constexpr int BoxHeight = 112;
+
+QImage matchboxImage();
+
+} // namespace matchart
