@@ -5,6 +5,7 @@
 #include "controls/CandyPainters.h"
 #include "controls/CandyRoundedPainter.h"
 #include "controls/CandyShape.h"
+#include "controls/MouseCodes.h"
 #include "controls/WindowMessages.h"
 
 #include <QKeyEvent>
@@ -14,13 +15,6 @@
 
 namespace controls {
 namespace {
-
-constexpr qint16 LeftButton = 1;
-constexpr qint16 RightButton = 2;
-constexpr qint16 MiddleButton = 4;
-constexpr qint16 ShiftKey = 1;
-constexpr qint16 CtrlKey = 2;
-constexpr qint16 AltKey = 4;
 
 struct ColorPreset
 {
@@ -39,20 +33,6 @@ constexpr std::array<ColorPreset, 6> ColorPresets = {{
     {0x008000, 0x00A000, 0x00C000, 0x00FF00},
     {0x008080, 0x00A0A0, 0x00C0C0, 0x00FFFF},
 }};
-
-qint16 buttonCode(Qt::MouseButtons buttons)
-{
-    return qint16((buttons.testFlag(Qt::LeftButton) ? LeftButton : 0) |
-                  (buttons.testFlag(Qt::RightButton) ? RightButton : 0) |
-                  (buttons.testFlag(Qt::MiddleButton) ? MiddleButton : 0));
-}
-
-qint16 shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return qint16((modifiers.testFlag(Qt::ShiftModifier) ? ShiftKey : 0) |
-                  (modifiers.testFlag(Qt::ControlModifier) ? CtrlKey : 0) |
-                  (modifiers.testFlag(Qt::AltModifier) ? AltKey : 0));
-}
 
 bool isEnterKey(const QKeyEvent &event)
 {

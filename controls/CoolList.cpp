@@ -14,10 +14,10 @@ namespace {
 using drawing::ControlError;
 using drawing::OleColor;
 
-constexpr OleColor SysWindowText = 0x80000008;
-constexpr OleColor SysWindow = 0x80000005;
-constexpr OleColor SysHighlight = 0x8000000D;
-constexpr OleColor SysHighlightText = 0x8000000E;
+using drawing::SysHighlight;
+using drawing::SysHighlightText;
+using drawing::SysWindow;
+using drawing::SysWindowText;
 constexpr int AutoScrollPollMs = 10;
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "controls/CoolList.h"
 
 #include "controls/CoolListEditor.h"
+#include "controls/MouseCodes.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -15,26 +16,13 @@ namespace {
 constexpr int AutoScrollFastestMs = 40;
 constexpr int AutoScrollSlowestMs = 500;
 constexpr int AutoScrollMsPerPixel = 20;
-constexpr int RightButton = 2;
-
-int shiftOf(Qt::KeyboardModifiers modifiers)
-{
-    return ((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0) |
-           ((modifiers & Qt::AltModifier) ? 4 : 0);
-}
-
-int buttonOf(Qt::MouseButtons buttons)
-{
-    return ((buttons & Qt::LeftButton) ? 1 : 0) | ((buttons & Qt::RightButton) ? 2 : 0) |
-           ((buttons & Qt::MiddleButton) ? 4 : 0);
-}
 
 } // namespace
 
 void CoolList::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = event->position() - surfaceRect().topLeft();
-    const int button = buttonOf(event->button());
+    const int button = buttonCode(event->button());
     if (button != RightButton && m_enabled) {
         const int index = rowAt(static_cast<int>(p.y()));
         if (index >= 0 && index < ListCount()) {
@@ -49,7 +37,7 @@ void CoolList::mousePressEvent(QMouseEvent *event)
         }
         m_mouseIsDown = true;
     }
-    emit MouseDown(button, shiftOf(event->modifiers()), p.x(), p.y());
+    emit MouseDown(button, shiftCode(event->modifiers()), p.x(), p.y());
 }
 
 void CoolList::mouseMoveEvent(QMouseEvent *event)
@@ -67,7 +55,7 @@ void CoolList::mouseMoveEvent(QMouseEvent *event)
                (m_hoverSelection || m_mouseIsDown)) {
         selectUnderPointer(m_pointerY);
     }
-    emit MouseMove(buttonOf(event->buttons()), shiftOf(event->modifiers()), p.x(), p.y());
+    emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), p.x(), p.y());
 }
 
 void CoolList::selectUnderPointer(int y)
@@ -87,7 +75,7 @@ void CoolList::mouseReleaseEvent(QMouseEvent *event)
     m_mouseIsDown = false;
     m_dragState = true;
     m_autoScrollTimer.stop();
-    emit MouseUp(buttonOf(event->button()), shiftOf(event->modifiers()), p.x(), p.y());
+    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), p.x(), p.y());
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
         m_listIndex > -1) {
         emit Click();
@@ -187,7 +175,7 @@ void CoolList::keyPressEvent(QKeyEvent *event)
     if (!m_items.empty() && m_listIndex >= 0) {
         handleNavigationKey(event->key());
     }
-    emit KeyDown(event->key(), shiftOf(event->modifiers()));
+    emit KeyDown(event->key(), shiftCode(event->modifiers()));
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 256) {
         emit KeyPress(text.at(0).unicode());
@@ -197,7 +185,7 @@ void CoolList::keyPressEvent(QKeyEvent *event)
 void CoolList::keyReleaseEvent(QKeyEvent *event)
 {
     if (m_enabled && !event->isAutoRepeat()) {
-        emit KeyUp(event->key(), shiftOf(event->modifiers()));
+        emit KeyUp(event->key(), shiftCode(event->modifiers()));
     }
 }
 

@@ -11,10 +11,10 @@ namespace {
 
 using drawing::OleColor;
 
-constexpr OleColor SysWindowText = 0x80000008;
-constexpr OleColor SysWindow = 0x80000005;
-constexpr OleColor SysHighlight = 0x8000000D;
-constexpr OleColor SysHighlightText = 0x8000000E;
+using drawing::SysHighlight;
+using drawing::SysHighlightText;
+using drawing::SysWindow;
+using drawing::SysWindowText;
 constexpr int DefaultScrollBarWidth = 13;
 constexpr int DefaultItemTextLeft = 2;
 

@@ -42,6 +42,12 @@ constexpr bool isSystemColor(OleColor c)
     return c != NoColor && (c & 0x80000000u) != 0;
 }
 
+// The system colours that the controls take as defaults.
+constexpr OleColor SysWindow = 0x80000005u;
+constexpr OleColor SysWindowText = 0x80000008u;
+constexpr OleColor SysHighlight = 0x8000000Du;
+constexpr OleColor SysHighlightText = 0x8000000Eu;
+
 // Resolves a system colour (through the application palette) and masks to
 // 0x00FFFFFF; NoColor comes back unchanged.
 OleColor TranslateColor(OleColor c);
