@@ -1,6 +1,7 @@
 #include "storage/FileIObas.h"
 
 #include "storage/Cp1252.h"
+#include "storage/ProfileRead.h"
 #include "storage/ProfileStore.h"
 
 namespace storage {
@@ -43,6 +44,23 @@ bool storable(const std::string &section, const std::optional<std::string> &key,
 
 } // namespace
 
+std::string readProfileValue(const ProfileDocument &document, const std::string &section,
+                             const std::string &key, const std::string &defaultValue,
+                             std::int16_t size)
+{
+    std::string_view value;
+    std::string fallback;
+    if (document.findValue(utf8ToCp1252(section), utf8ToCp1252(key), value)) {
+        value = withoutEnclosingQuotes(value);
+    } else {
+        fallback = utf8ToCp1252(defaultValue);
+        value = withoutTrailingSpaces(fallback);
+    }
+    if (size <= 0)
+        return {};
+    return cp1252ToUtf8(std::string(value.substr(0, static_cast<std::size_t>(size - 1))));
+}
+
 std::string ReadProfileString(const std::string &section, const std::string &key,
                               const std::string &defaultValue, std::int16_t size,
                               const std::string &path)
@@ -52,17 +70,7 @@ std::string ReadProfileString(const std::string &section, const std::string &key
         reportProfileError();
         return {};
     }
-    std::string_view value;
-    std::string fallback;
-    if (document->findValue(utf8ToCp1252(section), utf8ToCp1252(key), value)) {
-        value = withoutEnclosingQuotes(value);
-    } else {
-        fallback = utf8ToCp1252(defaultValue);
-        value = withoutTrailingSpaces(fallback);
-    }
-    if (size <= 0)
-        return {};
-    return cp1252ToUtf8(std::string(value.substr(0, static_cast<std::size_t>(size - 1))));
+    return readProfileValue(*document, section, key, defaultValue, size);
 }
 
 std::string WriteProfileString(const std::string &section, const std::optional<std::string> &key,

@@ -74,29 +74,26 @@ void ProfileDocument::parse()
     m_lines.clear();
     m_sections.clear();
     m_firstSection.clear();
-    const std::size_t size = m_bytes.size();
-    std::size_t pos = 0;
-    while (pos < size && isBreak(m_bytes[pos]))
-        ++pos;
-    while (pos < size) {
-        std::size_t end = pos;
-        while (end < size && !isBreak(m_bytes[end]))
-            ++end;
-        const auto index = static_cast<std::uint32_t>(m_lines.size());
-        m_lines.push_back({static_cast<std::uint32_t>(pos), static_cast<std::uint32_t>(end)});
+    scanLines(0, m_bytes.size(), m_lines);
+    indexSections(0);
+}
+
+// Adds the sections whose headers lie in lines [from, end), closing the one
+// before; the last section runs to the end of the file.
+void ProfileDocument::indexSections(std::uint32_t from)
+{
+    const auto count = static_cast<std::uint32_t>(m_lines.size());
+    for (std::uint32_t i = from; i < count; ++i) {
         std::string_view name;
-        if (headerName(trimBlanks(lineText(index)), name)) {
-            if (!m_sections.empty())
-                m_sections.back().end = index;
-            m_firstSection.emplace(lowerAscii(name), static_cast<std::uint32_t>(m_sections.size()));
-            m_sections.push_back({index, index + 1});
-        }
-        pos = end;
-        while (pos < size && isBreak(m_bytes[pos]))
-            ++pos;
+        if (!headerName(trimBlanks(lineText(i)), name))
+            continue;
+        if (!m_sections.empty())
+            m_sections.back().end = i;
+        m_firstSection.emplace(lowerAscii(name), static_cast<std::uint32_t>(m_sections.size()));
+        m_sections.push_back({i, i + 1});
     }
     if (!m_sections.empty())
-        m_sections.back().end = static_cast<std::uint32_t>(m_lines.size());
+        m_sections.back().end = count;
 }
 
 std::string_view ProfileDocument::lineText(std::uint32_t line) const
@@ -171,8 +168,101 @@ std::string ProfileDocument::lineBreak() const
 
 void ProfileDocument::splice(std::size_t at, std::size_t length, const std::string &replacement)
 {
+    const LineSpan touched = linesTouched(at, length, replacement);
+    const bool sectionsKept =
+        std::none_of(m_lines.begin() + touched.first, m_lines.begin() + touched.last,
+                     [this](const Line &line) { return isHeader(line); });
     m_bytes.replace(at, length, replacement);
-    parse();
+    if (!sectionsKept ||
+        !reindex(touched, std::ptrdiff_t(replacement.size()) - std::ptrdiff_t(length)))
+        parse();
+}
+
+// Old lines [first, last) are the ones an edit of [at, at + length) can
+// change: from the line holding or touching the edit's start to the first
+// line that still starts a line afterwards. `from` is where re-scanning the
+// edited bytes starts.
+ProfileDocument::LineSpan ProfileDocument::linesTouched(std::size_t at, std::size_t length,
+                                                        const std::string &replacement) const
+{
+    const auto startsBefore = [&](const Line &l) {
+        return l.begin < at;
+    };
+    const auto after = std::partition_point(m_lines.begin(), m_lines.end(), startsBefore);
+    LineSpan span;
+    span.first = static_cast<std::uint32_t>(after - m_lines.begin());
+    span.last = span.first;
+    span.from = at;
+    if (span.first > 0 && m_lines[span.first - 1].end >= at) {
+        --span.first;
+        span.from = m_lines[span.first].begin;
+    }
+    const std::size_t editEnd = at + length;
+    const bool breakBeforeEditEnd =
+        replacement.empty() ? at == 0 || isBreak(m_bytes[at - 1]) : isBreak(replacement.back());
+    const auto staysLineStart = [&](const Line &l) {
+        return l.begin > editEnd || (l.begin == editEnd && breakBeforeEditEnd);
+    };
+    while (span.last < m_lines.size() && !staysLineStart(m_lines[span.last]))
+        ++span.last;
+    return span;
+}
+
+bool ProfileDocument::isHeader(const Line &line) const
+{
+    std::string_view name;
+    const std::string_view text(m_bytes.data() + line.begin, line.end - line.begin);
+    return headerName(trimBlanks(text), name);
+}
+
+// The non-empty runs between line breaks of bytes [from, to).
+void ProfileDocument::scanLines(std::size_t from, std::size_t to, std::vector<Line> &lines) const
+{
+    std::size_t pos = from;
+    while (pos < to) {
+        while (pos < to && isBreak(m_bytes[pos]))
+            ++pos;
+        std::size_t end = pos;
+        while (end < to && !isBreak(m_bytes[end]))
+            ++end;
+        if (end > pos)
+            lines.push_back({static_cast<std::uint32_t>(pos), static_cast<std::uint32_t>(end)});
+        pos = end;
+    }
+}
+
+// A save makes a hundred edits to one section of a large file: re-index the
+// touched lines and shift the rest instead of parsing the whole file each
+// time. Returns false when a section header would appear other than at the
+// end of the file; the full parse handles that.
+bool ProfileDocument::reindex(const LineSpan &touched, std::ptrdiff_t delta)
+{
+    const bool atEnd = touched.last == m_lines.size();
+    const std::size_t to =
+        atEnd ? m_bytes.size() : std::size_t(std::ptrdiff_t(m_lines[touched.last].begin) + delta);
+    std::vector<Line> fresh;
+    scanLines(touched.from, to, fresh);
+    for (const Line &line : fresh) {
+        if (!atEnd && isHeader(line))
+            return false;
+    }
+    for (std::size_t i = touched.last; i < m_lines.size(); ++i) {
+        m_lines[i].begin = static_cast<std::uint32_t>(m_lines[i].begin + delta);
+        m_lines[i].end = static_cast<std::uint32_t>(m_lines[i].end + delta);
+    }
+    const auto replaced = std::ptrdiff_t(touched.last - touched.first);
+    const std::ptrdiff_t lineShift = std::ptrdiff_t(fresh.size()) - replaced;
+    m_lines.erase(m_lines.begin() + touched.first, m_lines.begin() + touched.last);
+    m_lines.insert(m_lines.begin() + touched.first, fresh.begin(), fresh.end());
+    for (Section &section : m_sections) {
+        if (section.header >= touched.last)
+            section.header = static_cast<std::uint32_t>(section.header + lineShift);
+        if (section.end >= touched.last)
+            section.end = static_cast<std::uint32_t>(section.end + lineShift);
+    }
+    if (atEnd)
+        indexSections(touched.first);
+    return true;
 }
 
 bool ProfileDocument::setValue(std::string_view section, std::string_view key,

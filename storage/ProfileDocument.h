@@ -5,6 +5,7 @@
 // exact bytes: comments, blank lines, spacing and duplicate sections.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -46,7 +47,19 @@ private:
         std::uint32_t end;    // one past its last line
     };
 
+    struct LineSpan
+    {
+        std::uint32_t first = 0;
+        std::uint32_t last = 0;
+        std::size_t from = 0;
+    };
+
     void parse();
+    void indexSections(std::uint32_t from);
+    void scanLines(std::size_t from, std::size_t to, std::vector<Line> &lines) const;
+    bool isHeader(const Line &line) const;
+    LineSpan linesTouched(std::size_t at, std::size_t length, const std::string &replacement) const;
+    bool reindex(const LineSpan &touched, std::ptrdiff_t delta);
     std::string_view lineText(std::uint32_t line) const;
     std::uint32_t nextLineBegin(std::uint32_t line) const;
     const Section *findSection(std::string_view name) const;

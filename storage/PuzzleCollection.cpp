@@ -2,10 +2,12 @@
 
 #include "storage/Cp1252.h"
 #include "storage/FileIObas.h"
+#include "storage/ProfileRead.h"
 #include "storage/ProfileStore.h"
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace storage {
 namespace {
@@ -66,17 +68,23 @@ std::int16_t clamp16(double number)
 class Loader
 {
 public:
+    // One snapshot for the whole record: a file replaced while loading
+    // cannot mix two versions, and an unreadable file is reported once.
     Loader(const std::string &file, const std::string &title,
            std::vector<LoadCorrection> &corrections)
-        : m_file(file)
+        : m_document(loadProfile(file))
         , m_title(title)
         , m_corrections(corrections)
     {
+        if (!m_document)
+            reportProfileError();
     }
 
     std::string read(const std::string &key, const std::string &fallback, std::int16_t size)
     {
-        return ReadProfileString(m_title, key, fallback, size, m_file);
+        if (!m_document)
+            return {};
+        return readProfileValue(*m_document, m_title, key, fallback, size);
     }
 
     int count(const std::string &key, int limit)
@@ -134,14 +142,13 @@ public:
 private:
     void correct(const std::string &key, const std::string &found, const std::string &used)
     {
-        std::size_t line = 0;
-        if (const auto document = loadProfile(m_file))
-            line = document->lineNumberOf(utf8ToCp1252(m_title), utf8ToCp1252(key));
+        const std::size_t line =
+            m_document ? m_document->lineNumberOf(utf8ToCp1252(m_title), utf8ToCp1252(key)) : 0;
         m_corrections.push_back(
             {line, "[" + m_title + "] " + key + "=" + found + " read as " + used});
     }
 
-    const std::string &m_file;
+    const std::shared_ptr<const ProfileDocument> m_document;
     const std::string &m_title;
     std::vector<LoadCorrection> &m_corrections;
 };

@@ -1,4 +1,5 @@
 #include "storage/FileIObas.h"
+#include "storage/PuzzleCollection.h"
 #include "storage/ProfileStore.h"
 
 #include "TempFolder.h"
@@ -52,6 +53,17 @@ TEST(ProfileFailure, UnwritablePlacesAreReported)
     expectFailedWrite(folder.file("no-such-folder/Kindlet.ini"), "");
     expectFailedWrite("/proc/flintora-test.ini", "");
     EXPECT_FALSE(std::filesystem::exists(folder.file("no-such-folder")));
+}
+
+TEST(ProfileFailure, UnreadableRecordIsReportedOnceAndEmpty)
+{
+    TempFolder folder;
+    RecordingHandler handler;
+    const PuzzleRecord record = LoadPuzzleRecord(folder.path(), "Any");
+    EXPECT_EQ(handler.messages, std::vector<std::string>{"ERROR 1"});
+    EXPECT_TRUE(record.puzzle.empty());
+    EXPECT_TRUE(record.solution.empty());
+    EXPECT_EQ(record.instructions, "");
 }
 
 TEST(ProfileFailure, ReadOnlyFileAndFolderAreReportedAndUnchanged)
