@@ -129,7 +129,7 @@ PuzzleDefinition sixMinusFour()
     const auto top = typeset("VI - IV", 0);
     const auto bottom = typeset("= IX", 1);
     const Figure sum = allOf(top, bottom);
-    return {"VI - IV = IX", "Move 1 match to make the sum true.", sum,
+    return {"Roman VI - IV", "Move 1 match to make the sum true.", sum,
             joined(without(sum, top[1]), {upright(top[2][0].centre.x, 0)})};
 }
 
@@ -138,7 +138,7 @@ PuzzleDefinition nineMinusFive()
     const auto top = typeset("IX - V", 0);
     const auto bottom = typeset("= VI", 1);
     const Figure sum = allOf(top, bottom);
-    return {"IX - V = VI", "Move 1 match to make the sum true.", sum,
+    return {"Roman IX - V", "Move 1 match to make the sum true.", sum,
             joined(without(sum, bottom[2]), {oneBeside(bottom[1], -1)})};
 }
 
@@ -147,7 +147,7 @@ PuzzleDefinition elevenPlusOne()
     const auto top = typeset("XI + I", 0);
     const auto bottom = typeset("= X", 1);
     const Figure sum = allOf(top, bottom);
-    return {"XI + I = X", "Move 1 match to make the sum true.", sum,
+    return {"Roman XI + I", "Move 1 match to make the sum true.", sum,
             joined(without(sum, top[1]), {oneBeside(bottom[1], 1)})};
 }
 
@@ -156,7 +156,7 @@ PuzzleDefinition sevenPlusOne()
     const auto top = typeset("VII + I", 0);
     const auto bottom = typeset("= V", 1);
     const Figure sum = allOf(top, bottom);
-    return {"VII + I = V", "Move 1 match to make the sum true.", sum,
+    return {"Roman VII + I", "Move 1 match to make the sum true.", sum,
             joined(without(sum, {top[3][1]}), {oneBeside(bottom[1], 1)})};
 }
 

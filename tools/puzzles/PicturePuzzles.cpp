@@ -60,8 +60,8 @@ PuzzleDefinition cherry()
     const Figure glass = {uprightEdge(0, 0), levelEdge(0, 1), uprightEdge(1, 0),
                           between(g(0.5, 1), g(0.5, 2)), stick};
     return {"The cherry",
-            "The red head in the glass is a cherry. Move 2 matches so that the glass\n"
-            "keeps its shape and the cherry is outside.",
+            "Move 2 matches to get the cherry out of the glass.\n"
+            "The glass may turn but keeps its shape.",
             glass,
             moved(glass, {uprightEdge(0, 0), levelEdge(0, 1)},
                   {between(g(0.5, 1), g(1.5, 1)), between(g(1.5, 1), g(1.5, 2))})};

@@ -46,11 +46,22 @@ PuzzleDefinition thirteenToSeven()
             without(big, downTriangle(1, 1))};
 }
 
+PuzzleDefinition rowOfFive()
+{
+    const Figure row = unionOf({upTriangle(1, 0), downTriangle(1, 0), upTriangle(2, 0),
+                                downTriangle(2, 0), upTriangle(3, 0)});
+    return {
+        "Five in a row", "Move 2 matches to make 6 triangles.", row,
+        joined(without(row, {triangleEdge(1, 0, Side::DownLeft), triangleEdge(0, 1, Side::Right)}),
+               {triangleEdge(2, 1, Side::DownLeft), triangleEdge(1, 1, Side::DownRight)})};
+}
+
 } // namespace
 
 void addTrianglePuzzles(std::vector<PuzzleDefinition> &puzzles)
 {
     puzzles.push_back(fiveToThree());
+    puzzles.push_back(rowOfFive());
     puzzles.push_back(windmill());
     puzzles.push_back(thirteenToSeven());
 }
