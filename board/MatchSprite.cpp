@@ -34,6 +34,13 @@ void MatchSprite::mousePressEvent(QMouseEvent *event)
                    controls::shiftCode(event->modifiers()), float(at.x()), float(at.y()));
 }
 
+// The second press of a quick double click arrives as a double click
+// only; it is a press like any other, so two quick turns are two turns.
+void MatchSprite::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}
+
 void MatchSprite::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
