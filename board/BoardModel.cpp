@@ -120,6 +120,35 @@ int Board::ShowPuzzleMatches(const Arrangement &puzzle)
     return shown;
 }
 
+void Board::sendBoxHome(const Rect &box)
+{
+    for (int i = 0; i < SpriteCount; ++i) {
+        if (liesIn(m_state.sprites[i], box))
+            sendHome(i);
+    }
+}
+
+int Board::placeInSolutionBox(const Arrangement &list, int base)
+{
+    const Rect &box = m_areas.solutionBox;
+    int placed = 0;
+    int number = base;
+    for (const storage::MatchPlacement &m : list) {
+        int sprite = -1;
+        while (sprite < 0 && ++number <= SpriteCount) {
+            const int candidate = number == SpriteCount ? 0 : number;
+            if (!liesIn(m_state.sprites[candidate], m_areas.puzzleBox))
+                sprite = candidate;
+        }
+        if (sprite < 0)
+            break;
+        setOrientation(sprite, m.o);
+        moveTo(sprite, box.left + m.x, box.top + m.y);
+        ++placed;
+    }
+    return placed;
+}
+
 void Board::relayout(const BoardAreas &newAreas)
 {
     std::array<std::optional<BoxOffset>, SpriteCount> kept;

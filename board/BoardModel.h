@@ -103,6 +103,15 @@ public:
     // Places up to 63 matches (sprite j for match j); returns how many.
     int ShowPuzzleMatches(const Arrangement &puzzle);
 
+    // Sends every match whose corner lies in the box back to the matchbox.
+    void sendBoxHome(const Rect &box);
+    // Lays a list out in the solution box on the sprites after `base`
+    // (64 meaning sprite 0), as if the puzzle box held sprites 1..base.
+    // Sprites whose corner lies in the puzzle box are passed over, so the
+    // puzzle is never disturbed; entries beyond the free sprites are left
+    // out. Returns how many were placed.
+    int placeInSolutionBox(const Arrangement &list, int base);
+
     // A resize keeps the player's work: matches in a box keep their offset
     // from its corner (pulled in if the box became smaller), the others go
     // back to the matchbox.

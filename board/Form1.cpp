@@ -24,7 +24,6 @@ constexpr drawing::OleColor TopBarButtonColor = 0x7568A0; // RGB(160, 104, 117)
 constexpr drawing::OleColor CopyButtonColor = 0x7878A8;   // RGB(168, 120, 120)
 constexpr drawing::OleColor ListBackColor = 0xF8E1E0;     // RGB(224, 225, 248)
 constexpr drawing::OleColor ListTextColor = 0x906B52;     // RGB(82, 107, 144)
-const QColor LinkGrey(128, 128, 128);
 
 // Design places in the top bar, in twips: left, width (all 405 high).
 constexpr std::array<std::pair<int, int>, 4> TopBarButtonTwips = {
@@ -65,6 +64,7 @@ void Form1::buildControls()
         m_cb1[i]->setStyle(BoardButtonStyle);
         m_cb1[i]->setCaption(BoardCaptions[i]);
         m_cb1[i]->resize(130, 40);
+        connect(m_cb1[i], &controls::CandyButton::Click, this, [this, i] { CB1_Click(i); });
     }
     m_cb1[1]->setEnabled(false);
     m_lb1 = new QLabel(this);
@@ -76,9 +76,8 @@ void Form1::buildControls()
     m_lbWeb->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lbWeb->setMouseTracking(true);
     m_lbWeb->setCursor(Qt::PointingHandCursor);
-    QPalette link = m_lbWeb->palette();
-    link.setColor(QPalette::WindowText, LinkGrey);
-    m_lbWeb->setPalette(link);
+    m_lbWeb->installEventFilter(this);
+    setLinkColor(LinkGrey);
     m_sprites[0] = new MatchSprite(0, this);
     m_sprites[0]->hide();
     buildTopBar();
@@ -100,15 +99,20 @@ void Form1::buildTopBar()
         const auto [left, widthTwips] = TopBarButtonTwips[i];
         m_candyButton1[i]->setGeometry(twipsToPixelsX(left), 0, twipsToPixelsX(widthTwips),
                                        TopBarHeight);
+        connect(m_candyButton1[i], &controls::CandyButton::Click, this,
+                [this, i] { CandyButton1_Click(i); });
     }
+    // Beneath the buttons, so a long count never hides one.
     m_lbstats = new QLabel(m_p1);
     m_lbstats->resize(200, TopBarHeight);
+    m_lbstats->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_lbstats->lower();
 }
 
 void Form1::buildPuzzleList()
 {
     m_dd1 = new DropDownFrame(this);
-    m_dd1->setTitle(QStringLiteral("Select a Puzzle"));
+    m_dd1->setTitle(NoPuzzleTitle);
     m_cl1 = new controls::CoolList(m_dd1);
     m_cl1->resize(m_dd1->width(), 300);
 }
@@ -216,9 +220,8 @@ void Form1::Form_MouseMove()
 {
     if (m_lbWeb->palette().color(QPalette::WindowText) == LinkGrey)
         return;
-    QPalette link = m_lbWeb->palette();
-    link.setColor(QPalette::WindowText, LinkGrey);
-    m_lbWeb->setPalette(link);
+    m_lbWeb->installEventFilter(this);
+    setLinkColor(LinkGrey);
 }
 
 } // namespace board

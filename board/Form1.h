@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
 
 namespace controls {
@@ -33,10 +34,17 @@ struct CurrentPuzzle
     std::array<Arrangement, 2> solution;
 };
 
+// What the drop-down shows when no puzzle is chosen.
+inline const QString NoPuzzleTitle = QStringLiteral("Select a Puzzle");
+
 class Form1 : public QWidget, private BoardListener
 {
     Q_OBJECT
 public:
+    // The save-details dialog: takes "title¦description" as the preset and
+    // answers the same way, "¦" alone when cancelled.
+    using DetailsDialog = std::function<QString(const QString &preset)>;
+
     explicit Form1(std::string settingsFile, QWidget *parent = nullptr);
 
     void Form_Load();
@@ -46,6 +54,15 @@ public:
     int GetMatchesInPuzzle() const { return m_board.GetMatchesInPuzzle(); }
     void ResetBoard();
     void ShowPuzzleMatches();
+
+    void CB1_Click(int Index);
+    void Reposition_SolutionMatches();
+    void Copy_trick_to_solution();
+    void CandyButton1_Click(int Index);
+
+    void setDetailsDialog(DetailsDialog dialog) { m_detailsDialog = std::move(dialog); }
+    void setAboutWindow(std::function<void(QWidget *owner)> show) { m_showAbout = std::move(show); }
+    void setHomePageOpener(std::function<void()> open) { m_openHomePage = std::move(open); }
 
     void CreateRegion(int ID, int idx);
     void LoadOrientationTemplates();
@@ -78,6 +95,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -85,6 +103,12 @@ private:
     void buildPuzzleList();
     void Form_Resize();
     void Form_MouseMove();
+    void lbWeb_MouseMove();
+    void lbWeb_MouseUp();
+    void setLinkColor(const QColor &color);
+    void resetChoice();
+    void SavePuzzle();
+    void DeletePuzzle();
     void applyLayout(const FormLayout &layout);
     void fitInstructions();
     void repaintPuzzleBox();
@@ -116,6 +140,12 @@ private:
     std::array<controls::CandyButton *, 3> m_cb1{};
     std::array<controls::CandyButton *, 4> m_candyButton1{};
     QImage m_background;
+    DetailsDialog m_detailsDialog;
+    std::function<void(QWidget *)> m_showAbout;
+    std::function<void()> m_openHomePage;
 };
+
+inline const QColor LinkGrey(128, 128, 128);
+inline const QColor LinkBlue(0, 0, 255);
 
 } // namespace board

@@ -74,6 +74,7 @@ public:
     QPushButton *button(int index) const;
     QCheckBox *checkBox() const;
     QLabel *messageLabel() const;
+    QLabel *titleLabel() const { return m_title; }
     const QImage &surface() const { return m_surface; }
     static bool compositesTranslucency();
 

@@ -198,3 +198,81 @@ TEST_F(BoardTest, RestoreBringsBackPlacesAndOrder)
 
 } // namespace
 } // namespace board
+
+namespace board {
+namespace {
+
+class SolutionBoxTest : public BoardTest
+{
+protected:
+    static Arrangement matches(int n)
+    {
+        Arrangement list;
+        for (int j = 0; j < n; ++j)
+            list.push_back({static_cast<std::int16_t>(10 * (j % 30)),
+                            static_cast<std::int16_t>(100 * (j / 30)), 0});
+        return list;
+    }
+    std::vector<int> spritesInSolutionBox() const
+    {
+        std::vector<int> found;
+        for (int i = 0; i < SpriteCount; ++i)
+            if (liesIn(board.sprite(i), board.areas().solutionBox))
+                found.push_back(i);
+        return found;
+    }
+};
+
+TEST_F(SolutionBoxTest, AfterAPuzzleIsShownTheListUsesTheNextSpriteNumbers)
+{
+    board.ShowPuzzleMatches(matches(12));
+    EXPECT_EQ(board.placeInSolutionBox(matches(14), 12), 14);
+    std::vector<int> expected;
+    for (int i = 13; i <= 26; ++i)
+        expected.push_back(i);
+    EXPECT_EQ(spritesInSolutionBox(), expected);
+    EXPECT_EQ(board.GetMatchesInPuzzle(), 12);
+    const Rect box = board.areas().solutionBox;
+    EXPECT_EQ(board.sprite(13), (SpriteState{box.left, box.top, 0, true}));
+}
+
+TEST_F(SolutionBoxTest, The64thSpriteIsSpriteZeroAndFurtherEntriesAreLeftOut)
+{
+    board.ShowPuzzleMatches(matches(32));
+    EXPECT_EQ(board.placeInSolutionBox(matches(32), 32), 32);
+    EXPECT_TRUE(liesIn(board.sprite(0), board.areas().solutionBox));
+    board.sendBoxHome(board.areas().solutionBox);
+    EXPECT_EQ(board.placeInSolutionBox(matches(40), 32), 32);
+    EXPECT_EQ(board.GetMatchesInPuzzle(), 32);
+}
+
+TEST_F(SolutionBoxTest, SpritesLyingInThePuzzleBoxAreSkipped)
+{
+    board.ShowPuzzleMatches(matches(3));
+    // The player moved spare 4 into the puzzle box and match 2 out of it.
+    const Rect puzzle = board.areas().puzzleBox;
+    board.moveTo(4, puzzle.left + 200, puzzle.top + 200);
+    board.moveTo(2, 5, 300);
+    const Board::Snapshot before = board.snapshot();
+    EXPECT_EQ(board.placeInSolutionBox(matches(3), board.GetMatchesInPuzzle()), 3);
+    EXPECT_EQ(spritesInSolutionBox(), (std::vector<int>{5, 6, 7}));
+    for (int i : {1, 3, 4})
+        EXPECT_EQ(board.sprite(i), before.sprites[i]) << i;
+}
+
+TEST_F(SolutionBoxTest, SendingTheBoxHomeUsesEachSpritesOwnStack)
+{
+    const Rect box = board.areas().solutionBox;
+    board.moveTo(10, box.left + 3, box.top + 3);
+    board.turn(40, true);
+    board.moveTo(40, box.left + 50, box.top + 3);
+    board.moveTo(11, 5, 5); // outside both boxes: untouched
+    board.sendBoxHome(box);
+    EXPECT_EQ(board.sprite(10), board.homeOf(10));
+    EXPECT_EQ(board.sprite(40), board.homeOf(40));
+    EXPECT_EQ(board.sprite(11).left, 5);
+    EXPECT_EQ(board.zOrder().back(), 40);
+}
+
+} // namespace
+} // namespace board
