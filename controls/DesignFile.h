@@ -22,8 +22,8 @@
 #include "controls/PropertyBag.h"
 
 #include <QStringList>
+#include <deque>
 #include <utility>
-#include <vector>
 
 namespace controls {
 
@@ -44,6 +44,7 @@ public:
     const QStringList &errors() const { return m_errors; }
 
     const PropertyBag &control(const QString &name) const;
+    // Adds an empty bag for a new name; the reference stays valid.
     PropertyBag &control(const QString &name);
     bool contains(const QString &name) const;
     QStringList controlNames() const;
@@ -52,7 +53,8 @@ private:
     void parseLine(const QString &line, int number, PropertyBag *&current);
     void addError(int line, const QString &message);
 
-    std::vector<std::pair<QString, PropertyBag>> m_controls;
+    // A deque, so that a bag handed out stays put while others are added.
+    std::deque<std::pair<QString, PropertyBag>> m_controls;
     QStringList m_errors;
 };
 
