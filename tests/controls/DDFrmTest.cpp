@@ -102,7 +102,7 @@ TEST_F(DDFrmTest, pointerOnTheTitleOpensAndLeavingClosesAtTheNextTick)
     EXPECT_TRUE(frame->Expanded()) << "the child lies inside the frame";
 
     movePointer(Outside);
-    QTRY_VERIFY_WITH_TIMEOUT(frame->Collapsed(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
     EXPECT_EQ(frame->height(), frame->titlePixelHeight());
     EXPECT_EQ(log, (Log{"BeforeExpand", "AfterCollapse"}));
     EXPECT_FALSE(frame->isCloseTimerActive());
@@ -113,20 +113,20 @@ TEST_F(DDFrmTest, leavingThroughTheChildClosesTheFrame)
     movePointer(OnTitle);
     movePointer(OnChild);
     movePointer(OnChild + QPoint(0, ChildHeight));
-    QTRY_VERIFY_WITH_TIMEOUT(frame->Collapsed(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
 }
 
 TEST_F(DDFrmTest, timerRestsWhileThePointerRestsOnTheOpenFrame)
 {
     movePointer(OnTitle);
-    QTRY_VERIFY_WITH_TIMEOUT(!frame->isCloseTimerActive(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isCloseTimerActive(); }, 1000));
     QTest::qWait(30);
     EXPECT_FALSE(frame->isCloseTimerActive());
     EXPECT_TRUE(frame->Expanded());
 
     movePointer(OnTitle + QPoint(5, 0));
     EXPECT_TRUE(frame->isCloseTimerActive()) << "a move starts it again";
-    QTRY_VERIFY_WITH_TIMEOUT(!frame->isCloseTimerActive(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isCloseTimerActive(); }, 1000));
     EXPECT_TRUE(frame->Expanded());
 }
 
@@ -164,7 +164,7 @@ TEST_F(DDFrmTest, titleClickTogglesWithOpenOn2AndLeavingStillCloses)
     click(OnChild);
     EXPECT_TRUE(frame->Expanded()) << "only the title bar toggles";
     movePointer(Outside);
-    QTRY_VERIFY_WITH_TIMEOUT(frame->Collapsed(), 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
 }
 
 TEST_F(DDFrmTest, openOn3NeverStartsTheTimer)
