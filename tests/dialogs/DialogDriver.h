@@ -13,6 +13,14 @@
 #include <functional>
 #include <vector>
 
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 namespace dialogs_test {
 
 // Each character as a key press and release, to the window's focus widget.
