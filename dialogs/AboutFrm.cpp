@@ -148,9 +148,12 @@ bool AboutFrm::eventFilter(QObject *watched, QEvent *event)
         pal.setColor(QPalette::WindowText,
                      event->type() == QEvent::MouseMove ? LinkHoverColor : LinkColor);
         link->setPalette(pal);
-    } else if (event->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-               link->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
+        // Kept from the window, whose own moves dim the links again.
+        return event->type() == QEvent::MouseMove;
+    }
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
+        link->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
         if (link == label(Label4)) {
             Label4_Click();
         } else {
