@@ -61,6 +61,7 @@ DescriptionEdit::DescriptionEdit(QWidget *parent, int limit)
     , m_limit(limit)
 {
     setTabChangesFocus(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // lines wrap at the edge
     connect(this, &QPlainTextEdit::textChanged, this, &DescriptionEdit::mend);
 }
 
