@@ -1,0 +1,224 @@
+#include "board/Form1.h"
+
+#include "board/BoardBox.h"
+#include "board/BoardFonts.h"
+#include "board/InstructionFit.h"
+#include "board/MatchArt.h"
+#include "board/standins/DropDownFrame.h"
+#include "controls/CandyButton.h"
+#include "controls/CoolList.h"
+#include "drawing/Twips.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace board {
+
+namespace {
+
+constexpr QSize DesignInnerSize(975, 600);
+constexpr int TopBarHeight = 27;
+constexpr int BoardButtonStyle = 7;
+constexpr drawing::OleColor TopBarButtonColor = 0x7568A0; // RGB(160, 104, 117)
+constexpr drawing::OleColor CopyButtonColor = 0x7878A8;   // RGB(168, 120, 120)
+constexpr drawing::OleColor ListBackColor = 0xF8E1E0;     // RGB(224, 225, 248)
+constexpr drawing::OleColor ListTextColor = 0x906B52;     // RGB(82, 107, 144)
+const QColor LinkGrey(128, 128, 128);
+
+// Design places in the top bar, in twips: left, width (all 405 high).
+constexpr std::array<std::pair<int, int>, 4> TopBarButtonTwips = {
+    {{45, 1695}, {1755, 1575}, {0, 1095}, {0, 1815}}};
+const std::array<QString, 4> TopBarCaptions = {"Save...", "Delete", "About", "Instructions"};
+const std::array<QString, 3> BoardCaptions = {"RESET", "SOLUTION", "COPY"};
+
+int twipsToPixelsX(int twips)
+{
+    return qRound(twips / drawing::twipsPerPixelX());
+}
+
+} // namespace
+
+Form1::Form1(std::string settingsFile, QWidget *parent)
+    : QWidget(parent)
+    , m_settingsFile(std::move(settingsFile))
+{
+    setWindowTitle(QStringLiteral("Flintora"));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(DesignInnerSize);
+    buildControls();
+    m_board.setListener(this);
+}
+
+void Form1::buildControls()
+{
+    m_shape1 = new BoardBox(QStringLiteral("PUZZLE"), this);
+    m_shape1->move(16, 45);
+    m_shape2 = new BoardBox(QStringLiteral("SOLUTION"), this);
+    m_shape2->move(538, 47);
+    m_picMatchbox = new QLabel(this);
+    m_picMatchbox->setPixmap(QPixmap::fromImage(matchboxImage()));
+    m_picMatchbox->resize(matchboxImage().size());
+    for (int i = 0; i < 3; ++i) {
+        m_cb1[i] = new controls::CandyButton(QStringLiteral("CB1"), this);
+        m_cb1[i]->setStyle(BoardButtonStyle);
+        m_cb1[i]->setCaption(BoardCaptions[i]);
+        m_cb1[i]->resize(130, 40);
+    }
+    m_cb1[1]->setEnabled(false);
+    m_lb1 = new QLabel(this);
+    m_lb1->setWordWrap(true);
+    m_lb1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lb1->setFont(comicFont(InstructionPoints));
+    m_lbWeb = new QLabel(tr("Flintora: how to play"), this);
+    m_lbWeb->resize(248, 25);
+    m_lbWeb->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lbWeb->setMouseTracking(true);
+    m_lbWeb->setCursor(Qt::PointingHandCursor);
+    QPalette link = m_lbWeb->palette();
+    link.setColor(QPalette::WindowText, LinkGrey);
+    m_lbWeb->setPalette(link);
+    m_sprites[0] = new MatchSprite(0, this);
+    m_sprites[0]->hide();
+    buildTopBar();
+    buildPuzzleList();
+}
+
+void Form1::buildTopBar()
+{
+    m_p1 = new QWidget(this);
+    m_p1->setAutoFillBackground(true);
+    QPalette bar = m_p1->palette();
+    bar.setColor(QPalette::Window, QColor(128, 64, 64));
+    bar.setColor(QPalette::WindowText, Qt::white);
+    m_p1->setPalette(bar);
+    m_p1->setGeometry(0, 0, width(), TopBarHeight);
+    for (int i = 0; i < 4; ++i) {
+        m_candyButton1[i] = new controls::CandyButton(QStringLiteral("CandyButton1"), m_p1);
+        m_candyButton1[i]->setCaption(TopBarCaptions[i]);
+        const auto [left, widthTwips] = TopBarButtonTwips[i];
+        m_candyButton1[i]->setGeometry(twipsToPixelsX(left), 0, twipsToPixelsX(widthTwips),
+                                       TopBarHeight);
+    }
+    m_lbstats = new QLabel(m_p1);
+    m_lbstats->resize(200, TopBarHeight);
+}
+
+void Form1::buildPuzzleList()
+{
+    m_dd1 = new DropDownFrame(this);
+    m_dd1->setTitle(QStringLiteral("Select a Puzzle"));
+    m_cl1 = new controls::CoolList(m_dd1);
+    m_cl1->resize(m_dd1->width(), 300);
+}
+
+void Form1::Form_Load()
+{
+    SetMatchboxShape(m_picMatchbox);
+    for (controls::CandyButton *button : m_candyButton1)
+        button->setColorButtonUp(TopBarButtonColor);
+    m_cb1[2]->setColorButtonUp(CopyButtonColor);
+    m_cl1->setBackNormal(ListBackColor);
+    m_cl1->setFontNormal(ListTextColor);
+    m_dd1->move(m_dd1->x(), 0);
+    m_dd1->setExpandedHeight(m_cl1->height() + m_dd1->TitleHeight());
+    m_cl1->move(0, m_dd1->TitleHeight());
+    m_cl1->resize(m_dd1->width(), m_cl1->height());
+    connect(m_cl1, &controls::CoolList::Click, this, &Form1::ShowPuzzle);
+    LoadOrientationTemplates();
+    LoadPuzzleList();
+    m_dd1->raise();
+    show();
+}
+
+void Form1::resizeEvent(QResizeEvent *)
+{
+    repaintBackground();
+    Form_Resize();
+}
+
+void Form1::Form_Resize()
+{
+    LayoutInput in;
+    in.innerWidth = width();
+    in.innerHeight = height();
+    in.outerWidth = isWindow() ? frameGeometry().width() : width();
+    in.twipsPerPixelX = drawing::twipsPerPixelX();
+    in.topBarHeight = m_p1->height();
+    in.boxBorder = BoardBox::Border;
+    in.puzzleCaptionWidth = m_shape1->captionLabel()->width();
+    in.solutionCaptionWidth = m_shape2->captionLabel()->width();
+    in.dropDownWidth = m_dd1->width();
+    in.aboutWidthTwips = qRound(m_candyButton1[2]->width() * in.twipsPerPixelX);
+    in.instructionsWidthTwips = qRound(m_candyButton1[3]->width() * in.twipsPerPixelX);
+    const std::optional<FormLayout> layout = Form_ResizeLayout(in);
+    if (!layout)
+        return;
+    applyLayout(*layout);
+    if (m_laidOut) {
+        m_board.relayout(layout->areas);
+    } else {
+        m_board.setAreas(layout->areas);
+        ResetBoard();
+        m_laidOut = true;
+    }
+    m_dd1->raise();
+}
+
+void Form1::applyLayout(const FormLayout &layout)
+{
+    const auto place = [](QWidget *w, const Rect &r) {
+        w->setGeometry(r.left, r.top, r.width, r.height);
+    };
+    place(m_picMatchbox, layout.areas.matchbox);
+    place(m_shape1, layout.areas.puzzleBox);
+    place(m_shape2, layout.areas.solutionBox);
+    m_shape1->captionLabel()->move(layout.puzzleCaption.x, layout.puzzleCaption.y);
+    m_shape2->captionLabel()->move(layout.solutionCaption.x, layout.solutionCaption.y);
+    for (int i = 0; i < 3; ++i)
+        m_cb1[i]->move(layout.boardButtons[i].x, layout.boardButtons[i].y);
+    m_lb1->move(layout.instructions.x, layout.instructions.y);
+    m_lb1->resize(layout.instructionsWidth, m_lb1->heightForWidth(layout.instructionsWidth));
+    m_dd1->move(layout.dropDown.x, layout.dropDown.y);
+    m_p1->resize(width(), m_p1->height());
+    m_lbstats->move(layout.statusLeft, 0);
+    m_lbstats->show();
+    m_candyButton1[2]->move(layout.aboutButton.x, layout.aboutButton.y);
+    m_candyButton1[3]->move(layout.instructionsButton.x, layout.instructionsButton.y);
+    m_lbWeb->move(layout.webLink.x, layout.webLink.y);
+}
+
+void Form1::repaintBackground()
+{
+    m_background = QImage(size(), QImage::Format_RGB32);
+    QPainter painter(&m_background);
+    drawing::PaintGradientBackground(painter, isWindow() ? frameGeometry().size() : size(),
+                                     0x000000, 0xFFFFFF, 2);
+}
+
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_background, event->rect());
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over a control that ignores them arrive here too.
+    if (!childAt(event->position().toPoint()))
+        Form_MouseMove();
+}
+
+// The link turns blue under the pointer; crossing the bare window turns it
+// grey again.
+void Form1::Form_MouseMove()
+{
+    if (m_lbWeb->palette().color(QPalette::WindowText) == LinkGrey)
+        return;
+    QPalette link = m_lbWeb->palette();
+    link.setColor(QPalette::WindowText, LinkGrey);
+    m_lbWeb->setPalette(link);
+}
+
+} // namespace board
