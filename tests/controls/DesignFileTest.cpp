@@ -156,6 +156,9 @@ TEST(DesignFile, missingFileGivesAnEmptyDesignAndSaysWhy)
         << joined(design.errors());
     EXPECT_TRUE(design.controlNames().isEmpty());
     EXPECT_TRUE(design.control(QStringLiteral("DD1")).entries().empty());
+
+    QTemporaryDir dir;
+    EXPECT_FALSE(DesignFile::load(dir.path()).isValid()) << "a folder is no design";
 }
 
 TEST(DesignFile, bytesThatAreNotUtf8AreReported)
