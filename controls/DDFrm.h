@@ -12,7 +12,8 @@
 //     frame->ReadProperties(design.control(QStringLiteral("DD1")));
 //     auto *list = new controls::CoolList(frame);
 //     list->move(0, frame->titlePixelHeight());
-//     frame->setExpandedHeight(twipsOf(list->height()) + frame->TitleHeight());
+//     const int listTwips = qRound(list->height() * drawing::twipsPerPixelY());
+//     frame->setExpandedHeight(listTwips + frame->TitleHeight());
 //
 // Opening: OpenOn 1 drops down when the pointer moves over the title, 2
 // toggles on a click on the title bar. Once open, a 1 ms timer closes the
