@@ -79,6 +79,10 @@ public:
     static bool compositesTranslucency();
 
 protected:
+    // The message box's own content; the timed and input boxes hide it and
+    // show theirs.
+    QWidget *messageFrame() const { return m_frame; }
+
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
