@@ -4,9 +4,12 @@
 #include "board/BoardFonts.h"
 #include "board/InstructionFit.h"
 #include "board/MatchArt.h"
-#include "board/standins/DropDownFrame.h"
 #include "controls/CandyButton.h"
 #include "controls/CoolList.h"
+#include "controls/DDFrm.h"
+#include "controls/DesignFile.h"
+#include "dialogs/AboutFrm.h"
+#include "dialogs/SaveAsFrm.h"
 #include "drawing/Twips.h"
 
 #include <QMouseEvent>
@@ -19,7 +22,6 @@ namespace {
 
 constexpr QSize DesignInnerSize(975, 600);
 constexpr int TopBarHeight = 27;
-constexpr int BoardButtonStyle = 7;
 constexpr drawing::OleColor TopBarButtonColor = 0x7568A0; // RGB(160, 104, 117)
 constexpr drawing::OleColor CopyButtonColor = 0x7878A8;   // RGB(168, 120, 120)
 constexpr drawing::OleColor ListBackColor = 0xF8E1E0;     // RGB(224, 225, 248)
@@ -28,8 +30,14 @@ constexpr drawing::OleColor ListTextColor = 0x906B52;     // RGB(82, 107, 144)
 // Design places in the top bar, in twips: left, width (all 405 high).
 constexpr std::array<std::pair<int, int>, 4> TopBarButtonTwips = {
     {{45, 1695}, {1755, 1575}, {0, 1095}, {0, 1815}}};
-const std::array<QString, 4> TopBarCaptions = {"Save...", "Delete", "About", "Instructions"};
-const std::array<QString, 3> BoardCaptions = {"RESET", "SOLUTION", "COPY"};
+constexpr int ListHeight = 300;
+const QString DesignPath = QStringLiteral(":/designs/Form1.design");
+
+// Members of a control array are stored as "CB1(0)" and so on.
+QString arrayName(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
 
 int twipsToPixelsX(int twips)
 {
@@ -46,11 +54,24 @@ Form1::Form1(std::string settingsFile, QWidget *parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(DesignInnerSize);
-    buildControls();
+    const controls::DesignFile design = controls::DesignFile::load(DesignPath);
+    for (const QString &error : design.errors())
+        qWarning("%s", qPrintable(error));
+    buildControls(design);
     m_board.setListener(this);
+    m_detailsDialog = [this](const QString &preset) {
+        return dialogs::SaveAsFrm::GetDetails(preset, this);
+    };
+    m_showAbout = [](QWidget *owner) {
+        dialogs::AboutFrm about(owner);
+        about.exec();
+    };
+    m_openHomePage = [] {
+        dialogs::OpenHomePage();
+    };
 }
 
-void Form1::buildControls()
+void Form1::buildControls(const controls::DesignFile &design)
 {
     m_shape1 = new BoardBox(QStringLiteral("PUZZLE"), this);
     m_shape1->move(16, 45);
@@ -61,12 +82,10 @@ void Form1::buildControls()
     m_picMatchbox->resize(matchboxImage().size());
     for (int i = 0; i < 3; ++i) {
         m_cb1[i] = new controls::CandyButton(QStringLiteral("CB1"), this);
-        m_cb1[i]->setStyle(BoardButtonStyle);
-        m_cb1[i]->setCaption(BoardCaptions[i]);
+        m_cb1[i]->ReadProperties(design.control(arrayName("CB1", i)));
         m_cb1[i]->resize(130, 40);
         connect(m_cb1[i], &controls::CandyButton::Click, this, [this, i] { CB1_Click(i); });
     }
-    m_cb1[1]->setEnabled(false);
     m_lb1 = new QLabel(this);
     m_lb1->setWordWrap(true);
     m_lb1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -80,11 +99,11 @@ void Form1::buildControls()
     setLinkColor(LinkGrey);
     m_sprites[0] = new MatchSprite(0, this);
     m_sprites[0]->hide();
-    buildTopBar();
-    buildPuzzleList();
+    buildTopBar(design);
+    buildPuzzleList(design);
 }
 
-void Form1::buildTopBar()
+void Form1::buildTopBar(const controls::DesignFile &design)
 {
     m_p1 = new QWidget(this);
     m_p1->setAutoFillBackground(true);
@@ -95,7 +114,7 @@ void Form1::buildTopBar()
     m_p1->setGeometry(0, 0, width(), TopBarHeight);
     for (int i = 0; i < 4; ++i) {
         m_candyButton1[i] = new controls::CandyButton(QStringLiteral("CandyButton1"), m_p1);
-        m_candyButton1[i]->setCaption(TopBarCaptions[i]);
+        m_candyButton1[i]->ReadProperties(design.control(arrayName("CandyButton1", i)));
         const auto [left, widthTwips] = TopBarButtonTwips[i];
         m_candyButton1[i]->setGeometry(twipsToPixelsX(left), 0, twipsToPixelsX(widthTwips),
                                        TopBarHeight);
@@ -109,12 +128,14 @@ void Form1::buildTopBar()
     m_lbstats->lower();
 }
 
-void Form1::buildPuzzleList()
+void Form1::buildPuzzleList(const controls::DesignFile &design)
 {
-    m_dd1 = new DropDownFrame(this);
-    m_dd1->setTitle(NoPuzzleTitle);
+    m_dd1 = new controls::DDFrm(QStringLiteral("DD1"), this);
+    m_dd1->resize(296, TopBarHeight);
+    m_dd1->ReadProperties(design.control(QStringLiteral("DD1")));
     m_cl1 = new controls::CoolList(m_dd1);
-    m_cl1->resize(m_dd1->width(), 300);
+    m_cl1->ReadProperties(design.control(QStringLiteral("CL1")));
+    m_cl1->resize(m_dd1->width(), ListHeight);
 }
 
 void Form1::Form_Load()
@@ -126,9 +147,10 @@ void Form1::Form_Load()
     m_cl1->setBackNormal(ListBackColor);
     m_cl1->setFontNormal(ListTextColor);
     m_dd1->move(m_dd1->x(), 0);
-    m_dd1->setExpandedHeight(m_cl1->height() + m_dd1->TitleHeight());
-    m_cl1->move(0, m_dd1->TitleHeight());
-    m_cl1->resize(m_dd1->width(), m_cl1->height());
+    // The frame measures its heights in twips, the list in pixels.
+    m_dd1->setExpandedHeight(qRound(m_cl1->height() * drawing::twipsPerPixelY()) +
+                             m_dd1->TitleHeight());
+    m_cl1->setGeometry(0, m_dd1->titlePixelHeight(), m_dd1->width(), m_cl1->height());
     connect(m_cl1, &controls::CoolList::Click, this, &Form1::ShowPuzzle);
     LoadOrientationTemplates();
     LoadPuzzleList();

@@ -17,13 +17,14 @@
 
 namespace controls {
 class CandyButton;
+class DDFrm;
+class DesignFile;
 class CoolList;
 } // namespace controls
 
 namespace board {
 
 class BoardBox;
-class DropDownFrame;
 
 // The chosen puzzle as loaded. The solution is held twice: the first copy
 // lays out SOLUTION, the second is what a solved board is compared with.
@@ -81,7 +82,7 @@ public:
     QLabel *lbstats() const { return m_lbstats; }
     QLabel *lbWeb() const { return m_lbWeb; }
     QWidget *P1() const { return m_p1; }
-    DropDownFrame *DD1() const { return m_dd1; }
+    controls::DDFrm *DD1() const { return m_dd1; }
     controls::CoolList *CL1() const { return m_cl1; }
     controls::CandyButton *CB1(int i) const { return m_cb1[i]; }
     controls::CandyButton *CandyButton1(int i) const { return m_candyButton1[i]; }
@@ -98,9 +99,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls();
-    void buildTopBar();
-    void buildPuzzleList();
+    void buildControls(const controls::DesignFile &design);
+    void buildTopBar(const controls::DesignFile &design);
+    void buildPuzzleList(const controls::DesignFile &design);
     void Form_Resize();
     void Form_MouseMove();
     void lbWeb_MouseMove();
@@ -135,7 +136,7 @@ private:
     QLabel *m_lbstats = nullptr;
     QLabel *m_lbWeb = nullptr;
     QWidget *m_p1 = nullptr;
-    DropDownFrame *m_dd1 = nullptr;
+    controls::DDFrm *m_dd1 = nullptr;
     controls::CoolList *m_cl1 = nullptr;
     std::array<controls::CandyButton *, 3> m_cb1{};
     std::array<controls::CandyButton *, 4> m_candyButton1{};

@@ -1,8 +1,8 @@
 // The board buttons RESET, SOLUTION and COPY.
 #include "board/Form1.h"
 
-#include "board/standins/DropDownFrame.h"
 #include "controls/CandyButton.h"
+#include "controls/DDFrm.h"
 #include "dialogs/msgFrm.h"
 
 namespace board {

@@ -1,8 +1,8 @@
 // Saving the board as a puzzle and deleting the chosen one.
 #include "board/Form1.h"
 
-#include "board/standins/DropDownFrame.h"
 #include "controls/CoolList.h"
+#include "controls/DDFrm.h"
 #include "dialogs/msgFrm.h"
 #include "storage/PuzzleCollection.h"
 

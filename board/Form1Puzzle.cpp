@@ -4,9 +4,9 @@
 #include "board/BoardBox.h"
 #include "board/BoardFonts.h"
 #include "board/InstructionFit.h"
-#include "board/standins/DropDownFrame.h"
 #include "controls/CandyButton.h"
 #include "controls/CoolList.h"
+#include "controls/DDFrm.h"
 #include "storage/PuzzleCollection.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "board/MatchArt.h"
 #include "board/Orientations.h"
 #include "board/ShapeRegion.h"
-#include "board/standins/DropDownFrame.h"
+#include "controls/DDFrm.h"
 #include "controls/MouseCodes.h"
 
 namespace board {

@@ -2,7 +2,7 @@
 #include "board/Form1.h"
 
 #include "board/HelpText.h"
-#include "board/standins/DropDownFrame.h"
+#include "controls/DDFrm.h"
 #include "dialogs/msgFrm.h"
 
 #include <QEvent>

@@ -171,8 +171,13 @@ void AboutFrm::Label4_Click()
 
 void AboutFrm::Label6_Click()
 {
-    if (!m_links.homePage.isEmpty()) {
-        ShellOpen(QUrl(m_links.homePage));
+    OpenHomePage(m_links);
+}
+
+void OpenHomePage(const AboutLinks &links)
+{
+    if (!links.homePage.isEmpty()) {
+        ShellOpen(QUrl(links.homePage));
         return;
     }
     QString problem;

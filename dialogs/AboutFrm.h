@@ -21,6 +21,10 @@ struct AboutLinks
     static AboutLinks fromBuild();
 };
 
+// Opens the home page, or the bundled manual when there is none; the main
+// window's web link opens the same.
+void OpenHomePage(const AboutLinks &links = AboutLinks::fromBuild());
+
 // "major.minor" of this build.
 QString versionText();
 

@@ -3,8 +3,8 @@
 
 #include "board/BoardBox.h"
 #include "board/HelpText.h"
-#include "board/standins/DropDownFrame.h"
 #include "controls/CandyButton.h"
+#include "controls/DDFrm.h"
 #include "storage/PuzzleCollection.h"
 
 namespace board_test {

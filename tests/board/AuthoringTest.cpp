@@ -2,7 +2,7 @@
 #include "ModalAnswers.h"
 
 #include "board/BoardBox.h"
-#include "board/standins/DropDownFrame.h"
+#include "controls/DDFrm.h"
 #include "storage/PuzzleCollection.h"
 
 #include <filesystem>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board/Form1.h"
+#include "controls/AppStarted.h"
 #include "controls/CoolList.h"
 #include "storage/TempFolder.h"
 
@@ -33,6 +34,7 @@ class BoardWindowTest : public ::testing::Test
 protected:
     explicit BoardWindowTest(const std::string &contents = twoPuzzles())
     {
+        controls::AppStarted = true;
         writeBytes(folder.file("Kindlet.ini"), contents);
         window = std::make_unique<board::Form1>(folder.file("Kindlet.ini"));
         window->Form_Load();

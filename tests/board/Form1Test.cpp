@@ -2,8 +2,8 @@
 
 #include "board/BoardBox.h"
 #include "board/InstructionFit.h"
-#include "board/standins/DropDownFrame.h"
 #include "controls/CandyButton.h"
+#include "controls/DDFrm.h"
 
 namespace board_test {
 namespace {
@@ -50,12 +50,12 @@ TEST_F(BoardWindowTest, ChoosingFromTheListShowsThePuzzle)
 {
     QTest::mouseClick(handle(), Qt::LeftButton, {},
                       window->DD1()->geometry().topLeft() + QPoint(20, 10));
-    ASSERT_TRUE(window->DD1()->isExpanded());
+    ASSERT_TRUE(window->DD1()->Expanded());
     controls::CoolList *list = window->CL1();
     const QPoint firstRow = list->mapTo(window.get(), QPoint(40, list->RowHeight() / 2));
     QTest::mouseClick(handle(), Qt::LeftButton, {}, firstRow);
     EXPECT_EQ(window->DD1()->Title(), "Triangle");
-    EXPECT_FALSE(window->DD1()->isExpanded());
+    EXPECT_FALSE(window->DD1()->Expanded());
     EXPECT_TRUE(window->CB1(1)->Enabled());
     EXPECT_EQ(window->GetMatchesInPuzzle(), 3);
     const QPoint box = window->Shape1()->pos();

@@ -2,7 +2,7 @@
 
 #include "board/BoardBox.h"
 #include "board/Orientations.h"
-#include "board/standins/DropDownFrame.h"
+#include "controls/DDFrm.h"
 
 namespace board_test {
 namespace {
