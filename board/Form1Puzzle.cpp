@@ -67,9 +67,14 @@ void Form1::ShowPuzzle()
     m_current.instructions = record.instructions;
     m_current.puzzle = record.puzzle;
     m_current.solution = {record.solution, record.solution};
+    putBack();
     ShowPuzzleMatches();
     m_cb1[1]->setEnabled(true);
     m_candyButton1[1]->setEnabled(true);
+    m_play = PlayState{m_board.collectMatches(m_board.areas().puzzleBox), {}, false, false};
+    m_playing = true;
+    m_history.clear();
+    showMoves(0);
     if (!corrections.empty())
         reportCorrections(this, title, corrections);
 }
