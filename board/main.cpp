@@ -1,12 +1,52 @@
+// The entry procedure: note that the program has started, find the puzzle
+// file, and open the main window.
+#include "board/Form1.h"
+#include "board/MatchesMod.h"
+#include "controls/AppStarted.h"
+#include "storage/FileIObas.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <QFile>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+std::string bundledCollection()
+{
+    QFile bundled(QStringLiteral(":/collection/Kindlet.ini"));
+    if (!bundled.open(QIODevice::ReadOnly))
+        return {};
+    return bundled.readAll().toStdString();
+}
+
+void findSettingsFile()
+{
+    board::AppFolder =
+        board::withTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const board::SettingsLocation location =
+        board::chooseSettingsFile(board::AppFolder, dataFolder.toStdString());
+    board::SettingsFile = location.file;
+    if (location.perUser && !board::seedSettingsFile(board::SettingsFile, bundledCollection()))
+        QMessageBox::warning(
+            nullptr, QStringLiteral("Flintora"),
+            QObject::tr("The puzzle file could not be created in %1.").arg(dataFolder));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    controls::AppStarted = true;
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Flintora"));
-    window.resize(975, 600);
-    window.show();
+    app.setApplicationName(QStringLiteral("flintora"));
+    app.setOrganizationName(QStringLiteral("Flintora"));
+    findSettingsFile();
+    storage::setErrorHandler([](const std::string &message) {
+        QMessageBox::critical(nullptr, QStringLiteral("Flintora"), QString::fromStdString(message));
+    });
+    board::Form1 window(board::SettingsFile);
+    window.Form_Load();
     return app.exec();
 }

@@ -1,6 +1,5 @@
 #include "controls/PropertyBag.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace controls {
@@ -241,81 +240,6 @@ void PropertyBag::writePicture(const QString &name, const QString &resourcePath)
     if (!resourcePath.isEmpty()) {
         setText(name, resourcePath);
     }
-}
-
-DesignFile DesignFile::fromText(const QString &text)
-{
-    DesignFile design;
-    PropertyBag *current = nullptr;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString line : lines) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
-            continue;
-        }
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            current = &design.control(line.mid(1, line.size() - 2).trimmed());
-            continue;
-        }
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (current && equals > 0) {
-            current->setText(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
-        }
-    }
-    return design;
-}
-
-DesignFile DesignFile::load(const QString &resourcePath)
-{
-    QFile file(resourcePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return {};
-    }
-    return fromText(QString::fromUtf8(file.readAll()));
-}
-
-QString DesignFile::toText() const
-{
-    QString out;
-    for (const auto &[name, bag] : m_controls) {
-        out += QLatin1Char('[') + name + QStringLiteral("]\n");
-        for (const auto &[key, value] : bag.entries()) {
-            out += key + QLatin1Char('=') + value + QLatin1Char('\n');
-        }
-        out += QLatin1Char('\n');
-    }
-    return out;
-}
-
-const PropertyBag &DesignFile::control(const QString &name) const
-{
-    static const PropertyBag empty;
-    for (const auto &entry : m_controls) {
-        if (entry.first == name) {
-            return entry.second;
-        }
-    }
-    return empty;
-}
-
-PropertyBag &DesignFile::control(const QString &name)
-{
-    for (auto &entry : m_controls) {
-        if (entry.first == name) {
-            return entry.second;
-        }
-    }
-    m_controls.emplace_back(name, PropertyBag());
-    return m_controls.back().second;
-}
-
-QStringList DesignFile::controlNames() const
-{
-    QStringList names;
-    for (const auto &entry : m_controls) {
-        names << entry.first;
-    }
-    return names;
 }
 
 } // namespace controls

@@ -58,26 +58,4 @@ private:
     std::vector<std::pair<QString, QString>> m_entries;
 };
 
-// A window's design: one bag per control, under the control's name (array
-// elements as "CB1(0)"). The text is "[name]" lines followed by
-// "Property=Value" lines; blank lines and lines starting with "#" are
-// ignored.
-class DesignFile
-{
-public:
-    static DesignFile fromText(const QString &text);
-    // Reads a compiled-in design; an unreadable resource gives an empty design.
-    static DesignFile load(const QString &resourcePath);
-    QString toText() const;
-
-    // An unknown control gets an empty bag, so every property takes its
-    // default.
-    const PropertyBag &control(const QString &name) const;
-    PropertyBag &control(const QString &name);
-    QStringList controlNames() const;
-
-private:
-    std::vector<std::pair<QString, PropertyBag>> m_controls;
-};
-
 } // namespace controls

@@ -112,6 +112,12 @@ QImage makeIconStrip()
     return strip;
 }
 
+int StripCellForFlags(int mFlags)
+{
+    static const int cells[8] = {0, 1, 4, 2, 3, 5, 6, 7};
+    return cells[(mFlags & 112) >> 4];
+}
+
 QPixmap DrawStripIcon(int cell, int size, QColor background)
 {
     static const QImage strip = makeIconStrip();

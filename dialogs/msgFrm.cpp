@@ -227,6 +227,7 @@ void msgFrm::layoutContent(const QString &CheckboxTxt)
 
 void msgFrm::DrawBalloon(bool NoPointer, float X, float Y, short Inty)
 {
+    m_intensity = Inty; // the shadow after a drag uses it again
     m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
     m_surface.fill(Qt::transparent);
     if (NoPointer) {
@@ -394,8 +395,7 @@ void msgFrm::SetDefaultButton(int MF)
 
 void msgFrm::SetDisplayIcon(int MF)
 {
-    static const int cells[8] = {0, 1, 4, 2, 3, 5, 6, 7};
-    const int cell = cells[(MF & 112) >> 4];
+    const int cell = StripCellForFlags(MF);
     if (cell == 0) {
         m_icon->hide();
         m_title->move(m_scroll->x(), m_title->y());

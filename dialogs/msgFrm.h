@@ -74,10 +74,15 @@ public:
     QPushButton *button(int index) const;
     QCheckBox *checkBox() const;
     QLabel *messageLabel() const;
+    QLabel *titleLabel() const { return m_title; }
     const QImage &surface() const { return m_surface; }
     static bool compositesTranslucency();
 
 protected:
+    // The message box's own content; the timed and input boxes hide it and
+    // show theirs.
+    QWidget *messageFrame() const { return m_frame; }
+
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

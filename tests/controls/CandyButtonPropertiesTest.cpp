@@ -1,5 +1,6 @@
 #include "QtPrinters.h"
 #include "controls/CandyButton.h"
+#include "controls/DesignFile.h"
 #include "controls/PropertyBag.h"
 
 #include <QImage>

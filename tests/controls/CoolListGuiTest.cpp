@@ -100,7 +100,7 @@ TEST_F(CoolListGuiTest, dragPastTheBottomEdgeScrollsOnATimer)
 {
     QTest::mousePress(window(), Qt::LeftButton, {}, rowCentre(4));
     QTest::mouseMove(window(), rowCentre(4) + QPoint(0, RowHeight * 2));
-    QTRY_COMPARE_WITH_TIMEOUT(list->ListIndex(), 7, 3000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->ListIndex() == 7; }, 3000));
     EXPECT_GT(list->TopIndex(), 0);
     QTest::mouseRelease(window(), Qt::LeftButton, {}, rowCentre(4) + QPoint(0, RowHeight * 2));
     const int stopped = list->ListIndex();

@@ -1,4 +1,5 @@
 #include "controls/PropertyBag.h"
+#include "controls/DesignFile.h"
 
 #include <gtest/gtest.h>
 

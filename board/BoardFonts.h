@@ -1,0 +1,13 @@
+// The board's fonts are designed in Comic Sans MS. Linux desktops rarely
+// have it, so each font names the faces to try in order: Comic Sans MS,
+// then Comic Neue (Debian's fonts-comic-neue, drawn to match it), then the
+// desktop's sans-serif.
+#pragma once
+
+#include <QFont>
+
+namespace board {
+
+QFont comicFont(double points, bool bold = false);
+
+} // namespace board

@@ -1,0 +1,61 @@
+#include "board/MatchesMod.h"
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace board {
+
+namespace fs = std::filesystem;
+
+std::string withTrailingSlash(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+namespace {
+
+bool writable(const std::string &path)
+{
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+} // namespace
+
+SettingsLocation chooseSettingsFile(const std::string &appFolder, const std::string &dataFolder)
+{
+    const std::string besideProgram = withTrailingSlash(appFolder) + SettingsFileName;
+    std::error_code error;
+    const bool fileThere = fs::exists(besideProgram, error);
+    if (writable(appFolder) && (!fileThere || writable(besideProgram)))
+        return {besideProgram, false};
+    return {withTrailingSlash(dataFolder) + SettingsFileName, true};
+}
+
+bool seedSettingsFile(const std::string &file, const std::string &bundledCollection)
+{
+    std::error_code error;
+    if (fs::exists(file, error))
+        return true;
+    fs::create_directories(fs::path(file).parent_path(), error);
+    const std::string partial = file + ".seed";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        out.write(bundledCollection.data(), std::streamsize(bundledCollection.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(partial, error);
+            return false;
+        }
+    }
+    // Renamed into place whole, so a full disk never leaves half a file.
+    fs::rename(partial, file, error);
+    if (error)
+        fs::remove(partial, error);
+    return !error;
+}
+
+} // namespace board

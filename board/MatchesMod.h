@@ -1,0 +1,32 @@
+// Start-up: where the program and its puzzle file live, and the entry
+// procedure that opens the main window.
+#pragma once
+
+#include <string>
+
+namespace board {
+
+// The program's folder with a trailing "/", and the one file that holds the
+// settings and the puzzles. Set once at start-up.
+inline std::string AppFolder;
+inline std::string SettingsFile;
+
+constexpr const char *SettingsFileName = "Kindlet.ini";
+
+std::string withTrailingSlash(std::string folder);
+
+// The file beside the program when the program's folder (and the file, if
+// there is one) can be written; otherwise the same name in the per-user
+// data folder, so an installed copy still saves its puzzles.
+struct SettingsLocation
+{
+    std::string file;
+    bool perUser = false;
+};
+SettingsLocation chooseSettingsFile(const std::string &appFolder, const std::string &dataFolder);
+
+// Copies the bundled collection to `file` when there is no file yet, so a
+// player's own puzzles are never overwritten. False if it could not.
+bool seedSettingsFile(const std::string &file, const std::string &bundledCollection);
+
+} // namespace board

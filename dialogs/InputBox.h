@@ -1,0 +1,64 @@
+// InputBox -- the balloon input box: a prompt, a one-line text field, an
+// optional check box, "OK" and "Cancel". It blocks until answered.
+#pragma once
+
+#include "dialogs/BalloonContent.h"
+#include "dialogs/msgFrm.h"
+
+class QCheckBox;
+class QEventLoop;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace dialogs {
+
+// The typed text, followed by "¬" when the check box was ticked; "" after
+// "Cancel" (also Escape or closing the window). "OK" (also Enter) does
+// nothing while the field is empty.
+QString input_box(const QString &mPrompt, int mFlags, const QString &mCaption,
+                  const QString &DefaultText = {}, bool NoPointer = false,
+                  const QString &CheckboxTxt = {}, drawing::OleColor mColor = 0, float X = 0,
+                  float Y = 0, short Intensity = 0);
+
+constexpr QChar TickedMark = QChar(0x00AC); // "¬"
+
+class InputFrm : public msgFrm
+{
+    Q_OBJECT
+public:
+    explicit InputFrm(MsgFrmState &state);
+
+    QString run(const QString &mPrompt, int mFlags, const QString &mCaption,
+                const QString &DefaultText, bool NoPointer, const QString &CheckboxTxt, float X,
+                float Y, short Intensity);
+
+    QLineEdit *iTxt() const { return m_iTxt; }
+    // 1 "OK", 0 "Cancel".
+    QPushButton *iCmd(int index) const { return m_iCmd[index]; }
+    QCheckBox *Check2() const { return m_check2; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void layoutContent(const QString &CheckboxTxt);
+    void setIcon(int mFlags);
+    void pressOK();
+    void pressCancel();
+    void finish(bool cancelled);
+
+    MsgFrmState &m_fields;
+    QWidget *m_frame = nullptr;
+    QLabel *m_iPic = nullptr;
+    QLabel *m_iTitle = nullptr;
+    MessageArea m_iMsg;
+    QLineEdit *m_iTxt = nullptr;
+    QPushButton *m_iCmd[2] = {};
+    QCheckBox *m_check2 = nullptr;
+    QEventLoop *m_loop = nullptr;
+    bool m_finished = false;
+};
+
+} // namespace dialogs

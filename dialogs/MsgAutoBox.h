@@ -1,0 +1,79 @@
+// MsgAutoBox -- the timed balloon message: it stays on top of other
+// windows, does not block its caller, and closes itself after a number of
+// seconds or when its close image is clicked. The window deletes itself.
+#pragma once
+
+#include "dialogs/BalloonContent.h"
+#include "dialogs/msgFrm.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace dialogs {
+
+// Returns 0 at once while the message stays open. nTime is in seconds;
+// 0 or less leaves closing to the close image.
+short MsgAuto_box(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
+                  bool NoPointer = false, drawing::OleColor mColor = 0, float X = 0, float Y = 0,
+                  short Intensity = 0);
+
+// The close image: normal face, hover face while the pointer is on it
+// (tag "1"), pressed face while the left button is held on it.
+class CloseImage : public QLabel
+{
+    Q_OBJECT
+public:
+    CloseImage(QWidget *parent, const QColor &background);
+    QString tag() const { return m_tag; }
+
+signals:
+    void clicked();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void showFace(int cell);
+
+    QColor m_background;
+    QString m_tag;
+};
+
+class MsgAutoFrm : public msgFrm
+{
+    Q_OBJECT
+public:
+    explicit MsgAutoFrm(MsgFrmState &state);
+
+    void open(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
+              bool NoPointer, float X, float Y, short Intensity);
+
+    CloseImage *command1() const { return m_command1; }
+    QLabel *aPic() const { return m_aPic; }
+    const QTimer &Timer1() const { return m_timer1; }
+
+    // Milliseconds for nTime seconds, without the 16-bit overflow.
+    static int closeDelayMs(short nTime);
+
+protected:
+    // Neither drags nor answers buttons: the window only closes.
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void layoutContent();
+    void setIcon(int mFlags);
+
+    QWidget *m_frame = nullptr;
+    QLabel *m_aPic = nullptr;
+    QLabel *m_aTitle = nullptr;
+    MessageArea m_aMsg;
+    CloseImage *m_command1 = nullptr;
+    QTimer m_timer1;
+};
+
+} // namespace dialogs

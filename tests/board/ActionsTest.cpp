@@ -1,0 +1,166 @@
+#include "BoardWindow.h"
+#include "ModalAnswers.h"
+
+#include "board/BoardBox.h"
+#include "board/HelpText.h"
+#include "controls/CandyButton.h"
+#include "controls/DDFrm.h"
+#include "storage/PuzzleCollection.h"
+
+namespace board_test {
+namespace {
+
+std::string puzzleOf(const std::string &title, int matches)
+{
+    std::string text = "[" + title +
+                       "]\r\nInstructions=Many\r\nMatchesInPuzzle=" + std::to_string(matches) +
+                       "\r\n";
+    for (int j = 1; j <= matches; ++j)
+        text += "M" + std::to_string(j) + "=" + std::to_string(12 * ((j - 1) % 30)) + "," +
+                std::to_string(100 * ((j - 1) / 30)) + ",0\r\n";
+    return text + "MatchesInSolution=1\r\nS1=5,5,4\r\n";
+}
+
+class ActionsTest : public BoardWindowTest
+{
+protected:
+    ActionsTest()
+        : BoardWindowTest(twoPuzzles() + puzzleOf("Thirty-two", 32) + puzzleOf("Thirty-three", 33))
+    {
+    }
+    void click(controls::CandyButton *button)
+    {
+        QTest::mouseClick(handle(), Qt::LeftButton, {},
+                          button->mapTo(window.get(), button->rect().center()));
+    }
+    std::vector<int> inSolutionBox() const
+    {
+        std::vector<int> found;
+        for (int i = 0; i < board::SpriteCount; ++i)
+            if (board::liesIn(sprite(i), window->boardState().areas().solutionBox))
+                found.push_back(i);
+        return found;
+    }
+    QPoint boxShift() const { return window->shape2()->pos() - window->Shape1()->pos(); }
+};
+
+TEST_F(ActionsTest, CopyLaysThePuzzleOutAgainInTheSolutionBox)
+{
+    choose("Triangle");
+    click(window->CB1(2));
+    EXPECT_EQ(inSolutionBox(), (std::vector<int>{4, 5, 6}));
+    for (int j = 1; j <= 3; ++j) {
+        EXPECT_EQ(window->Image2(j + 3)->pos(), window->Image2(j)->pos() + boxShift()) << j;
+        EXPECT_EQ(sprite(j + 3).k, sprite(j).k);
+    }
+    EXPECT_EQ(window->currentPuzzle().solution[0], window->currentPuzzle().puzzle);
+    const board::Board::Snapshot once = window->boardState().snapshot();
+    click(window->CB1(2));
+    EXPECT_EQ(window->boardState().snapshot().sprites, once.sprites);
+    EXPECT_EQ(window->childAt(window->DD1()->geometry().center()), window->DD1());
+}
+
+TEST_F(ActionsTest, CopyOf32MatchesEndsOnSpriteZero)
+{
+    choose("Thirty-two");
+    click(window->CB1(2));
+    const std::vector<int> used = inSolutionBox();
+    ASSERT_EQ(used.size(), 32u);
+    EXPECT_EQ(used.front(), 0);
+    EXPECT_EQ(used[1], 33);
+    EXPECT_EQ(used.back(), 63);
+}
+
+TEST_F(ActionsTest, CopyRefusesAnEmptyBoxAnd33Matches)
+{
+    SeenBox seen;
+    answerBalloon(seen);
+    click(window->CB1(2));
+    EXPECT_EQ(seen.title, "No Matches");
+    EXPECT_EQ(seen.text, "There does not appear to be any matches in the Puzzle to copy.");
+    choose("Thirty-three");
+    const board::Board::Snapshot before = window->boardState().snapshot();
+    answerBalloon(seen);
+    click(window->CB1(2));
+    EXPECT_EQ(seen.title, "Not enought matches");
+    EXPECT_TRUE(seen.text.startsWith("There are more that 32 matches in the Puzzle box"));
+    EXPECT_EQ(window->boardState().snapshot(), before);
+}
+
+TEST_F(ActionsTest, SolutionAndCopyNeverTakeAMatchOutOfThePuzzleBox)
+{
+    choose("Triangle");
+    // With match 1 taken out, sprite 3 would be the first number after the
+    // two left in the box.
+    drag(centreOf(1), centreOf(1) + QPoint(400, 0));
+    const board::Rect puzzleBox = window->boardState().areas().puzzleBox;
+    const board::Arrangement before = window->boardState().collectMatches(puzzleBox);
+    ASSERT_EQ(before.size(), 2u);
+    click(window->CB1(1));
+    EXPECT_EQ(window->boardState().collectMatches(puzzleBox), before);
+    EXPECT_EQ(inSolutionBox(), (std::vector<int>{4, 5, 6}));
+    click(window->CB1(2));
+    EXPECT_EQ(window->boardState().collectMatches(puzzleBox), before);
+    EXPECT_EQ(inSolutionBox(), (std::vector<int>{4, 5}));
+}
+
+TEST_F(ActionsTest, SolutionShowsTheStoredSolutionWithoutTouchingThePuzzle)
+{
+    EXPECT_FALSE(window->CB1(1)->Enabled());
+    choose("Triangle");
+    click(window->CB1(2)); // a copy first: SOLUTION clears it
+    click(window->CB1(1));
+    EXPECT_EQ(inSolutionBox(), (std::vector<int>{4, 5, 6}));
+    const QPoint corner = window->shape2()->pos();
+    EXPECT_EQ(window->Image2(4)->pos(), corner + QPoint(60, 10));
+    EXPECT_EQ(sprite(6).k, 10);
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 3);
+    const board::Board::Snapshot once = window->boardState().snapshot();
+    click(window->CB1(1));
+    EXPECT_EQ(window->boardState().snapshot().sprites, once.sprites);
+}
+
+TEST_F(ActionsTest, ResetForgetsTheChoiceButKeepsTheListSelection)
+{
+    choose("Triangle");
+    click(window->CB1(0));
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
+    EXPECT_EQ(window->lb1()->text(), "");
+    EXPECT_TRUE(window->currentPuzzle().instructions.empty());
+    EXPECT_FALSE(window->CB1(1)->Enabled());
+    EXPECT_FALSE(window->CandyButton1(1)->Enabled());
+    EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle");
+    EXPECT_EQ(window->CL1()->ListIndex(), 0);
+    EXPECT_EQ(window->currentPuzzle().solution[1].size(), 3u);
+}
+
+TEST_F(ActionsTest, TheHelpTextHasOnlyLineFeedsAndTwoEmptyLines)
+{
+    const QString help = board::instructionsHelpText();
+    EXPECT_FALSE(help.contains('\r'));
+    EXPECT_EQ(help.count(QStringLiteral("\n\n")), 2);
+    EXPECT_TRUE(help.contains("from the centre matches and arrange"));
+    EXPECT_TRUE(help.endsWith("and it's solution."));
+    SeenBox seen;
+    answerBalloon(seen);
+    click(window->CandyButton1(3));
+    EXPECT_EQ(seen.title, "Instructions");
+    EXPECT_EQ(seen.text, help);
+    EXPECT_EQ(dialogs::msgFrmState().BalloonColor, 0xC5C5D9u);
+}
+
+TEST_F(ActionsTest, TheWebLinkTurnsBlueUnderThePointerAndOpensOnRelease)
+{
+    int opened = 0;
+    window->setHomePageOpener([&] { ++opened; });
+    const QPoint link = window->lbWeb()->geometry().center();
+    QTest::mouseMove(handle(), link);
+    EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), board::LinkBlue);
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, link);
+    EXPECT_EQ(opened, 1);
+    QTest::mouseMove(handle(), QPoint(window->width() / 2, 40));
+    EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), board::LinkGrey);
+}
+
+} // namespace
+} // namespace board_test

@@ -1,0 +1,152 @@
+#include "BoardWindow.h"
+#include "ModalAnswers.h"
+
+#include "board/BoardBox.h"
+#include "controls/DDFrm.h"
+#include "storage/PuzzleCollection.h"
+
+#include <filesystem>
+
+namespace board_test {
+namespace {
+
+const QChar Separator(0x00A6);
+
+class AuthoringTest : public BoardWindowTest
+{
+protected:
+    // The dialog answers as the author would have typed.
+    void answerDetails(const QString &answer)
+    {
+        window->setDetailsDialog([this, answer](const QString &preset) {
+            presets.push_back(preset);
+            return answer;
+        });
+    }
+    void press(int topBarButton) { window->CandyButton1_Click(topBarButton); }
+    std::string file() const { return folder.file("Kindlet.ini"); }
+    std::vector<QString> presets;
+};
+
+TEST_F(AuthoringTest, EmptyBoxesStopTheSaveBeforeTheDialog)
+{
+    answerDetails("New" + QString(Separator) + "Do it");
+    SeenBox seen;
+    answerBalloon(seen);
+    press(0);
+    EXPECT_EQ(seen.text, "There are no matches in the Puzzle box");
+    EXPECT_EQ(seen.title, "Save Cancelled");
+    choose("Triangle");
+    answerBalloon(seen);
+    press(0);
+    EXPECT_EQ(seen.text, "There are no matches in the Solution box");
+    EXPECT_TRUE(presets.empty());
+}
+
+TEST_F(AuthoringTest, ANewTitleIsAddedLastAndTheBoardIsReset)
+{
+    choose("Triangle");
+    window->CB1_Click(2); // copy into the solution box
+    const std::string before = readBytes(file());
+    answerDetails("Upside down" + QString(Separator) + "Two\r\nlines");
+    press(0);
+    ASSERT_EQ(presets.size(), 1u);
+    EXPECT_EQ(presets[0], "Triangle" + QString(Separator) + "Move one match.\r\nGood luck");
+    EXPECT_EQ(window->CL1()->ListCount(), 3);
+    EXPECT_EQ(window->CL1()->ItemText(2), "Upside down");
+    EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle");
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
+    const storage::PuzzleRecord saved = storage::LoadPuzzleRecord(file(), "Upside down");
+    EXPECT_EQ(saved.instructions, "Two\r\nlines");
+    EXPECT_EQ(saved.puzzle, (board::Arrangement{{60, 20, 2}, {100, 20, 14}, {60, 90, 4}}));
+    EXPECT_EQ(saved.solution, saved.puzzle);
+    EXPECT_EQ(readBytes(file()).substr(0, before.size()), before);
+}
+
+TEST_F(AuthoringTest, ResavingUnderItsOwnTitleShowsThePuzzleAgainFromTheFile)
+{
+    choose("Triangle");
+    window->CB1_Click(1);
+    drag(centreOf(3), centreOf(3) + QPoint(0, 200));
+    answerDetails("Triangle" + QString(Separator) + "Changed");
+    press(0);
+    EXPECT_EQ(window->DD1()->Title(), "Triangle");
+    EXPECT_EQ(window->CL1()->ListIndex(), 0);
+    EXPECT_EQ(window->CL1()->ListCount(), 2);
+    EXPECT_EQ(window->lb1()->text(), "Changed");
+    EXPECT_EQ(storage::LoadPuzzleRecord(file(), "Triangle").puzzle[2],
+              (storage::MatchPlacement{60, 290, 4}));
+    EXPECT_EQ(window->Image2(3)->pos(), window->Shape1()->pos() + QPoint(60, 290));
+}
+
+TEST_F(AuthoringTest, CancelAndEmptyFieldsWriteNothing)
+{
+    choose("Triangle");
+    window->CB1_Click(1);
+    const std::string before = readBytes(file());
+    const board::Board::Snapshot board = window->boardState().snapshot();
+    answerDetails(QString(Separator));
+    press(0);
+    struct Case
+    {
+        QString answer;
+        QString message;
+    } cases[] = {
+        {Separator + QString("Some text"),
+         "You have not provided a description for the puzzle, please try again."},
+        {"Title" + QString(Separator),
+         "You have not provided any instructions on what to do for this puzzle, please try again."},
+        {"Settings" + QString(Separator) + "Text", "The puzzle cannot be saved"},
+    };
+    for (const Case &c : cases) {
+        answerDetails(c.answer);
+        SeenBox seen;
+        answerMessageBox(QMessageBox::Ok, seen);
+        press(0);
+        EXPECT_TRUE(seen.text.startsWith(c.message)) << seen.text.toStdString();
+    }
+    EXPECT_EQ(readBytes(file()), before);
+    EXPECT_EQ(window->boardState().snapshot(), board);
+}
+
+TEST_F(AuthoringTest, AFailedWriteKeepsTheBoardTheListAndTheChoice)
+{
+    choose("Triangle");
+    window->CB1_Click(1);
+    // The file's folder turns into something that cannot take a new file.
+    std::filesystem::rename(file(), folder.file("moved.ini"));
+    std::filesystem::create_directory(file());
+    const board::Board::Snapshot board = window->boardState().snapshot();
+    answerDetails("Another" + QString(Separator) + "Text");
+    press(0);
+    EXPECT_EQ(window->boardState().snapshot(), board);
+    EXPECT_EQ(window->CL1()->ListCount(), 2);
+    EXPECT_EQ(window->DD1()->Title(), "Triangle");
+}
+
+TEST_F(AuthoringTest, DeleteAsksFirstAndThenRemovesAndResets)
+{
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, seen);
+    press(1);
+    EXPECT_EQ(seen.title, "No puzzle");
+    EXPECT_EQ(seen.text, "No puzzle has been selected to be deleted.");
+    choose("Triangle");
+    const std::string before = readBytes(file());
+    answerMessageBox(QMessageBox::No, seen);
+    press(1);
+    EXPECT_EQ(seen.text, "This will delete the selected puzzle and can not be undone,\n\nAre you "
+                         "sure you wish to continue?");
+    EXPECT_EQ(readBytes(file()), before);
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 3);
+    answerMessageBox(QMessageBox::Yes, seen);
+    press(1);
+    EXPECT_EQ(window->CL1()->ListCount(), 1);
+    EXPECT_EQ(window->CL1()->ListIndex(), -1);
+    EXPECT_EQ(storage::ListPuzzleTitles(file()), std::vector<std::string>{"Wordy"});
+    EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle");
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
+}
+
+} // namespace
+} // namespace board_test

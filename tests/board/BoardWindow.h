@@ -1,0 +1,79 @@
+// A main window on a puzzle file of its own, with helpers that send real
+// mouse events to the window, so masks and stacking decide who gets them.
+#pragma once
+
+#include "board/Form1.h"
+#include "controls/AppStarted.h"
+#include "controls/CoolList.h"
+#include "storage/TempFolder.h"
+
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace board_test {
+
+// Two puzzles: the triangle of three matches and one with a long text.
+inline std::string twoPuzzles()
+{
+    std::string wordy;
+    for (int i = 0; i < 60; ++i)
+        wordy += "matchsticks ";
+    return "[Settings]\r\n"
+           "[Triangle]\r\n"
+           "Instructions=Move one match.\xB6Good luck\r\n"
+           "MatchesInPuzzle=3\r\nM1=60,20,2\r\nM2=100,20,14\r\nM3=60,90,4\r\n"
+           "MatchesInSolution=3\r\nS1=60,10,4\r\nS2=60,20,6\r\nS3=120,20,10\r\n"
+           "[Wordy]\r\n"
+           "Instructions=" +
+           wordy + "\r\nMatchesInPuzzle=1\r\nM1=0,0,0\r\n";
+}
+
+class BoardWindowTest : public ::testing::Test
+{
+protected:
+    explicit BoardWindowTest(const std::string &contents = twoPuzzles())
+    {
+        controls::AppStarted = true;
+        writeBytes(folder.file("Kindlet.ini"), contents);
+        window = std::make_unique<board::Form1>(folder.file("Kindlet.ini"));
+        window->Form_Load();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QWindow *handle() const { return window->windowHandle(); }
+    const board::SpriteState &sprite(int i) const { return window->boardState().sprite(i); }
+    QPoint centreOf(int i) const { return window->Image2(i)->geometry().center(); }
+
+    void choose(const QString &title)
+    {
+        controls::CoolList *list = window->CL1();
+        for (int i = 0; i < list->ListCount(); ++i) {
+            if (list->ItemText(i) == title) {
+                list->setListIndex(i);
+                window->ShowPuzzle();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no puzzle " << title.toStdString();
+    }
+
+    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(handle(), button, {}, from);
+        const QPoint step = (to - from) / 2;
+        QTest::mouseMove(handle(), from + step);
+        QTest::mouseMove(handle(), to);
+        QTest::mouseRelease(handle(), button, {}, to);
+    }
+
+    void rightClick(QPoint at, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::mouseClick(handle(), Qt::RightButton, modifiers, at);
+    }
+
+    TempFolder folder;
+    std::unique_ptr<board::Form1> window;
+};
+
+} // namespace board_test

@@ -1,0 +1,132 @@
+#include "BoardWindow.h"
+
+#include "board/BoardBox.h"
+#include "board/InstructionFit.h"
+#include "controls/CandyButton.h"
+#include "controls/DDFrm.h"
+
+namespace board_test {
+namespace {
+
+using board::SpriteCount;
+
+TEST_F(BoardWindowTest, OpensWithTheListFilledNothingChosenAndTwoStacks)
+{
+    EXPECT_EQ(window->windowTitle(), "Flintora");
+    EXPECT_EQ(window->lbstats()->text(), "2 puzzles loaded");
+    EXPECT_EQ(window->CL1()->ListCount(), 2);
+    EXPECT_EQ(window->CL1()->ItemText(0), "Triangle");
+    EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle");
+    EXPECT_FALSE(window->CB1(1)->Enabled());
+    EXPECT_TRUE(window->CandyButton1(1)->Enabled());
+    for (int i = 0; i < SpriteCount; ++i) {
+        EXPECT_TRUE(window->Image2(i)->isVisible()) << i;
+        EXPECT_EQ(window->Image2(i)->pos(), QPoint(sprite(i).left, sprite(i).top));
+    }
+    EXPECT_EQ(window->Image2(31)->pos(), QPoint(483, 182));
+    EXPECT_EQ(window->Image2(63)->pos(), QPoint(440, 226));
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
+}
+
+TEST(Form1Start, CreatedSpritesStayHiddenUntilTheFirstReset)
+{
+    TempFolder folder;
+    board::Form1 window(folder.file("Kindlet.ini"));
+    window.LoadOrientationTemplates();
+    for (int i = 1; i < SpriteCount; ++i)
+        EXPECT_FALSE(window.Image2(i)->isVisibleTo(&window)) << i;
+}
+
+TEST(Form1Start, AMissingFileGivesAnEmptyList)
+{
+    TempFolder folder;
+    board::Form1 window(folder.file("Kindlet.ini"));
+    window.Form_Load();
+    EXPECT_EQ(window.CL1()->ListCount(), 0);
+    EXPECT_EQ(window.lbstats()->text(), "0 puzzles loaded");
+}
+
+TEST_F(BoardWindowTest, ChoosingFromTheListShowsThePuzzle)
+{
+    QTest::mouseClick(handle(), Qt::LeftButton, {},
+                      window->DD1()->geometry().topLeft() + QPoint(20, 10));
+    ASSERT_TRUE(window->DD1()->Expanded());
+    controls::CoolList *list = window->CL1();
+    const QPoint firstRow = list->mapTo(window.get(), QPoint(40, list->RowHeight() / 2));
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, firstRow);
+    EXPECT_EQ(window->DD1()->Title(), "Triangle");
+    EXPECT_FALSE(window->DD1()->Expanded());
+    EXPECT_TRUE(window->CB1(1)->Enabled());
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 3);
+    const QPoint box = window->Shape1()->pos();
+    EXPECT_EQ(window->Image2(1)->pos(), box + QPoint(60, 20));
+    EXPECT_EQ(window->Image2(2)->size(), QSize(74, 74));
+    EXPECT_EQ(window->Image2(3)->size(), QSize(95, 9));
+    EXPECT_EQ(window->lb1()->text(), "Move one match.\nGood luck");
+    EXPECT_EQ(window->currentPuzzle().solution[1].size(), 3u);
+}
+
+TEST_F(BoardWindowTest, ChoosingAgainReloadsFromTheFileAndResets)
+{
+    choose("Triangle");
+    drag(centreOf(1), centreOf(1) + QPoint(500, 0));
+    writeBytes(folder.file("Kindlet.ini"),
+               "[Triangle]\r\nInstructions=Changed\r\nMatchesInPuzzle=1\r\nM1=5,6,8\r\n");
+    choose("Triangle");
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 1);
+    EXPECT_EQ(window->Image2(1)->pos(), window->Shape1()->pos() + QPoint(5, 6));
+    EXPECT_EQ(window->lb1()->text(), "Changed");
+}
+
+TEST_F(BoardWindowTest, TheInstructionsFontStartsAgainForEveryPuzzle)
+{
+    choose("Triangle");
+    const double fitted = window->lb1()->font().pointSizeF();
+    choose("Wordy");
+    const double small = window->lb1()->font().pointSizeF();
+    EXPECT_LT(small, fitted);
+    const QRect label = window->lb1()->geometry();
+    EXPECT_LE(label.bottom() + 1, window->height() - label.left());
+    choose("Triangle");
+    EXPECT_EQ(window->lb1()->font().pointSizeF(), fitted);
+    EXPECT_EQ(window->lb1()->width(),
+              window->shape2()->geometry().right() + 1 - window->Shape1()->x());
+}
+
+TEST_F(BoardWindowTest, ResizeKeepsBoxedMatchesAndSendsTheRestHome)
+{
+    choose("Triangle");
+    const QPoint solution = window->shape2()->pos();
+    drag(centreOf(3), centreOf(3) + (solution - window->Shape1()->pos()));
+    drag(centreOf(2), centreOf(2) + QPoint(330, 0)); // between the boxes
+    window->resize(1200, 800);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->Image2(1)->pos(), window->Shape1()->pos() + QPoint(60, 20));
+    EXPECT_EQ(window->Image2(3)->pos(), window->shape2()->pos() + QPoint(60, 90));
+    EXPECT_EQ(sprite(2), window->boardState().homeOf(2));
+    EXPECT_EQ(window->Shape1()->size(), QSize(534, 577));
+}
+
+TEST_F(BoardWindowTest, TinyWindowsKeepTheLastLayout)
+{
+    choose("Triangle");
+    const QRect box = window->Shape1()->geometry();
+    window->resize(150, 60);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->Shape1()->geometry(), box);
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 3);
+}
+
+TEST_F(BoardWindowTest, MovingOverTheBareWindowTurnsTheLinkGreyAgain)
+{
+    QPalette blue = window->lbWeb()->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    window->lbWeb()->setPalette(blue);
+    QTest::mouseMove(handle(), window->Shape1()->geometry().center());
+    EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QTest::mouseMove(handle(), QPoint(window->width() / 2, 40));
+    EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+}
+
+} // namespace
+} // namespace board_test

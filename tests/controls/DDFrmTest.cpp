@@ -1,0 +1,253 @@
+#include "controls/DDFrm.h"
+#include "QtPrinters.h"
+#include "controls/AppStarted.h"
+#include "drawing/ControlError.h"
+#include "drawing/Twips.h"
+
+#include <QCursor>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+using controls::DDFrm;
+
+namespace {
+
+constexpr QPoint FrameOrigin(50, 0);
+constexpr int FrameWidth = 296;
+constexpr int TitleTwips = 400;
+constexpr int ChildHeight = 100;
+constexpr QPoint OnTitle = FrameOrigin + QPoint(100, 10);
+constexpr QPoint OnChild = FrameOrigin + QPoint(100, 60);
+constexpr QPoint Outside(10, 250);
+
+int twips(int pixels)
+{
+    return qRound(pixels * drawing::twipsPerPixelY());
+}
+
+int pixels(int twipsValue)
+{
+    return qRound(twipsValue / drawing::twipsPerPixelY());
+}
+
+// A running program's frame holding one child under its title, in a shown
+// window. The pointer moves as a person moves it: the platform cursor goes
+// there and the window gets the move.
+class DDFrmTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        controls::AppStarted = true;
+        top.resize(400, 300);
+        frame = new DDFrm(QStringLiteral("DD1"), &top);
+        frame->setGeometry(FrameOrigin.x(), FrameOrigin.y(), FrameWidth, 27);
+        frame->setDDBorderStyle(0);
+        frame->setTitleHeight(TitleTwips);
+        child = new QWidget(frame);
+        child->setGeometry(0, frame->titlePixelHeight(), FrameWidth, ChildHeight);
+        frame->setExpandedHeight(twips(ChildHeight) + frame->TitleHeight());
+        QObject::connect(frame, &DDFrm::BeforeExpand, [this] { log.push_back("BeforeExpand"); });
+        QObject::connect(frame, &DDFrm::AfterCollapse, [this] { log.push_back("AfterCollapse"); });
+        movePointer(Outside);
+        top.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+    }
+
+    void TearDown() override { controls::AppStarted = false; }
+
+    void movePointer(QPoint pos)
+    {
+        QCursor::setPos(top.mapToGlobal(pos));
+        if (top.windowHandle()) {
+            QTest::mouseMove(top.windowHandle(), pos);
+        }
+    }
+
+    void click(QPoint pos)
+    {
+        movePointer(pos);
+        QTest::mouseClick(top.windowHandle(), Qt::LeftButton, {}, pos);
+    }
+
+    int expandedPixels() const { return pixels(frame->ExpandedHeight()); }
+
+    QWidget top;
+    DDFrm *frame = nullptr;
+    QWidget *child = nullptr;
+    std::vector<std::string> log;
+};
+
+using Log = std::vector<std::string>;
+
+TEST_F(DDFrmTest, shownCollapsedToItsTitle)
+{
+    EXPECT_TRUE(frame->Collapsed());
+    EXPECT_EQ(frame->height(), frame->titlePixelHeight());
+    EXPECT_EQ(frame->CollapsedHeight(), TitleTwips);
+    EXPECT_FALSE(frame->isCloseTimerActive());
+}
+
+TEST_F(DDFrmTest, pointerOnTheTitleOpensAndLeavingClosesAtTheNextTick)
+{
+    movePointer(OnTitle);
+    EXPECT_TRUE(frame->Expanded());
+    EXPECT_EQ(frame->height(), expandedPixels());
+    EXPECT_EQ(log, Log{"BeforeExpand"});
+
+    movePointer(OnChild);
+    QTest::qWait(30);
+    EXPECT_TRUE(frame->Expanded()) << "the child lies inside the frame";
+
+    movePointer(Outside);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
+    EXPECT_EQ(frame->height(), frame->titlePixelHeight());
+    EXPECT_EQ(log, (Log{"BeforeExpand", "AfterCollapse"}));
+    EXPECT_FALSE(frame->isCloseTimerActive());
+}
+
+TEST_F(DDFrmTest, leavingThroughTheChildClosesTheFrame)
+{
+    movePointer(OnTitle);
+    movePointer(OnChild);
+    movePointer(OnChild + QPoint(0, ChildHeight));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
+}
+
+TEST_F(DDFrmTest, timerRestsWhileThePointerRestsOnTheOpenFrame)
+{
+    movePointer(OnTitle);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isCloseTimerActive(); }, 1000));
+    QTest::qWait(30);
+    EXPECT_FALSE(frame->isCloseTimerActive());
+    EXPECT_TRUE(frame->Expanded());
+
+    movePointer(OnTitle + QPoint(5, 0));
+    EXPECT_TRUE(frame->isCloseTimerActive()) << "a move starts it again";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isCloseTimerActive(); }, 1000));
+    EXPECT_TRUE(frame->Expanded());
+}
+
+TEST_F(DDFrmTest, openOnDecidesWhatMovingAndClickingDo)
+{
+    struct Case
+    {
+        int openOn;
+        bool openByMove;
+        bool openByClick;
+    } cases[] = {{0, false, false}, {1, true, true}, {2, false, true}, {3, false, false}};
+    for (const Case &c : cases) {
+        frame->setOpenOn(c.openOn);
+        movePointer(OnTitle);
+        EXPECT_EQ(frame->Expanded(), c.openByMove) << "OpenOn " << c.openOn;
+        click(OnTitle);
+        EXPECT_EQ(frame->Expanded(), c.openByClick) << "OpenOn " << c.openOn;
+        frame->Collapse();
+        movePointer(Outside);
+        QTest::qWait(5);
+    }
+}
+
+TEST_F(DDFrmTest, titleClickTogglesWithOpenOn2AndLeavingStillCloses)
+{
+    frame->setOpenOn(2);
+    click(OnTitle);
+    EXPECT_TRUE(frame->Expanded());
+    click(OnTitle);
+    EXPECT_TRUE(frame->Collapsed());
+    click(OnTitle + QPoint(FrameWidth - 110, 0)); // on the arrow
+    EXPECT_TRUE(frame->Expanded());
+    EXPECT_EQ(log, (Log{"BeforeExpand", "AfterCollapse", "BeforeExpand"}));
+
+    click(OnChild);
+    EXPECT_TRUE(frame->Expanded()) << "only the title bar toggles";
+    movePointer(Outside);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
+}
+
+TEST_F(DDFrmTest, openOn3NeverStartsTheTimer)
+{
+    frame->setOpenOn(3);
+    frame->Expand();
+    movePointer(OnTitle);
+    movePointer(Outside);
+    QTest::qWait(30);
+    EXPECT_FALSE(frame->isCloseTimerActive());
+    EXPECT_TRUE(frame->Expanded());
+}
+
+TEST_F(DDFrmTest, expandingTheOpenOrCollapsingTheClosedFrameDoesNothing)
+{
+    frame->Collapse();
+    EXPECT_TRUE(log.empty());
+    frame->Expand();
+    frame->Expand();
+    EXPECT_EQ(frame->height(), expandedPixels());
+    frame->Collapse();
+    frame->Collapse();
+    EXPECT_EQ(log, (Log{"BeforeExpand", "AfterCollapse"}));
+}
+
+TEST(DDFrmDesigner, neverCollapsesAndKeepsTheHeightItIsGiven)
+{
+    controls::AppStarted = false;
+    QWidget top;
+    DDFrm frame(QStringLiteral("DDFrm1"), &top);
+    top.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
+    frame.resize(200, 90);
+    EXPECT_TRUE(frame.Expanded());
+    EXPECT_EQ(frame.ExpandedHeight(), twips(90));
+    frame.Collapse();
+    EXPECT_EQ(frame.height(), 90);
+    EXPECT_TRUE(frame.Expanded());
+}
+
+TEST(DDFrmTitle, alignmentPadsTheTitleOnItsSideAndRejectsOthers)
+{
+    DDFrm frame(QStringLiteral("DD1"));
+    frame.setTitle(QStringLiteral("Select a Puzzle"));
+    const struct
+    {
+        int align;
+        const char *shown;
+    } cases[] = {{0, " Select a Puzzle"}, {1, "Select a Puzzle "}, {2, "Select a Puzzle"}};
+    for (const auto &c : cases) {
+        frame.setTitleAlign(c.align);
+        EXPECT_EQ(frame.displayedTitle(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(frame.Title(), QStringLiteral("Select a Puzzle"));
+    }
+    for (int bad : {-1, 3, 99}) {
+        try {
+            frame.setTitleAlign(bad);
+            ADD_FAILURE() << "TitleAlign " << bad << " was accepted";
+        } catch (const drawing::ControlError &error) {
+            EXPECT_EQ(error.number(), 380);
+        }
+        EXPECT_EQ(frame.TitleAlign(), 2);
+        EXPECT_EQ(frame.displayedTitle(), QStringLiteral("Select a Puzzle"));
+    }
+}
+
+TEST(DDFrmTitle, collapsedHeightAddsTheFrameBorder)
+{
+    const struct
+    {
+        int borderStyle;
+        int appearance;
+        int borderPixels;
+    } cases[] = {{0, 0, 0}, {0, 1, 0}, {1, 0, 2}, {1, 1, 4}};
+    for (const auto &c : cases) {
+        DDFrm frame(QStringLiteral("DD1"));
+        frame.setTitleHeight(300);
+        frame.setDDBorderStyle(c.borderStyle);
+        frame.setDDAppearance(c.appearance);
+        EXPECT_EQ(frame.CollapsedHeight(), 300 + qRound(c.borderPixels * drawing::twipsPerPixelY()))
+            << c.borderStyle << "/" << c.appearance;
+        EXPECT_EQ(frame.contentsRect().left(), c.borderPixels / 2);
+    }
+}
+
+} // namespace

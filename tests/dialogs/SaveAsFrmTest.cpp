@@ -1,0 +1,206 @@
+#include "dialogs/SaveAsFrm.h"
+#include "DialogDriver.h"
+#include "controls/CandyButton.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+using namespace dialogs;
+using namespace dialogs_test;
+
+namespace {
+
+const QChar Sep(0x00A6);
+
+QString sep(const QString &title, const QString &description)
+{
+    return title + Sep + description;
+}
+
+// Runs the action in the open dialog; a dialog left open fails the test.
+QString details(const QString &iTx, std::function<void(SaveAsFrm &)> action)
+{
+    whenModal<SaveAsFrm>([action](SaveAsFrm &w) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        action(w);
+        if (w.isVisible()) {
+            ADD_FAILURE() << "the dialog is still open";
+            w.reject();
+        }
+    });
+    return SaveAsFrm::GetDetails(iTx);
+}
+
+void pressOK(SaveAsFrm &w)
+{
+    clickAt(&w, w.cmdOK(), w.cmdOK()->rect().center());
+}
+
+void typeInto(SaveAsFrm &w, QWidget *field, const QString &text)
+{
+    clickAt(&w, field, QPoint(5, 5));
+    typeText(w.windowHandle(), text);
+}
+
+void pasteInto(SaveAsFrm &w, QWidget *field, const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text);
+    clickAt(&w, field, QPoint(5, 5));
+    QTest::keyClick(w.windowHandle(), Qt::Key_End);
+    QTest::keyClick(w.windowHandle(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(w.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+}
+
+TEST(SaveAsFrm, TheAnswerJoinsTitleAndDescriptionWithCrLfLineBreaks)
+{
+    const QString answer = details({}, [](SaveAsFrm &w) {
+        typeInto(w, w.Text1(), "Three squares");
+        typeInto(w, w.Text2(), "Move two matches\nto make three squares");
+        pressOK(w);
+    });
+    EXPECT_EQ(answer, sep("Three squares", "Move two matches\r\nto make three squares"));
+}
+
+TEST(SaveAsFrm, PresetFillsTheFieldsAndComesBackUnchanged)
+{
+    struct Case
+    {
+        QString preset;
+        QString title;
+        QString description;
+    } const cases[] = {
+        {sep("Fish", "Turn the fish\r\naround"), "Fish", "Turn the fish\naround"},
+        {sep("Empty", ""), "Empty", ""},
+        {sep(QString(60, 'T'), QString(300, 'd')), QString(60, 'T'), QString(300, 'd')},
+    };
+    for (const Case &c : cases) {
+        QString title;
+        QString description;
+        const QString answer = details(c.preset, [&](SaveAsFrm &w) {
+            title = w.Text1()->text();
+            description = w.Text2()->toPlainText();
+            pressOK(w);
+        });
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(description, c.description);
+        EXPECT_EQ(answer, c.preset);
+    }
+}
+
+TEST(SaveAsFrm, ClosingOrEscapeAnswersTheSeparatorAloneAndTheNextShowingStartsAfresh)
+{
+    const std::function<void(SaveAsFrm &)> cancels[] = {
+        [](SaveAsFrm &w) { w.close(); },
+        [](SaveAsFrm &w) { QTest::keyClick(w.windowHandle(), Qt::Key_Escape); },
+    };
+    for (const auto &cancel : cancels) {
+        EXPECT_EQ(details(sep("Old", "text"),
+                          [&cancel](SaveAsFrm &w) {
+                              typeInto(w, w.Text1(), "more");
+                              cancel(w);
+                          }),
+                  QString(Sep));
+    }
+    EXPECT_EQ(details({},
+                      [](SaveAsFrm &w) {
+                          typeInto(w, w.Text1(), "New");
+                          pressOK(w);
+                      }),
+              sep("New", ""));
+    EXPECT_EQ(details({}, pressOK), QString(Sep));
+}
+
+TEST(SaveAsFrm, TypingStopsAtFiftyAndTwoHundredFiftyFiveWithALineBreakCountingOne)
+{
+    QString title;
+    QString description;
+    details({}, [&](SaveAsFrm &w) {
+        typeInto(w, w.Text1(), QString(60, 'a'));
+        typeInto(w, w.Text2(), QString(250, 'b') + "\n" + QString(10, 'c'));
+        title = w.Text1()->text();
+        description = w.Text2()->toPlainText();
+        pressOK(w);
+    });
+    EXPECT_EQ(title, QString(50, 'a'));
+    EXPECT_EQ(description, QString(250, 'b') + "\n" + QString(4, 'c'));
+}
+
+TEST(SaveAsFrm, TheSeparatorCannotBeTypedOrPastedIntoEitherField)
+{
+    QString title;
+    QString description;
+    const QString answer = details({}, [&](SaveAsFrm &w) {
+        typeInto(w, w.Text1(), QString("a") + Sep + "b");
+        pasteInto(w, w.Text1(), QString("c") + Sep + "d");
+        typeInto(w, w.Text2(), QString("e") + Sep);
+        pasteInto(w, w.Text2(), QString(Sep) + "f\r\ng");
+        title = w.Text1()->text();
+        description = w.Text2()->toPlainText();
+        pressOK(w);
+    });
+    EXPECT_EQ(title, "abcd");
+    EXPECT_EQ(description, "ef\ng");
+    EXPECT_EQ(answer, sep("abcd", "ef\r\ng"));
+}
+
+TEST(SaveAsFrm, APasteIsCutToWhatTheLimitLeaves)
+{
+    QString title;
+    QString description;
+    details(sep(QString(45, 't'), QString(250, 'd')), [&](SaveAsFrm &w) {
+        pasteInto(w, w.Text1(), "0123456789");
+        pasteInto(w, w.Text2(), "x\r\ny\r\nz");
+        title = w.Text1()->text();
+        description = w.Text2()->toPlainText();
+        pressOK(w);
+    });
+    EXPECT_EQ(title, QString(45, 't') + "01234");
+    EXPECT_EQ(description, QString(250, 'd') + "x\ny\nz");
+}
+
+TEST(SaveAsFrm, TextsAndTheGradientBackground)
+{
+    QString caption;
+    QImage shot;
+    details({}, [&](SaveAsFrm &w) {
+        caption = w.windowTitle();
+        shot = w.grab().toImage();
+        pressOK(w);
+    });
+    EXPECT_EQ(caption, "Save Puzzle as..");
+    // Grey at the top-left, white along the right and bottom edges.
+    const int topLeft = shot.pixelColor(0, 0).red();
+    EXPECT_GE(topLeft, 192);
+    EXPECT_LE(topLeft, 196);
+    EXPECT_EQ(shot.pixelColor(shot.width() - 1, shot.height() / 2), QColor(255, 255, 255));
+    EXPECT_GE(shot.pixelColor(shot.width() / 2, shot.height() - 1).red(), 250);
+    EXPECT_LT(shot.pixelColor(shot.width() / 2, shot.height() / 2).red(), 255);
+}
+
+TEST(MendEdit, KeepsEveryEditThatFitsAndMendsTheRest)
+{
+    struct Case
+    {
+        const char *name;
+        QString before;
+        QString after;
+        int limit;
+        QString mended;
+    } const cases[] = {
+        {"typed within the limit", "ab", "abc", 5, "abc"},
+        {"typed past the limit", "abcde", "abcdef", 5, "abcde"},
+        {"separator typed", "ab", QString("a") + Sep + "b", 5, "ab"},
+        {"paste cut to fit", "ab", "aXYZWb", 4, "aXYb"},
+        {"paste loses separators", "", QString("x") + Sep + "y" + Sep, 9, "xy"},
+        {"over-long text may shrink", "abcdefg", "abcdeg", 5, "abcdeg"},
+        {"over-long text may not grow", "abcdefg", "abcdefgh", 5, "abcdefg"},
+        {"selection replaced within old length", "abcdefg", "abXg", 5, "abXg"},
+    };
+    for (const Case &c : cases) {
+        int cursor = 0;
+        EXPECT_EQ(mendEdit(c.before, c.after, c.limit, cursor), c.mended) << c.name;
+    }
+}
+
+} // namespace
