@@ -54,6 +54,9 @@ struct FormSnapshot
     bool operator==(const FormSnapshot &other) const;
 };
 
+// Message-box flags: the information icon with an OK button.
+constexpr int InformationFlags = 64;
+
 // What the drop-down shows when no puzzle is chosen.
 inline const QString NoPuzzleTitle = QStringLiteral("Select a Puzzle");
 

@@ -10,7 +10,6 @@ namespace board {
 namespace {
 
 constexpr int MaxCopiedMatches = SpriteCount / 2;
-constexpr int InformationFlags = 64;
 
 void tellAtCursor(const QString &prompt, const QString &caption)
 {

@@ -12,7 +12,6 @@ namespace board {
 
 namespace {
 
-constexpr int InformationFlags = 64;
 const QChar Separator(0x00A6); // the dialog's "¦" between title and description
 
 void saveCancelled(const QString &prompt)

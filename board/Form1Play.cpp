@@ -13,7 +13,6 @@ namespace board {
 
 namespace {
 
-constexpr int InformationFlags = 64;
 constexpr short SolvedMessageSeconds = 4;
 const std::string SettingsSection = "Settings";
 

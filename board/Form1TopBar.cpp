@@ -11,7 +11,6 @@ namespace board {
 
 namespace {
 
-constexpr int InformationFlags = 64;
 constexpr drawing::OleColor HelpBalloonColor = 0xC5C5D9; // RGB(217, 197, 197)
 constexpr short HelpShadowIntensity = 20;
 
