@@ -3,7 +3,10 @@
 #include "board/BoardBox.h"
 #include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
+#include "dialogs/MsgAutoBox.h"
 #include "storage/FileIObas.h"
+
+#include <QApplication>
 
 namespace board_test {
 namespace {
@@ -35,6 +38,14 @@ protected:
     {
         QTest::keyClick(window.get(), k, modifiers);
     }
+    static dialogs::MsgAutoFrm *solvedBalloon()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *balloon = qobject_cast<dialogs::MsgAutoFrm *>(w);
+                balloon && balloon->isVisible())
+                return balloon;
+        return nullptr;
+    }
     bool solvedRemembered() const
     {
         return storage::ReadProfileString("Settings", "Solved Lay it down", "", 5,
@@ -47,7 +58,10 @@ TEST_F(PlayTest, TurningTheMatchFlatSolvesThePuzzleAndRemembersIt)
     turnClockwise(1, 3);
     EXPECT_EQ(window->lbMoves()->text(), "Moves: 1");
     EXPECT_FALSE(solvedRemembered());
+    EXPECT_EQ(solvedBalloon(), nullptr);
     turnClockwise(1, 1);
+    ASSERT_NE(solvedBalloon(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([] { return solvedBalloon() == nullptr; }, 6000));
     EXPECT_TRUE(window->lbMoves()->text().startsWith("Moves: 1"));
     EXPECT_TRUE(window->lbMoves()->text().endsWith("solved"));
     EXPECT_TRUE(solvedRemembered());
