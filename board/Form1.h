@@ -147,6 +147,7 @@ private:
     void playerMoved(int sprite, std::optional<Rect> boxBefore);
     void showMoves(int moves);
     void markSolved();
+    void showPuzzleStatus();
     bool solvedBefore(const QString &title) const;
     void pickUp(int sprite);
     void putDown();

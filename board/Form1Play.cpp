@@ -121,6 +121,7 @@ void Form1::markSolved()
 {
     storage::WriteProfileString(SettingsSection, solvedKey(m_dd1->Title()), std::string("1"),
                                 m_settingsFile);
+    showPuzzleStatus();
     const QPoint at = m_shape1->mapToGlobal(m_shape1->rect().center());
     dialogs::MsgAuto_box(tr("Well done, that is the solution!"), InformationFlags, tr("Solved"),
                          SolvedMessageSeconds, false, 0, float(at.x()), float(at.y()));

@@ -49,7 +49,19 @@ void Form1::LoadPuzzleList()
     m_cl1->Clear();
     for (const std::string &title : titles)
         m_cl1->AddItem(QString::fromStdString(title));
-    m_lbstats->setText(QString::number(titles.size()) + QStringLiteral(" puzzles loaded"));
+    showPuzzleStatus();
+}
+
+void Form1::showPuzzleStatus()
+{
+    int solved = 0;
+    for (int i = 0; i < m_cl1->ListCount(); ++i)
+        solved += solvedBefore(m_cl1->ItemText(i)) ? 1 : 0;
+    QString status = QString::number(m_cl1->ListCount()) + QStringLiteral(" puzzles loaded");
+    if (solved > 0)
+        status += tr(", %1 solved").arg(solved);
+    m_lbstats->setText(status);
+    m_lbstats->resize(m_lbstats->sizeHint().width(), m_lbstats->height());
 }
 
 void Form1::ShowPuzzle()

@@ -51,6 +51,7 @@ TEST_F(PlayTest, TurningTheMatchFlatSolvesThePuzzleAndRemembersIt)
     EXPECT_TRUE(window->lbMoves()->text().startsWith("Moves: 1"));
     EXPECT_TRUE(window->lbMoves()->text().endsWith("solved"));
     EXPECT_TRUE(solvedRemembered());
+    EXPECT_EQ(window->lbstats()->text(), "1 puzzles loaded, 1 solved");
     choose("Lay it down");
     EXPECT_TRUE(window->lbMoves()->text().endsWith("solved before"));
 }
