@@ -31,6 +31,7 @@ constexpr drawing::OleColor ListTextColor = 0x906B52;     // RGB(82, 107, 144)
 constexpr std::array<std::pair<int, int>, 4> TopBarButtonTwips = {
     {{45, 1695}, {1755, 1575}, {0, 1095}, {0, 1815}}};
 constexpr int ListHeight = 300;
+constexpr int StatusGap = 10;
 const QString DesignPath = QStringLiteral(":/designs/Form1.design");
 
 // Members of a control array are stored as "CB1(0)" and so on.
@@ -58,6 +59,7 @@ Form1::Form1(std::string settingsFile, QWidget *parent)
     for (const QString &error : design.errors())
         qWarning("%s", qPrintable(error));
     buildControls(design);
+    buildShortcuts();
     m_board.setListener(this);
     m_detailsDialog = [this](const QString &preset) {
         return dialogs::SaveAsFrm::GetDetails(preset, this);
@@ -126,6 +128,9 @@ void Form1::buildTopBar(const controls::DesignFile &design)
     m_lbstats->resize(200, TopBarHeight);
     m_lbstats->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_lbstats->lower();
+    m_lbMoves = new QLabel(m_p1);
+    m_lbMoves->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_lbMoves->lower();
 }
 
 void Form1::buildPuzzleList(const controls::DesignFile &design)
@@ -183,7 +188,10 @@ void Form1::Form_Resize()
         return;
     applyLayout(*layout);
     if (m_laidOut) {
+        putBack();
         m_board.relayout(layout->areas);
+        // Earlier states hold places for the boxes where they were.
+        m_history.clear();
     } else {
         m_board.setAreas(layout->areas);
         ResetBoard();
@@ -210,6 +218,8 @@ void Form1::applyLayout(const FormLayout &layout)
     m_p1->resize(width(), m_p1->height());
     m_lbstats->move(layout.statusLeft, 0);
     m_lbstats->show();
+    m_lbMoves->move(m_candyButton1[1]->geometry().right() + StatusGap, 0);
+    m_lbMoves->resize(layout.dropDown.x - m_lbMoves->x(), TopBarHeight);
     m_candyButton1[2]->move(layout.aboutButton.x, layout.aboutButton.y);
     m_candyButton1[3]->move(layout.instructionsButton.x, layout.instructionsButton.y);
     m_lbWeb->move(layout.webLink.x, layout.webLink.y);

@@ -8,6 +8,8 @@
 #include "board/BoardModel.h"
 #include "board/FormLayout.h"
 #include "board/MatchSprite.h"
+#include "board/PlayState.h"
+#include "board/UndoHistory.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -33,6 +35,23 @@ struct CurrentPuzzle
     std::string instructions; // real line breaks
     Arrangement puzzle;
     std::array<Arrangement, 2> solution;
+    friend bool operator==(const CurrentPuzzle &a, const CurrentPuzzle &b)
+    {
+        return a.instructions == b.instructions && a.puzzle == b.puzzle && a.solution == b.solution;
+    }
+};
+
+// Everything an undo step brings back.
+struct FormSnapshot
+{
+    Board::Snapshot board;
+    CurrentPuzzle current;
+    PlayState play;
+    QString title;
+    QString instructionsText;
+    bool solutionEnabled = false;
+    bool deleteEnabled = false;
+    bool operator==(const FormSnapshot &other) const;
 };
 
 // What the drop-down shows when no puzzle is chosen.
@@ -65,6 +84,16 @@ public:
     void setAboutWindow(std::function<void(QWidget *owner)> show) { m_showAbout = std::move(show); }
     void setHomePageOpener(std::function<void()> open) { m_openHomePage = std::move(open); }
 
+    // Undo and redo of moves, turns, COPY, SOLUTION and RESET, back to the
+    // last puzzle chosen.
+    void undo();
+    void redo();
+    bool canUndo() const { return m_history.canUndo(); }
+    bool canRedo() const { return m_history.canRedo(); }
+    // The match picked up by a click, or -1.
+    int pickedMatch() const { return m_picked; }
+    QLabel *lbMoves() const { return m_lbMoves; }
+
     void CreateRegion(int ID, int idx);
     void LoadOrientationTemplates();
     void SetMatchboxShape(QWidget *window);
@@ -91,6 +120,7 @@ public slots:
     void Image2_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void Image2_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void Image2_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void Image2_Wheel(int Index, int steps);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -108,6 +138,22 @@ private:
     void lbWeb_MouseUp();
     void setLinkColor(const QColor &color);
     void resetChoice();
+    void buildShortcuts();
+    FormSnapshot capture() const;
+    void restore(const FormSnapshot &snapshot);
+    // Runs an action and keeps the state before it for undo if it changed
+    // anything.
+    void undoable(const std::function<void()> &action);
+    void playerMoved(int sprite, std::optional<Rect> boxBefore);
+    void showMoves(int moves);
+    void markSolved();
+    void showPuzzleStatus();
+    bool solvedBefore(const QString &title) const;
+    void pickUp(int sprite);
+    void putDown();
+    void putBack();
+    void nudgePicked(int dx, int dy);
+    void turnByKey(bool clockwise);
     void SavePuzzle();
     void DeletePuzzle();
     void applyLayout(const FormLayout &layout);
@@ -126,6 +172,17 @@ private:
     bool m_laidOut = false;
     int m_grabX = 0;
     int m_grabY = 0;
+    PlayState m_play;
+    bool m_playing = false; // a puzzle is chosen and not reset
+    UndoHistory<FormSnapshot> m_history;
+    std::optional<FormSnapshot> m_pressedFrom; // the state when a button went down on a match
+    std::optional<Rect> m_pressedBox;
+    bool m_dragged = false;
+    int m_picked = -1;
+    int m_hovered = -1;
+    bool m_dropping = false;
+    SpriteState m_pickedFrom;
+    std::optional<FormSnapshot> m_pickedState;
 
     std::array<MatchSprite *, SpriteCount> m_sprites{};
     std::array<QRegion, 16> m_orientationRegions;
@@ -134,6 +191,7 @@ private:
     QLabel *m_picMatchbox = nullptr;
     QLabel *m_lb1 = nullptr;
     QLabel *m_lbstats = nullptr;
+    QLabel *m_lbMoves = nullptr;
     QLabel *m_lbWeb = nullptr;
     QWidget *m_p1 = nullptr;
     controls::DDFrm *m_dd1 = nullptr;

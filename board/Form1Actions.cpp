@@ -21,21 +21,25 @@ void tellAtCursor(const QString &prompt, const QString &caption)
 
 void Form1::CB1_Click(int Index)
 {
-    switch (Index) {
-    case 0:
-        resetChoice();
-        break;
-    case 1:
-        Reposition_SolutionMatches();
-        m_board.placeInSolutionBox(m_current.solution[1], GetMatchesInPuzzle());
-        m_dd1->raise();
-        update();
-        break;
-    case 2:
-        Copy_trick_to_solution();
-        m_dd1->raise();
-        break;
-    }
+    putBack();
+    undoable([&] {
+        switch (Index) {
+        case 0:
+            resetChoice();
+            break;
+        case 1:
+            Reposition_SolutionMatches();
+            m_board.placeInSolutionBox(m_current.solution[1], GetMatchesInPuzzle());
+            m_play.copyInPlay = false;
+            m_dd1->raise();
+            update();
+            break;
+        case 2:
+            Copy_trick_to_solution();
+            m_dd1->raise();
+            break;
+        }
+    });
 }
 
 // Keeps the list's selection and the loaded puzzle; only the instructions
@@ -50,6 +54,9 @@ void Form1::resetChoice()
     m_cb1[1]->setEnabled(false);
     m_dd1->setTitle(NoPuzzleTitle);
     m_dd1->raise();
+    m_playing = false;
+    m_play.copyInPlay = false;
+    m_lbMoves->clear();
 }
 
 void Form1::Reposition_SolutionMatches()
@@ -78,6 +85,8 @@ void Form1::Copy_trick_to_solution()
     m_current.solution[0] = m_current.puzzle;
     Reposition_SolutionMatches();
     m_board.placeInSolutionBox(m_current.solution[0], nP);
+    m_play.copyInPlay = true;
+    m_play.copiedPuzzle = m_board.collectMatches(m_board.areas().solutionBox);
     update();
 }
 

@@ -89,6 +89,7 @@ void Form1::SavePuzzle()
     }
     LoadPuzzleList();
     resetChoice();
+    m_history.clear();
 }
 
 void Form1::DeletePuzzle()
@@ -111,6 +112,7 @@ void Form1::DeletePuzzle()
         return;
     resetChoice();
     LoadPuzzleList();
+    m_history.clear();
 }
 
 } // namespace board

@@ -49,7 +49,19 @@ void Form1::LoadPuzzleList()
     m_cl1->Clear();
     for (const std::string &title : titles)
         m_cl1->AddItem(QString::fromStdString(title));
-    m_lbstats->setText(QString::number(titles.size()) + QStringLiteral(" puzzles loaded"));
+    showPuzzleStatus();
+}
+
+void Form1::showPuzzleStatus()
+{
+    int solved = 0;
+    for (int i = 0; i < m_cl1->ListCount(); ++i)
+        solved += solvedBefore(m_cl1->ItemText(i)) ? 1 : 0;
+    QString status = QString::number(m_cl1->ListCount()) + QStringLiteral(" puzzles loaded");
+    if (solved > 0)
+        status += tr(", %1 solved").arg(solved);
+    m_lbstats->setText(status);
+    m_lbstats->resize(m_lbstats->sizeHint().width(), m_lbstats->height());
 }
 
 void Form1::ShowPuzzle()
@@ -67,9 +79,14 @@ void Form1::ShowPuzzle()
     m_current.instructions = record.instructions;
     m_current.puzzle = record.puzzle;
     m_current.solution = {record.solution, record.solution};
+    putBack();
     ShowPuzzleMatches();
     m_cb1[1]->setEnabled(true);
     m_candyButton1[1]->setEnabled(true);
+    m_play = PlayState{m_board.collectMatches(m_board.areas().puzzleBox), {}, false, false};
+    m_playing = true;
+    m_history.clear();
+    showMoves(0);
     if (!corrections.empty())
         reportCorrections(this, title, corrections);
 }

@@ -6,6 +6,7 @@
 #include "board/MatchArt.h"
 #include "board/Orientations.h"
 #include "board/ShapeRegion.h"
+#include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
 #include "controls/MouseCodes.h"
 
@@ -38,6 +39,11 @@ void Form1::LoadOrientationTemplates()
         connect(sprite, &MatchSprite::MouseDown, this, &Form1::Image2_MouseDown);
         connect(sprite, &MatchSprite::MouseMove, this, &Form1::Image2_MouseMove);
         connect(sprite, &MatchSprite::MouseUp, this, &Form1::Image2_MouseUp);
+        connect(sprite, &MatchSprite::WheelTurned, this, &Form1::Image2_Wheel);
+        connect(sprite, &MatchSprite::PointerLeft, this, [this](int i) {
+            if (m_hovered == i)
+                m_hovered = -1;
+        });
     }
 }
 
@@ -48,6 +54,16 @@ void Form1::ResetBoard()
 
 void Form1::Image2_MouseDown(int Index, int Button, int Shift, float X, float Y)
 {
+    if (m_picked >= 0 && Button == controls::LeftButton) {
+        putDown();
+        m_dropping = true;
+        return;
+    }
+    if (m_picked < 0) {
+        m_pressedFrom = capture();
+        m_pressedBox = boxInPlay(m_board, Index, m_play);
+        m_dragged = false;
+    }
     if (Button == controls::LeftButton) {
         m_grabX = qRound(X);
         m_grabY = qRound(Y);
@@ -57,20 +73,41 @@ void Form1::Image2_MouseDown(int Index, int Button, int Shift, float X, float Y)
 }
 
 // The sprite follows the pointer, so each event's offset from the grab
-// point is the travel since the last one. Only the left button alone drags.
+// point is the travel since the last one. Only the left button alone drags;
+// a picked-up match follows with no button held.
 void Form1::Image2_MouseMove(int Index, int Button, int, float X, float Y)
 {
-    if (Button != controls::LeftButton)
+    const bool following = Index == m_picked && Button == 0;
+    if (Button == 0 && !following)
+        m_hovered = Index;
+    if (!following && (Button != controls::LeftButton || m_picked >= 0))
         return;
+    const int dx = qRound(X) - m_grabX;
+    const int dy = qRound(Y) - m_grabY;
+    if (dx == 0 && dy == 0)
+        return;
+    m_dragged = true;
     const SpriteState &s = m_board.sprite(Index);
-    m_board.moveTo(Index, s.left + qRound(X) - m_grabX, s.top + qRound(Y) - m_grabY);
+    m_board.moveTo(Index, s.left + dx, s.top + dy);
     m_board.raise(Index);
 }
 
-void Form1::Image2_MouseUp(int, int, int, float, float)
+void Form1::Image2_MouseUp(int Index, int Button, int, float, float)
 {
     repaintPuzzleBox();
     m_dd1->raise();
+    if (m_dropping || m_picked >= 0) {
+        m_dropping = false;
+        return;
+    }
+    if (Button == controls::LeftButton && !m_dragged) {
+        pickUp(Index);
+        return;
+    }
+    if (m_pressedFrom && !(capture() == *m_pressedFrom))
+        m_history.record(*m_pressedFrom);
+    m_pressedFrom.reset();
+    playerMoved(Index, m_pressedBox);
 }
 
 void Form1::repaintPuzzleBox()

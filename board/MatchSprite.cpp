@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace board {
 
@@ -12,6 +13,8 @@ MatchSprite::MatchSprite(int index, QWidget *parent)
     , m_index(index)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Moves without a button tell which match the keys turn.
+    setMouseTracking(true);
 }
 
 void MatchSprite::setPicture(const QImage &picture)
@@ -53,6 +56,23 @@ void MatchSprite::mouseReleaseEvent(QMouseEvent *event)
     const QPointF at = event->position();
     emit MouseUp(m_index, controls::buttonCode(event->button()),
                  controls::shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void MatchSprite::leaveEvent(QEvent *)
+{
+    emit PointerLeft(m_index);
+}
+
+// A wheel step is 120 eighths of a degree; touchpads send smaller parts.
+void MatchSprite::wheelEvent(QWheelEvent *event)
+{
+    constexpr int Step = 120;
+    m_wheelEighths += event->angleDelta().y();
+    const int steps = m_wheelEighths / Step;
+    m_wheelEighths -= steps * Step;
+    if (steps != 0)
+        emit WheelTurned(m_index, steps);
+    event->accept();
 }
 
 } // namespace board

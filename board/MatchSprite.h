@@ -23,6 +23,9 @@ signals:
     void MouseDown(int Index, int Button, int Shift, float X, float Y);
     void MouseMove(int Index, int Button, int Shift, float X, float Y);
     void MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void PointerLeft(int Index);
+    // Whole wheel steps, positive away from the player.
+    void WheelTurned(int Index, int steps);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -30,10 +33,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     int m_index;
     QImage m_picture;
+    int m_wheelEighths = 0;
 };
 
 } // namespace board

@@ -83,6 +83,7 @@ TEST_F(BoardWindowTest, APressWithoutMovementLeavesTheMatchBelowOthers)
     QTest::mouseClick(handle(), Qt::LeftButton, {}, VerticalStack);
     EXPECT_EQ(window->Image2(31)->pos(), QPoint(483, 182));
     EXPECT_EQ(window->boardState().zOrder().back(), 63);
+    EXPECT_EQ(window->pickedMatch(), 31);
 }
 
 TEST_F(BoardWindowTest, ClicksOnTheClearCornerOfADiagonalMatchReachWhatLiesBeneath)

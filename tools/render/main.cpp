@@ -1,7 +1,7 @@
 // Renders the main window offscreen to a PNG, optionally with a puzzle
 // chosen, for screenshots and for looking at the art and the collection.
 //
-//   flintora-render [--file Kindlet.ini] [--puzzle TITLE] [--size WxH] out.png
+//   flintora-render [--file Kindlet.ini] [--puzzle TITLE [--solution]] [--size WxH] out.png
 #include "board/Form1.h"
 #include "controls/AppStarted.h"
 #include "controls/CoolList.h"
@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
     parser.addOption({"file", "The puzzle file.", "path", "Kindlet.ini"});
     parser.addOption({"puzzle", "The title of the puzzle to choose.", "title"});
     parser.addOption({"size", "The window's inner size.", "WxH", "975x600"});
+    parser.addOption({"solution", "Show the chosen puzzle's solution too."});
     parser.addPositionalArgument("out", "The PNG to write.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -53,6 +54,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "No puzzle titled \"%s\".\n", qPrintable(parser.value("puzzle")));
         return 1;
     }
+    if (parser.isSet("solution"))
+        window.CB1_Click(1);
     QCoreApplication::processEvents();
     if (!window.grab().toImage().save(parser.positionalArguments().first())) {
         std::fprintf(stderr, "Could not write %s.\n",

@@ -1,0 +1,20 @@
+#include "board/PlayState.h"
+
+namespace board {
+
+std::optional<Rect> boxInPlay(const Board &board, int sprite, const PlayState &play)
+{
+    const BoardAreas &areas = board.areas();
+    if (liesIn(board.sprite(sprite), areas.puzzleBox))
+        return areas.puzzleBox;
+    if (play.copyInPlay && liesIn(board.sprite(sprite), areas.solutionBox))
+        return areas.solutionBox;
+    return std::nullopt;
+}
+
+const Arrangement &startOf(const Board &board, const Rect &box, const PlayState &play)
+{
+    return box == board.areas().solutionBox ? play.copiedPuzzle : play.shownPuzzle;
+}
+
+} // namespace board

@@ -1,0 +1,28 @@
+// What the player has done with the chosen puzzle: where they started,
+// whether they work on a copy, whether the stored solution is on show, and
+// whether they solved it. Plain data so undo can keep it with the board.
+#pragma once
+
+#include "board/BoardModel.h"
+
+#include <optional>
+
+namespace board {
+
+struct PlayState
+{
+    Arrangement shownPuzzle;  // the puzzle box as the puzzle was shown
+    Arrangement copiedPuzzle; // the solution box as COPY laid it out
+    bool copyInPlay = false;  // the solution box holds the player's copy
+    bool solved = false;
+};
+
+// The box whose matches a drop or turn of this sprite plays with: the
+// puzzle box, or the solution box while it holds the player's copy (the
+// stored solution laid out there does not count).
+std::optional<Rect> boxInPlay(const Board &board, int sprite, const PlayState &play);
+
+// The arrangement the box started from, for counting moves.
+const Arrangement &startOf(const Board &board, const Rect &box, const PlayState &play);
+
+} // namespace board

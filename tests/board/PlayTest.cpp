@@ -1,0 +1,150 @@
+#include "BoardWindow.h"
+
+#include "board/BoardBox.h"
+#include "controls/CandyButton.h"
+#include "controls/DDFrm.h"
+#include "storage/FileIObas.h"
+
+namespace board_test {
+namespace {
+
+// One upright match to be laid flat: four clockwise turns solve it.
+std::string oneTurn()
+{
+    return "[Settings]\r\n[Lay it down]\r\nInstructions=Lay the match down.\r\n"
+           "MatchesInPuzzle=2\r\nM1=100,100,0\r\nM2=300,100,4\r\n"
+           "MatchesInSolution=2\r\nS1=20,150,4\r\nS2=220,150,4\r\n";
+}
+
+class PlayTest : public BoardWindowTest
+{
+protected:
+    PlayTest()
+        : BoardWindowTest(oneTurn())
+    {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        choose("Lay it down");
+    }
+    void turnClockwise(int sprite, int times)
+    {
+        for (int i = 0; i < times; ++i)
+            rightClick(centreOf(sprite));
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window.get(), k, modifiers);
+    }
+    bool solvedRemembered() const
+    {
+        return storage::ReadProfileString("Settings", "Solved Lay it down", "", 5,
+                                          folder.file("Kindlet.ini")) == "1";
+    }
+};
+
+TEST_F(PlayTest, TurningTheMatchFlatSolvesThePuzzleAndRemembersIt)
+{
+    turnClockwise(1, 3);
+    EXPECT_EQ(window->lbMoves()->text(), "Moves: 1");
+    EXPECT_FALSE(solvedRemembered());
+    turnClockwise(1, 1);
+    EXPECT_TRUE(window->lbMoves()->text().startsWith("Moves: 1"));
+    EXPECT_TRUE(window->lbMoves()->text().endsWith("solved"));
+    EXPECT_TRUE(solvedRemembered());
+    EXPECT_EQ(window->lbstats()->text(), "1 puzzles loaded, 1 solved");
+    choose("Lay it down");
+    EXPECT_TRUE(window->lbMoves()->text().endsWith("solved before"));
+}
+
+TEST_F(PlayTest, TheLaidOutSolutionDoesNotCountButAWorkedCopyDoes)
+{
+    window->CB1_Click(1);
+    rightClick(centreOf(2)); // a turn in the puzzle box, away from the solution
+    EXPECT_FALSE(solvedRemembered());
+    choose("Lay it down");
+    window->CB1_Click(2); // the copy uses sprites 3 and 4
+    turnClockwise(3, 4);
+    EXPECT_TRUE(solvedRemembered());
+}
+
+TEST_F(PlayTest, ADragAwayAndBackCostsNoMove)
+{
+    const QPoint start = centreOf(1);
+    drag(start, start + QPoint(200, 150));
+    EXPECT_EQ(window->lbMoves()->text(), "Moves: 1");
+    drag(start + QPoint(200, 150), start);
+    EXPECT_EQ(window->lbMoves()->text(), "Moves: 0");
+}
+
+TEST_F(PlayTest, UndoAndRedoStepThroughMovesTurnsAndReset)
+{
+    const board::Board::Snapshot shown = window->boardState().snapshot();
+    drag(centreOf(1), centreOf(1) + QPoint(30, 40));
+    const board::Board::Snapshot moved = window->boardState().snapshot();
+    rightClick(centreOf(2));
+    window->CB1_Click(0); // RESET
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->DD1()->Title(), "Lay it down");
+    EXPECT_TRUE(window->CB1(1)->Enabled());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->boardState().snapshot(), moved);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->boardState().snapshot(), shown);
+    EXPECT_FALSE(window->canUndo());
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(window->boardState().snapshot(), moved);
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window->boardState().sprite(2).k, 5);
+    choose("Lay it down");
+    EXPECT_FALSE(window->canUndo());
+    EXPECT_FALSE(window->canRedo());
+}
+
+TEST_F(PlayTest, AClickPicksAMatchUpAndTheNextPutsItDown)
+{
+    const QPoint grab = centreOf(1);
+    const QPoint start = window->Image2(1)->pos();
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, grab);
+    ASSERT_EQ(window->pickedMatch(), 1);
+    QTest::mouseMove(handle(), grab + QPoint(50, 20));
+    EXPECT_EQ(window->Image2(1)->pos(), start + QPoint(50, 20));
+    key(Qt::Key_Right);
+    key(Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(window->Image2(1)->pos(), start + QPoint(51, 30));
+    key(Qt::Key_R);
+    EXPECT_EQ(window->boardState().sprite(1).k, 1);
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, grab + QPoint(50, 20));
+    EXPECT_EQ(window->pickedMatch(), -1);
+    EXPECT_EQ(window->Image2(1)->pos(), start + QPoint(51, 30));
+    EXPECT_EQ(window->lbMoves()->text(), "Moves: 1");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->Image2(1)->pos(), start);
+    EXPECT_EQ(window->boardState().sprite(1).k, 0);
+}
+
+TEST_F(PlayTest, EscapePutsAPickedMatchBack)
+{
+    const QPoint start = window->Image2(1)->pos();
+    QTest::mouseClick(handle(), Qt::LeftButton, {}, centreOf(1));
+    QTest::mouseMove(handle(), centreOf(1) + QPoint(80, 0));
+    key(Qt::Key_Escape);
+    EXPECT_EQ(window->pickedMatch(), -1);
+    EXPECT_EQ(window->Image2(1)->pos(), start);
+    EXPECT_FALSE(window->canUndo());
+}
+
+TEST_F(PlayTest, TheWheelAndTheRKeyTurnTheMatchUnderThePointer)
+{
+    QTest::mouseMove(handle(), centreOf(2));
+    key(Qt::Key_R, Qt::ShiftModifier);
+    EXPECT_EQ(window->boardState().sprite(2).k, 3);
+    QWheelEvent wheel(QPointF(centreOf(2) - window->Image2(2)->pos()), QPointF(), QPoint(),
+                      QPoint(0, 240), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window->Image2(2), &wheel);
+    EXPECT_EQ(window->boardState().sprite(2).k, 5);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->boardState().sprite(2).k, 3);
+}
+
+} // namespace
+} // namespace board_test
