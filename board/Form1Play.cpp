@@ -114,7 +114,6 @@ void Form1::showMoves(int moves)
     else if (solvedBefore(m_dd1->Title()))
         text += tr(" \u2014 solved before");
     m_lbMoves->setText(text);
-    m_lbMoves->adjustSize();
 }
 
 void Form1::markSolved()

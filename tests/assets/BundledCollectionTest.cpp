@@ -1,0 +1,145 @@
+// The committed Kindlet.ini: what the storage layer reads from it, its
+// bytes, and whether each solution really is what the instructions ask.
+#include "tools/puzzles/CollectionFile.h"
+#include "tools/puzzles/Puzzle.h"
+
+#include "board/ArrangementMatch.h"
+#include "board/Orientations.h"
+#include "storage/PuzzleCollection.h"
+#include "storage/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <set>
+
+namespace {
+
+const std::string Committed = FLINTORA_SOURCE_DIR "/assets/Kindlet.ini";
+
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+TEST(BundledCollection, ListsAtLeastTwentyDistinctSoundTitlesWithoutTheSettings)
+{
+    const std::vector<std::string> titles = storage::ListPuzzleTitles(Committed);
+    EXPECT_GE(titles.size(), 20u);
+    std::set<std::string> seen; // sections are found regardless of letter case
+    for (const std::string &title : titles) {
+        EXPECT_FALSE(storage::TitleProblem(title)) << title;
+        EXPECT_EQ(title.find_first_of("[]="), std::string::npos) << title;
+        EXPECT_EQ(title.find("\xC2\xA6"), std::string::npos) << title;
+        EXPECT_TRUE(seen.insert(lowerCase(title)).second) << "twice: " << title;
+    }
+    EXPECT_EQ(seen.count("settings"), 0u);
+}
+
+TEST(BundledCollection, StartsWithTheSettingsSectionAndEndsEveryLineInCrLf)
+{
+    const std::string bytes = readBytes(Committed);
+    ASSERT_EQ(bytes.rfind("[Settings]\r\n", 0), 0u);
+    ASSERT_FALSE(bytes.empty());
+    EXPECT_EQ(bytes.back(), '\n');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+        if (bytes[i] == '\r') {
+            ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
+        }
+    }
+}
+
+TEST(BundledCollection, EveryRecordLoadsUncorrectedAndLiesInsideItsBoxes)
+{
+    for (const std::string &title : storage::ListPuzzleTitles(Committed)) {
+        SCOPED_TRACE(title);
+        std::vector<storage::LoadCorrection> corrections;
+        const storage::PuzzleRecord record =
+            storage::LoadPuzzleRecord(Committed, title, corrections);
+        EXPECT_TRUE(corrections.empty());
+        EXPECT_FALSE(storage::RecordProblem(record));
+        EXPECT_GE(record.puzzle.size(), 1u);
+        EXPECT_GE(record.solution.size(), 1u);
+        EXPECT_LE(record.puzzle.size() + record.solution.size(), 64u);
+        EXPECT_FALSE(record.instructions.empty());
+        EXPECT_LE(record.instructions.size(), 150u); // shown in a big font
+        for (const auto *box : {&record.puzzle, &record.solution})
+            for (const storage::MatchPlacement &m : *box) {
+                ASSERT_TRUE(board::isOrientation(m.o));
+                const auto &image = board::Orientations[m.o];
+                EXPECT_GE(m.x, 0);
+                EXPECT_GE(m.y, 0);
+                EXPECT_LE(m.x + image.width, puzzles::BoxWidth);
+                EXPECT_LE(m.y + image.height, puzzles::BoxHeight);
+            }
+        EXPECT_FALSE(board::SameFigure(record.puzzle, record.solution))
+            << "the solution is the puzzle itself";
+    }
+}
+
+TEST(BundledCollection, IsExactlyWhatTheGeneratorWritesNow)
+{
+    TempFolder folder;
+    std::string error;
+    ASSERT_TRUE(puzzles::writeCollection(folder.file("Kindlet.ini"), error)) << error;
+    EXPECT_EQ(readBytes(folder.file("Kindlet.ini")), readBytes(Committed))
+        << "run the regenerate_puzzles target and commit assets/Kindlet.ini";
+}
+
+TEST(BundledCollection, ReadsBackAsGeneratedAndTheStorageLayerWritesTheSameBytes)
+{
+    const std::vector<storage::PuzzleRecord> generated = puzzles::bundledRecords();
+    const std::vector<std::string> titles = storage::ListPuzzleTitles(Committed);
+    ASSERT_EQ(titles.size(), generated.size());
+    TempFolder folder;
+    const std::string saved = folder.file("Kindlet.ini");
+    writeBytes(saved, "[Settings]\r\n");
+    for (std::size_t i = 0; i < generated.size(); ++i) {
+        EXPECT_EQ(titles[i], generated[i].title);
+        const storage::PuzzleRecord loaded = storage::LoadPuzzleRecord(Committed, titles[i]);
+        EXPECT_EQ(loaded.instructions, generated[i].instructions) << titles[i];
+        EXPECT_EQ(loaded.puzzle, generated[i].puzzle) << titles[i];
+        EXPECT_EQ(loaded.solution, generated[i].solution) << titles[i];
+        ASSERT_TRUE(storage::SavePuzzleRecord(saved, loaded)) << titles[i];
+    }
+    EXPECT_EQ(readBytes(saved), readBytes(Committed));
+}
+
+// Matches of one figure that the other does not have on the same segment.
+int notIn(const puzzles::Figure &figure, const puzzles::Figure &other)
+{
+    return int(std::count_if(figure.begin(), figure.end(), [&](const puzzles::Match &m) {
+        return std::none_of(other.begin(), other.end(),
+                            [&](const puzzles::Match &n) { return puzzles::sameSegment(m, n); });
+    }));
+}
+
+// "Move 3 matches" and "Take away 8 matches" must be what the solution does.
+TEST(BundledCollection, SolutionsMoveOrTakeAwayAsManyMatchesAsTheInstructionsSay)
+{
+    const std::regex move("Move (\\d+) match");
+    const std::regex takeAway("Take away (\\d+) match");
+    for (const puzzles::PuzzleDefinition &p : puzzles::bundledPuzzles()) {
+        SCOPED_TRACE(p.title);
+        const int removed = notIn(p.puzzle, p.solution);
+        const int added = notIn(p.solution, p.puzzle);
+        std::smatch found;
+        if (std::regex_search(p.instructions, found, move)) {
+            EXPECT_EQ(removed, std::stoi(found[1]));
+            EXPECT_EQ(added, removed);
+        } else if (std::regex_search(p.instructions, found, takeAway)) {
+            EXPECT_EQ(removed, std::stoi(found[1]));
+            EXPECT_EQ(added, 0);
+        } else {
+            ADD_FAILURE() << "the instructions say neither how many to move nor to take away";
+        }
+    }
+}
+
+} // namespace

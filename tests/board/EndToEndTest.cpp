@@ -1,0 +1,244 @@
+// The whole program as a player and an author use it: only mouse and key
+// events reach the main window and the windows it opens.
+#include "BoardWindow.h"
+#include "ModalAnswers.h"
+#include "dialogs/DialogDriver.h"
+
+#include "board/BoardBox.h"
+#include "controls/CandyButton.h"
+#include "controls/DDFrm.h"
+#include "dialogs/SaveAsFrm.h"
+#include "storage/PuzzleCollection.h"
+
+#include <QLineEdit>
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
+
+namespace board_test {
+namespace {
+
+const char *const BundledCollection = FLINTORA_SOURCE_DIR "/assets/Kindlet.ini";
+const QPoint VerticalStack(487, 200); // the top match of the upright stack
+const QPoint VerticalStackOrigin(483, 182);
+
+// The bundled collection when the tree has one, a small one otherwise.
+std::string startingCollection()
+{
+    if (std::filesystem::exists(BundledCollection))
+        return readBytes(BundledCollection);
+    return twoPuzzles();
+}
+
+board::Arrangement sorted(board::Arrangement matches)
+{
+    std::sort(matches.begin(), matches.end(), [](const auto &a, const auto &b) {
+        return std::tie(a.x, a.y, a.o) < std::tie(b.x, b.y, b.o);
+    });
+    return matches;
+}
+
+class EndToEndTest : public BoardWindowTest
+{
+protected:
+    EndToEndTest()
+        : BoardWindowTest(startingCollection())
+    {
+    }
+    std::string file() const { return folder.file("Kindlet.ini"); }
+    const board::BoardAreas &areas() const { return window->boardState().areas(); }
+    board::Arrangement inPuzzleBox() const
+    {
+        return sorted(window->boardState().collectMatches(areas().puzzleBox));
+    }
+    board::Arrangement inSolutionBox() const
+    {
+        return sorted(window->boardState().collectMatches(areas().solutionBox));
+    }
+
+    void click(QWidget *child, QPoint at)
+    {
+        QTest::mouseClick(handle(), Qt::LeftButton, {}, child->mapTo(window.get(), at));
+    }
+    void click(controls::CandyButton *button) { click(button, button->rect().center()); }
+
+    // Opens the drop-down by its title and clicks the row; rows below the
+    // visible ones are scrolled into view first.
+    void chooseRow(int row)
+    {
+        click(window->DD1(), QPoint(20, 10));
+        ASSERT_TRUE(window->DD1()->Expanded());
+        controls::CoolList *list = window->CL1();
+        if (row >= list->TopIndex() + list->VisibleRows())
+            list->setTopIndex(row - list->VisibleRows() + 1);
+        const int y = (row - list->TopIndex()) * list->RowHeight() + list->RowHeight() / 2;
+        click(list, QPoint(40, y));
+        ASSERT_EQ(list->ListIndex(), row);
+    }
+
+    // A point of the match that no other match covers.
+    QPoint uncovered(int i) const
+    {
+        const QRect area = window->Image2(i)->geometry();
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (window->childAt(QPoint(x, y)) == window->Image2(i))
+                    return {x, y};
+        ADD_FAILURE() << "match " << i << " is hidden";
+        return area.center();
+    }
+    int firstMatchIn(const board::Rect &box) const
+    {
+        for (int i = 0; i < board::SpriteCount; ++i)
+            if (board::liesIn(sprite(i), box))
+                return i;
+        return 0;
+    }
+    int matchAt(QPoint at) const
+    {
+        for (int i = 0; i < board::SpriteCount; ++i)
+            if (window->childAt(at) == window->Image2(i))
+                return i;
+        return 0;
+    }
+
+    // Takes the top match of the upright stack to a spot inside a box.
+    void dealInto(board::BoardBox *box, QPoint spot)
+    {
+        drag(VerticalStack, box->pos() + spot + (VerticalStack - VerticalStackOrigin));
+    }
+
+    // Fills in the details dialog with real clicks and keys and presses OK.
+    void saveWithDetails(const QString &title, const QString &description, QString &preset)
+    {
+        dialogs_test::whenModal<dialogs::SaveAsFrm>([=, &preset](dialogs::SaveAsFrm &w) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+            preset = w.Text1()->text() + "|" + w.Text2()->toPlainText();
+            replaceText(w, w.Text1(), title);
+            replaceText(w, w.Text2(), description);
+            dialogs_test::clickAt(&w, w.cmdOK(), w.cmdOK()->rect().center());
+            if (w.isVisible()) {
+                ADD_FAILURE() << "the details dialog is still open";
+                w.reject();
+            }
+        });
+        click(window->CandyButton1(0));
+    }
+    static void replaceText(dialogs::SaveAsFrm &w, QWidget *field, const QString &text)
+    {
+        dialogs_test::clickAt(&w, field, QPoint(5, 5));
+        QTest::keyClick(w.windowHandle(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(w.windowHandle(), Qt::Key_Delete);
+        dialogs_test::typeText(w.windowHandle(), text);
+    }
+
+    void restart()
+    {
+        window.reset();
+        window = std::make_unique<board::Form1>(file());
+        window->Form_Load();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+};
+
+TEST_F(EndToEndTest, PlayingAPuzzleLeavesTheFileAlone)
+{
+    const std::string original = readBytes(file());
+    chooseRow(0);
+    EXPECT_EQ(window->DD1()->Title(), window->CL1()->ItemText(0));
+    const board::Arrangement stored = inPuzzleBox();
+    ASSERT_FALSE(stored.empty());
+    const board::Arrangement storedSolution = sorted(window->currentPuzzle().solution[1]);
+
+    const int moved = matchAt(uncovered(1)) >= 0 ? 1 : 0;
+    const board::SpriteState before = sprite(moved);
+    const QPoint grip = uncovered(moved);
+    drag(grip, grip + QPoint(4, 3));
+    EXPECT_EQ(sprite(moved).left, before.left + 4);
+    EXPECT_EQ(sprite(moved).top, before.top + 3);
+    rightClick(uncovered(moved));
+    EXPECT_NE(sprite(moved).k, before.k);
+    const board::Arrangement played = inPuzzleBox();
+    EXPECT_NE(played, stored);
+
+    click(window->CB1(2)); // COPY
+    EXPECT_EQ(inSolutionBox(), played);
+    EXPECT_EQ(inPuzzleBox(), played);
+    click(window->CB1(1)); // SOLUTION
+    EXPECT_EQ(inSolutionBox(), storedSolution);
+    EXPECT_EQ(inPuzzleBox(), played);
+    click(window->CB1(0)); // RESET
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
+    EXPECT_TRUE(inSolutionBox().empty());
+    EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle");
+    EXPECT_EQ(readBytes(file()), original);
+}
+
+TEST_F(EndToEndTest, AnAuthoredPuzzleOutlivesARestartAndIsDeletedOnlyOnYes)
+{
+    const std::string original = readBytes(file());
+    const int puzzles = window->CL1()->ListCount();
+    dealInto(window->Shape1(), {40, 30});
+    dealInto(window->Shape1(), {160, 60});
+    rightClick(uncovered(matchAt(window->Shape1()->pos() + QPoint(44, 60))));
+    dealInto(window->shape2(), {70, 20});
+    dealInto(window->shape2(), {200, 40});
+    rightClick(uncovered(matchAt(window->shape2()->pos() + QPoint(204, 70))));
+    const board::Arrangement puzzle = inPuzzleBox();
+    const board::Arrangement solution = inSolutionBox();
+    ASSERT_EQ(puzzle.size(), 2u);
+    ASSERT_EQ(solution.size(), 2u);
+    EXPECT_NE(puzzle, (board::Arrangement{{40, 30, 4}, {160, 60, 4}}));
+
+    QString preset;
+    saveWithDetails("Bridge", "Move one\nmatch", preset);
+    EXPECT_EQ(preset, "|");
+    const std::string saved = readBytes(file());
+    ASSERT_GT(saved.size(), original.size());
+    EXPECT_EQ(saved.substr(0, original.size()), original);
+    const std::string section = saved.substr(original.size());
+    EXPECT_EQ(
+        section.rfind("[Bridge]\r\nInstructions=Move one\xB6match\r\nMatchesInPuzzle=2\r\n", 0), 0u)
+        << section;
+    EXPECT_NE(section.find("\r\nMatchesInSolution=2\r\n"), std::string::npos) << section;
+
+    restart();
+    ASSERT_EQ(window->CL1()->ListCount(), puzzles + 1);
+    chooseRow(puzzles);
+    EXPECT_EQ(window->DD1()->Title(), "Bridge");
+    EXPECT_EQ(window->lb1()->text(), "Move one\nmatch");
+    EXPECT_EQ(inPuzzleBox(), puzzle);
+    click(window->CB1(1));
+    EXPECT_EQ(inSolutionBox(), solution);
+
+    const QPoint grip = uncovered(firstMatchIn(areas().puzzleBox));
+    drag(grip, grip + QPoint(0, 100));
+    const board::Arrangement changed = inPuzzleBox();
+    saveWithDetails("Bridge", "Move one match", preset);
+    EXPECT_EQ(preset, "Bridge|Move one\nmatch");
+    EXPECT_EQ(window->CL1()->ListCount(), puzzles + 1);
+    EXPECT_EQ(window->DD1()->Title(), "Bridge");
+    const std::string resaved = readBytes(file());
+    EXPECT_EQ(resaved.substr(0, original.size()), original);
+    EXPECT_NE(resaved.find("[Bridge]\r\nInstructions=Move one match\r\n", original.size()),
+              std::string::npos);
+    const storage::PuzzleRecord record = storage::LoadPuzzleRecord(file(), "Bridge");
+    EXPECT_EQ(sorted(record.puzzle), changed);
+    EXPECT_EQ(sorted(record.solution), solution);
+
+    SeenBox seen;
+    answerMessageBox(QMessageBox::No, seen);
+    click(window->CandyButton1(1));
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.title, "Delete Puzzle");
+    EXPECT_EQ(readBytes(file()), resaved);
+    EXPECT_EQ(window->CL1()->ListCount(), puzzles + 1);
+    answerMessageBox(QMessageBox::Yes, seen);
+    click(window->CandyButton1(1));
+    EXPECT_EQ(readBytes(file()), original);
+    EXPECT_EQ(window->CL1()->ListCount(), puzzles);
+    EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle");
+}
+
+} // namespace
+} // namespace board_test

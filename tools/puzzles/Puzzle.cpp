@@ -1,0 +1,89 @@
+#include "tools/puzzles/Puzzle.h"
+
+#include "board/Orientations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+namespace puzzles {
+namespace {
+
+// The extent of the figures' orientation images around their centres.
+Area extentOf(const std::vector<const Figure *> &figures)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Area extent{inf, inf, -inf, -inf};
+    for (const Figure *figure : figures)
+        for (const Match &m : *figure) {
+            const auto &image = board::Orientations[m.orientation];
+            extent.left = std::min(extent.left, m.centre.x - image.width / 2.0);
+            extent.top = std::min(extent.top, m.centre.y - image.height / 2.0);
+            extent.right = std::max(extent.right, m.centre.x + image.width / 2.0);
+            extent.bottom = std::max(extent.bottom, m.centre.y + image.height / 2.0);
+        }
+    return extent;
+}
+
+// Whole pixels, so both figures move by exactly the same amount.
+Point centringShift(const Area &extent, const Area &area)
+{
+    return {std::round((area.left + area.right - extent.left - extent.right) / 2),
+            std::round((area.top + area.bottom - extent.top - extent.bottom) / 2)};
+}
+
+std::vector<storage::MatchPlacement> placed(const Figure &figure, Point shift, const Area &area,
+                                            const std::string &title)
+{
+    std::vector<storage::MatchPlacement> placements;
+    for (const Match &m : figure) {
+        const storage::MatchPlacement p = placementOf(m, shift);
+        const auto &image = board::Orientations[p.o];
+        if (p.x < area.left || p.y < area.top || p.x + image.width > area.right ||
+            p.y + image.height > area.bottom)
+            throw std::invalid_argument("\"" + title +
+                                        "\" does not fit its box: " + std::to_string(p.x) + "," +
+                                        std::to_string(p.y) + "," + std::to_string(p.o));
+        placements.push_back(p);
+    }
+    return placements;
+}
+
+std::string withLineBreaks(const std::string &text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return out;
+}
+
+} // namespace
+
+storage::PuzzleRecord recordOf(const PuzzleDefinition &definition)
+{
+    const Area together = extentOf({&definition.puzzle, &definition.solution});
+    const Area puzzleExtent = definition.centredApart ? extentOf({&definition.puzzle}) : together;
+    const Area solutionExtent =
+        definition.centredApart ? extentOf({&definition.solution}) : together;
+    storage::PuzzleRecord record;
+    record.title = definition.title;
+    record.instructions = withLineBreaks(definition.instructions);
+    record.puzzle = placed(definition.puzzle, centringShift(puzzleExtent, PuzzleArea), PuzzleArea,
+                           definition.title);
+    record.solution = placed(definition.solution, centringShift(solutionExtent, SolutionArea),
+                             SolutionArea, definition.title);
+    return record;
+}
+
+std::vector<PuzzleDefinition> bundledPuzzles()
+{
+    std::vector<PuzzleDefinition> puzzles;
+    addSquarePuzzles(puzzles);
+    addPicturePuzzles(puzzles);
+    addTrianglePuzzles(puzzles);
+    addNumeralPuzzles(puzzles);
+    return puzzles;
+}
+
+} // namespace puzzles
