@@ -79,6 +79,24 @@ TEST_F(AuthoringTest, ResavingUnderItsOwnTitleShowsThePuzzleAgainFromTheFile)
     EXPECT_EQ(window->Image2(3)->pos(), window->Shape1()->pos() + QPoint(60, 290));
 }
 
+TEST_F(AuthoringTest, ACaseOnlyChangeOrAnotherPuzzlesTitleOverwritesInPlace)
+{
+    choose("Triangle");
+    window->CB1_Click(1);
+    answerDetails("triangle" + QString(Separator) + "Lower");
+    press(0);
+    EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle"); // a new title for the window
+    EXPECT_EQ(window->CL1()->ListCount(), 2);
+    EXPECT_EQ(storage::LoadPuzzleRecord(file(), "Triangle").instructions, "Lower");
+    choose("Triangle");
+    window->CB1_Click(1);
+    answerDetails("Wordy" + QString(Separator) + "Over");
+    press(0);
+    EXPECT_EQ(storage::ListPuzzleTitles(file()), (std::vector<std::string>{"Triangle", "Wordy"}));
+    EXPECT_EQ(storage::LoadPuzzleRecord(file(), "Wordy").instructions, "Over");
+    EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
+}
+
 TEST_F(AuthoringTest, CancelAndEmptyFieldsWriteNothing)
 {
     choose("Triangle");
