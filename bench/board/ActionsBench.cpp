@@ -6,7 +6,6 @@
 #include "controls/CoolList.h"
 #include "storage/PuzzleCollection.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <fstream>
@@ -91,13 +90,3 @@ void saveOf64MatchesInto2000Puzzles(benchmark::State &state)
 BENCHMARK(saveOf64MatchesInto2000Puzzles)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

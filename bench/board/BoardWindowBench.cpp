@@ -8,7 +8,6 @@
 #include "controls/AppStarted.h"
 #include "controls/CoolList.h"
 
-#include <QApplication>
 #include <QTest>
 #include <QWindow>
 #include <benchmark/benchmark.h>
@@ -172,13 +171,3 @@ void TurnMatch(benchmark::State &state)
 BENCHMARK(TurnMatch)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 #include "controls/CandyRoundedPainter.h"
 #include "controls/CandyShape.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QWidget>
 #include <benchmark/benchmark.h>
@@ -66,13 +65,3 @@ void repaintStyle7Widget(benchmark::State &state)
 BENCHMARK(repaintStyle7Widget)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

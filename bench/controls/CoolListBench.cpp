@@ -1,6 +1,5 @@
 #include "controls/CoolList.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
@@ -37,13 +36,3 @@ void repaintTwentyRowList(benchmark::State &state)
 BENCHMARK(repaintTwentyRowList)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

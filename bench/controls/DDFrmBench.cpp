@@ -2,7 +2,6 @@
 #include "controls/DDFrm.h"
 #include "controls/DesignFile.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
@@ -28,13 +27,3 @@ void drawStoredTitle(benchmark::State &state)
 BENCHMARK(drawStoredTitle)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

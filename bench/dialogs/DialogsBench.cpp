@@ -5,7 +5,6 @@
 #include "dialogs/SaveAsFrm.h"
 #include "dialogs/msgFrm.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
@@ -84,13 +83,3 @@ void openAbout(benchmark::State &state)
 BENCHMARK(openAbout)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
