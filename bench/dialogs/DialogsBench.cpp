@@ -5,6 +5,7 @@
 #include "dialogs/SaveAsFrm.h"
 #include "dialogs/msgFrm.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
