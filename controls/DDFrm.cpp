@@ -4,6 +4,7 @@
 #include "controls/AppStarted.h"
 #include "controls/DDFrmUnits.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
 
@@ -25,6 +26,9 @@ DDFrm::DDFrm(const QString &name, QWidget *parent)
 {
     setObjectName(name);
     setMouseTracking(true);
+    // Tab only: a click on the title opens the list, it does not take the focus.
+    setFocusPolicy(Qt::TabFocus);
+    connect(qApp, &QApplication::focusChanged, this, &DDFrm::focusMoved);
     m_closeTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_closeTimer, &QTimer::timeout, this, &DDFrm::closeTimerTick);
     applyDefaults(name);
@@ -66,6 +70,10 @@ void DDFrm::Collapse()
 {
     if (!AppStarted || m_collapsed) {
         return;
+    }
+    // A child cut off by the closed frame must not keep the focus unseen.
+    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) {
+        setFocus(Qt::OtherFocusReason);
     }
     setHeightTwips(CollapsedHeight());
     m_collapsed = true;

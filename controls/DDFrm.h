@@ -21,6 +21,12 @@
 // timer only runs while a leave is possible: it stops while the pointer
 // rests over the frame and starts again on the next move or leave.
 //
+// Keyboard: Tab reaches the title, which then shows a dotted focus frame.
+// Space, Enter, Down or F4 drops the frame down and gives the focus to its
+// first child; Escape closes it and takes the focus back to the title. Tab
+// from inside goes on from the title, and an open frame closes when the
+// focus moves to a window outside it.
+//
 // Until controls::AppStarted is set the frame behaves as in a designer: flat
 // title colour, no collapsing, and every resize becomes ExpandedHeight.
 #pragma once
@@ -120,8 +126,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    bool holdsFocus(const QWidget *widget) const;
+    void focusMoved(QWidget *from, QWidget *to);
+    void focusFirstChild();
+    void paintFocusFrame(QPainter &painter) const;
     void applyDefaults(const QString &name);
     void startCloseTimer();
     void closeTimerTick();

@@ -140,6 +140,7 @@ void DDFrm::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), drawing::toQColor(drawing::TranslateColor(m_backColor)));
     painter.drawImage(contentsRect().topLeft(), m_titleImage);
+    paintFocusFrame(painter);
     paintFrameBorder(painter);
 }
 

@@ -5,6 +5,7 @@
 #include "drawing/Twips.h"
 
 #include <QCursor>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -188,6 +189,101 @@ TEST_F(DDFrmTest, expandingTheOpenOrCollapsingTheClosedFrameDoesNothing)
     frame->Collapse();
     frame->Collapse();
     EXPECT_EQ(log, (Log{"BeforeExpand", "AfterCollapse"}));
+}
+
+// The keyboard, with keys sent to the window as a person types them, so they
+// reach whichever widget holds the focus.
+class DDFrmKeyboardTest : public DDFrmTest
+{
+protected:
+    void SetUp() override
+    {
+        DDFrmTest::SetUp();
+        before = new QLineEdit(&top);
+        before->setGeometry(10, 200, 80, 20);
+        after = new QLineEdit(&top);
+        after->setGeometry(100, 200, 80, 20);
+        before->show();
+        after->show();
+        QWidget::setTabOrder(before, frame);
+        QWidget::setTabOrder(frame, after);
+        top.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&top));
+        before->setFocus();
+    }
+
+    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(top.windowHandle(), key, modifiers);
+    }
+
+    QImage titleOnScreen() const { return frame->grab(QRect(0, 0, FrameWidth, 20)).toImage(); }
+
+    QLineEdit *before = nullptr;
+    QLineEdit *after = nullptr;
+};
+
+TEST_F(DDFrmKeyboardTest, tabReachesTheTitleAndItsFocusShows)
+{
+    const QImage unfocused = titleOnScreen();
+    type(Qt::Key_Tab);
+    ASSERT_TRUE(frame->hasFocus());
+    EXPECT_NE(titleOnScreen(), unfocused);
+    type(Qt::Key_Tab);
+    EXPECT_TRUE(after->hasFocus());
+    EXPECT_EQ(titleOnScreen(), unfocused);
+    EXPECT_TRUE(frame->Collapsed()) << "passing over the title opens nothing";
+}
+
+TEST_F(DDFrmKeyboardTest, everyOpeningKeyDropsDownIntoTheChildAndEscapeComesBack)
+{
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_F4}) {
+        frame->setFocus();
+        type(key);
+        ASSERT_TRUE(frame->Expanded()) << key;
+        EXPECT_TRUE(child->hasFocus()) << key;
+        type(Qt::Key_Escape);
+        EXPECT_TRUE(frame->Collapsed()) << key;
+        EXPECT_TRUE(frame->hasFocus()) << "the focus comes back to the title";
+    }
+    type(Qt::Key_A);
+    EXPECT_TRUE(frame->Collapsed());
+}
+
+TEST_F(DDFrmKeyboardTest, aFrameOpenedByKeyStaysOpenUntilTheFocusLeavesIt)
+{
+    frame->setFocus();
+    type(Qt::Key_Space);
+    QTest::qWait(30);
+    EXPECT_TRUE(frame->Expanded()) << "the pointer lies outside, but was never over the frame";
+    ASSERT_TRUE(child->hasFocus());
+    type(Qt::Key_Tab);
+    EXPECT_TRUE(frame->Collapsed());
+    EXPECT_TRUE(after->hasFocus()) << "Tab goes on from the title";
+
+    frame->setFocus();
+    type(Qt::Key_Space);
+    type(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(frame->Collapsed());
+    EXPECT_TRUE(before->hasFocus()) << "Shift+Tab goes back from the title";
+}
+
+TEST_F(DDFrmKeyboardTest, closingBehindThePointerTakesTheFocusOutOfTheHiddenChild)
+{
+    frame->setFocus();
+    type(Qt::Key_Space);
+    movePointer(OnChild);
+    movePointer(Outside);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
+    EXPECT_TRUE(frame->hasFocus());
+}
+
+TEST_F(DDFrmKeyboardTest, aClickOnTheTitleLeavesTheFocusWhereItWas)
+{
+    frame->setOpenOn(2);
+    click(OnTitle);
+    EXPECT_TRUE(frame->Expanded());
+    EXPECT_TRUE(before->hasFocus());
 }
 
 TEST(DDFrmDesigner, neverCollapsesAndKeepsTheHeightItIsGiven)
