@@ -49,6 +49,8 @@ public:
     void EndEdit(bool Modify);
     // The strip holds square icons of IconSize pixels side by side;
     // MaskColor marks their transparent pixels. A null image removes icons.
+    // A row shows its item's Icon, or IconSelected while it is selected
+    // (image 0 for every row with SingleIcon).
     void SetImageList(const QImage &Image, drawing::OleColor MaskColor, int IconSize);
 
     int ListCount() const { return static_cast<int>(m_items.size()); }

@@ -115,8 +115,9 @@ void CoolList::drawIcon(QPainter &painter, int index, const QRect &row, bool sel
     if (m_imageStrip.isNull() || m_iconSize <= 0) {
         return;
     }
-    const int image = m_singleIcon ? 0 : index;
-    if ((image + 1) * m_iconSize > m_imageStrip.width()) {
+    const ItemRecord &item = m_items[index];
+    const int image = m_singleIcon ? 0 : selected ? item.iconSelected : item.icon;
+    if (image < 0 || (image + 1) * m_iconSize > m_imageStrip.width()) {
         return;
     }
     const QImage icon = m_imageStrip.copy(image * m_iconSize, 0, m_iconSize, m_iconSize);

@@ -3,6 +3,7 @@
 #include "controls/PropertyBag.h"
 #include "drawing/ControlError.h"
 
+#include <QImage>
 #include <QScrollBar>
 #include <QStringList>
 #include <QWidget>
@@ -171,6 +172,50 @@ TEST_F(CoolListModelTest, currentItemBelowTheViewBecomesTheLastVisibleRow)
     EXPECT_EQ(list.TopIndex(), 12 - Rows + 1);
     list.setListIndex(2);
     EXPECT_EQ(list.TopIndex(), 2);
+}
+
+// A strip of three solid icons, red, green and blue, 8 pixels square.
+QImage threeIcons()
+{
+    QImage strip(24, 8, QImage::Format_RGB32);
+    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+    for (int i = 0; i < 3; ++i) {
+        for (int y = 0; y < 8; ++y) {
+            for (int x = 0; x < 8; ++x) {
+                strip.setPixel(i * 8 + x, y, colours[i]);
+            }
+        }
+    }
+    return strip;
+}
+
+TEST_F(CoolListModelTest, eachRowShowsItsOwnIconAndTheSelectedOneWhileSelected)
+{
+    list.setItemTextLeft(20);
+    list.AddItem(QStringLiteral("Blue, green when chosen"), 2, 1);
+    list.AddItem(QStringLiteral("Red"), 0, 0);
+    list.AddItem(QStringLiteral("Past the strip"), 3, 3);
+    list.SetImageList(threeIcons(), 0, 8);
+    const auto iconPixel = [this](int row) { return list.surface().pixel(4, row * 20 + 10); };
+    const QRgb background = list.surface().pixel(4, 150);
+    EXPECT_EQ(iconPixel(0), qRgb(0, 0, 255));
+    EXPECT_EQ(iconPixel(1), qRgb(255, 0, 0));
+    EXPECT_EQ(iconPixel(2), background) << "an icon beyond the strip is left out";
+
+    list.setListIndex(0);
+    EXPECT_EQ(iconPixel(0), qRgb(0, 255, 0));
+    list.setListIndex(1);
+    EXPECT_EQ(iconPixel(0), qRgb(0, 0, 255));
+
+    list.ModifyItem(1, QString(), 1);
+    EXPECT_EQ(iconPixel(1), qRgb(255, 0, 0)) << "selected: still its IconSelected";
+    list.setListIndex(0);
+    EXPECT_EQ(iconPixel(1), qRgb(0, 255, 0));
+
+    list.setSingleIcon(true);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(iconPixel(row), qRgb(255, 0, 0)) << row;
+    }
 }
 
 TEST(CoolListPropertiesTest, roundTripIntoAFreshListKeepsEverySetting)
