@@ -5,9 +5,14 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 namespace board {
 
 QFont comicFont(double points, bool bold = false);
+
+// base, made smaller one point at a time (to minimumPoints at most) until
+// text fits in width pixels on one line.
+QFont fittingFont(const QFont &base, const QString &text, int width, double minimumPoints);
 
 } // namespace board

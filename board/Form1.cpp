@@ -4,6 +4,7 @@
 #include "board/BoardFonts.h"
 #include "board/InstructionFit.h"
 #include "board/MatchArt.h"
+#include "board/SolvedMark.h"
 #include "controls/CandyButton.h"
 #include "controls/CoolList.h"
 #include "controls/DDFrm.h"
@@ -31,6 +32,8 @@ constexpr drawing::OleColor ListTextColor = 0x906B52;     // RGB(82, 107, 144)
 constexpr std::array<std::pair<int, int>, 4> TopBarButtonTwips = {
     {{45, 1695}, {1755, 1575}, {0, 1095}, {0, 1815}}};
 constexpr int ListHeight = 300;
+// Between the solved tick and the title.
+constexpr int ListTextGap = 4;
 constexpr int StatusGap = 10;
 const QString DesignPath = QStringLiteral(":/designs/Form1.design");
 
@@ -151,6 +154,8 @@ void Form1::Form_Load()
     m_cb1[2]->setColorButtonUp(CopyButtonColor);
     m_cl1->setBackNormal(ListBackColor);
     m_cl1->setFontNormal(ListTextColor);
+    m_cl1->SetImageList(solvedMarkStrip(), SolvedMarkMaskColor, SolvedMarkSide);
+    m_cl1->setItemTextLeft(SolvedMarkSide + ListTextGap);
     m_dd1->move(m_dd1->x(), 0);
     // The frame measures its heights in twips, the list in pixels.
     m_dd1->setExpandedHeight(qRound(m_cl1->height() * drawing::twipsPerPixelY()) +
@@ -219,9 +224,10 @@ void Form1::applyLayout(const FormLayout &layout)
     m_lbstats->move(layout.statusLeft, 0);
     m_lbstats->show();
     m_lbMoves->move(m_candyButton1[1]->geometry().right() + StatusGap, 0);
-    m_lbMoves->resize(layout.dropDown.x - m_lbMoves->x(), TopBarHeight);
+    m_lbMoves->resize(m_lbMoves->width(), TopBarHeight);
     m_candyButton1[2]->move(layout.aboutButton.x, layout.aboutButton.y);
     m_candyButton1[3]->move(layout.instructionsButton.x, layout.instructionsButton.y);
+    fitTopBarLabels();
     m_lbWeb->move(layout.webLink.x, layout.webLink.y);
 }
 

@@ -150,7 +150,9 @@ private:
     void playerMoved(int sprite, std::optional<Rect> boxBefore);
     void showMoves(int moves);
     void markSolved();
+    void tickSolved(const QString &title);
     void showPuzzleStatus();
+    void fitTopBarLabels();
     bool solvedBefore(const QString &title) const;
     void pickUp(int sprite);
     void putDown();

@@ -4,7 +4,9 @@
 
 #include "board/ArrangementMatch.h"
 #include "board/BoardBox.h"
+#include "board/SolvedMark.h"
 #include "controls/CandyButton.h"
+#include "controls/CoolList.h"
 #include "controls/DDFrm.h"
 #include "dialogs/MsgAutoBox.h"
 #include "storage/FileIObas.h"
@@ -113,16 +115,28 @@ void Form1::showMoves(int moves)
     else if (solvedBefore(m_dd1->Title()))
         text += tr(" \u2014 solved before");
     m_lbMoves->setText(text);
+    fitTopBarLabels();
 }
 
 void Form1::markSolved()
 {
-    storage::WriteProfileString(SettingsSection, solvedKey(m_dd1->Title()), std::string("1"),
-                                m_settingsFile);
-    showPuzzleStatus();
+    const QString title = m_dd1->Title();
+    // The tick promises the file remembers it; a failed write was reported.
+    if (storage::WriteProfileString(SettingsSection, solvedKey(title), std::string("1"),
+                                    m_settingsFile) == "1")
+        tickSolved(title);
     const QPoint at = m_shape1->mapToGlobal(m_shape1->rect().center());
     dialogs::MsgAuto_box(tr("Well done, that is the solution!"), InformationFlags, tr("Solved"),
                          SolvedMessageSeconds, false, 0, float(at.x()), float(at.y()));
+}
+
+void Form1::tickSolved(const QString &title)
+{
+    for (int i = 0; i < m_cl1->ListCount(); ++i) {
+        if (m_cl1->ItemText(i) == title)
+            m_cl1->ModifyItem(i, QString(), SolvedMarkIcon, SolvedMarkIcon);
+    }
+    showPuzzleStatus();
 }
 
 bool Form1::solvedBefore(const QString &title) const

@@ -4,6 +4,7 @@
 #include "board/BoardBox.h"
 #include "board/BoardFonts.h"
 #include "board/InstructionFit.h"
+#include "board/SolvedMark.h"
 #include "controls/CandyButton.h"
 #include "controls/CoolList.h"
 #include "controls/DDFrm.h"
@@ -47,8 +48,11 @@ void Form1::LoadPuzzleList()
 {
     const std::vector<std::string> titles = storage::ListPuzzleTitles(m_settingsFile);
     m_cl1->Clear();
-    for (const std::string &title : titles)
-        m_cl1->AddItem(QString::fromStdString(title));
+    for (const std::string &title : titles) {
+        const QString text = QString::fromStdString(title);
+        const int mark = solvedBefore(text) ? SolvedMarkIcon : NoMarkIcon;
+        m_cl1->AddItem(text, mark, mark);
+    }
     showPuzzleStatus();
 }
 
@@ -56,12 +60,12 @@ void Form1::showPuzzleStatus()
 {
     int solved = 0;
     for (int i = 0; i < m_cl1->ListCount(); ++i)
-        solved += solvedBefore(m_cl1->ItemText(i)) ? 1 : 0;
+        solved += m_cl1->ItemIcon(i) == SolvedMarkIcon ? 1 : 0;
     QString status = QString::number(m_cl1->ListCount()) + QStringLiteral(" puzzles loaded");
     if (solved > 0)
         status += tr(", %1 solved").arg(solved);
     m_lbstats->setText(status);
-    m_lbstats->resize(m_lbstats->sizeHint().width(), m_lbstats->height());
+    fitTopBarLabels();
 }
 
 void Form1::ShowPuzzle()

@@ -1,7 +1,9 @@
 // The top bar's buttons and the web link in the bottom-right corner.
 #include "board/Form1.h"
 
+#include "board/BoardFonts.h"
 #include "board/HelpText.h"
+#include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
 #include "dialogs/msgFrm.h"
 
@@ -13,6 +15,8 @@ namespace {
 
 constexpr drawing::OleColor HelpBalloonColor = 0xC5C5D9; // RGB(217, 197, 197)
 constexpr short HelpShadowIntensity = 20;
+constexpr int BarGap = 6;
+constexpr double MinimumBarPoints = 6;
 
 } // namespace
 
@@ -35,6 +39,18 @@ void Form1::CandyButton1_Click(int Index)
         break;
     }
     m_dd1->raise();
+}
+
+// The counts share the bar with the buttons; a long text gets a smaller font
+// rather than running under them.
+void Form1::fitTopBarLabels()
+{
+    const auto fit = [this](QLabel *label, int room) {
+        label->setFont(fittingFont(m_p1->font(), label->text(), room, MinimumBarPoints));
+        label->resize(std::max(room, 0), label->height());
+    };
+    fit(m_lbstats, m_candyButton1[3]->x() - BarGap - m_lbstats->x());
+    fit(m_lbMoves, m_dd1->x() - BarGap - m_lbMoves->x());
 }
 
 void Form1::setLinkColor(const QColor &color)

@@ -1,6 +1,7 @@
 #include "BoardWindow.h"
 
 #include "board/BoardBox.h"
+#include "board/SolvedMark.h"
 #include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
 #include "dialogs/MsgAutoBox.h"
@@ -59,7 +60,9 @@ TEST_F(PlayTest, TurningTheMatchFlatSolvesThePuzzleAndRemembersIt)
     EXPECT_EQ(window->lbMoves()->text(), "Moves: 1");
     EXPECT_FALSE(solvedRemembered());
     EXPECT_EQ(solvedBalloon(), nullptr);
+    EXPECT_EQ(window->CL1()->ItemIcon(0), board::NoMarkIcon);
     turnClockwise(1, 1);
+    EXPECT_EQ(window->CL1()->ItemIcon(0), board::SolvedMarkIcon);
     ASSERT_NE(solvedBalloon(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([] { return solvedBalloon() == nullptr; }, 6000));
     EXPECT_TRUE(window->lbMoves()->text().startsWith("Moves: 1"));
@@ -158,6 +161,44 @@ TEST_F(PlayTest, TheWheelAndTheRKeyTurnTheMatchUnderThePointer)
     EXPECT_EQ(window->boardState().sprite(2).k, 5);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(window->boardState().sprite(2).k, 3);
+}
+
+// A tick is green where the list is lavender or red.
+bool showsTick(const controls::CoolList &list, int row)
+{
+    const QImage &surface = list.surface();
+    const int top = row * list.RowHeight();
+    for (int y = top; y < top + list.RowHeight(); ++y)
+        for (int x = 0; x < board::SolvedMarkSide; ++x) {
+            const QColor c = surface.pixelColor(x, y);
+            if (c.green() > c.red() + 60 && c.green() > c.blue() + 60)
+                return true;
+        }
+    return false;
+}
+
+class SolvedListTest : public BoardWindowTest
+{
+protected:
+    SolvedListTest()
+        : BoardWindowTest("[Settings]\r\nSolved Triangle=1\r\n" + twoPuzzles().substr(12))
+    {
+    }
+};
+
+TEST_F(SolvedListTest, PuzzlesSolvedBeforeShowATickAndAreCounted)
+{
+    const controls::CoolList &list = *window->CL1();
+    ASSERT_EQ(list.ItemText(0), "Triangle");
+    EXPECT_TRUE(showsTick(list, 0));
+    EXPECT_FALSE(showsTick(list, 1));
+    EXPECT_EQ(window->lbstats()->text(), "2 puzzles loaded, 1 solved");
+    const QLabel &stats = *window->lbstats();
+    EXPECT_LE(stats.x() + QFontMetrics(stats.font()).horizontalAdvance(stats.text()),
+              window->CandyButton1(3)->x())
+        << "the count stays clear of the Instructions button";
+    window->CL1()->setListIndex(0);
+    EXPECT_TRUE(showsTick(list, 0)) << "also on the chosen row";
 }
 
 } // namespace

@@ -196,7 +196,9 @@ TEST_F(CoolListModelTest, eachRowShowsItsOwnIconAndTheSelectedOneWhileSelected)
     list.AddItem(QStringLiteral("Red"), 0, 0);
     list.AddItem(QStringLiteral("Past the strip"), 3, 3);
     list.SetImageList(threeIcons(), 0, 8);
-    const auto iconPixel = [this](int row) { return list.surface().pixel(4, row * 20 + 10); };
+    const auto iconPixel = [this](int row) {
+        return list.surface().pixel(4, row * 20 + 10);
+    };
     const QRgb background = list.surface().pixel(4, 150);
     EXPECT_EQ(iconPixel(0), qRgb(0, 0, 255));
     EXPECT_EQ(iconPixel(1), qRgb(255, 0, 0));

@@ -1,0 +1,19 @@
+// The tick that marks a solved puzzle in the puzzle list: an icon strip for
+// the list, image 0 empty and image 1 the tick.
+#pragma once
+
+#include "drawing/GraphicsBas.h"
+
+#include <QImage>
+
+namespace board {
+
+constexpr int NoMarkIcon = 0;
+constexpr int SolvedMarkIcon = 1;
+constexpr int SolvedMarkSide = 16;
+// Never drawn: the strip's pixels are transparent or the tick's own.
+constexpr drawing::OleColor SolvedMarkMaskColor = drawing::rgb(255, 0, 255);
+
+QImage solvedMarkStrip();
+
+} // namespace board
