@@ -1,24 +1,16 @@
 // The entry procedure: note that the program has started, find the puzzle
 // file, and open the main window.
+#include "board/CollectionSeed.h"
 #include "board/Form1.h"
 #include "board/MatchesMod.h"
 #include "controls/AppStarted.h"
 #include "storage/FileIObas.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
 
 namespace {
-
-std::string bundledCollection()
-{
-    QFile bundled(QStringLiteral(":/collection/Kindlet.ini"));
-    if (!bundled.open(QIODevice::ReadOnly))
-        return {};
-    return bundled.readAll().toStdString();
-}
 
 void findSettingsFile()
 {
@@ -28,7 +20,7 @@ void findSettingsFile()
     const board::SettingsLocation location =
         board::chooseSettingsFile(board::AppFolder, dataFolder.toStdString());
     board::SettingsFile = location.file;
-    if (location.perUser && !board::seedSettingsFile(board::SettingsFile, bundledCollection()))
+    if (location.perUser && !board::seedSettingsFile(board::SettingsFile, board::seedCollection()))
         QMessageBox::warning(
             nullptr, QStringLiteral("Flintora"),
             QObject::tr("The puzzle file could not be created in %1.").arg(dataFolder));
