@@ -28,8 +28,11 @@ SettingsLocation chooseSettingsFile(const std::string &appFolder, const std::str
 {
     const std::string besideProgram = withTrailingSlash(appFolder) + SettingsFileName;
     std::error_code error;
+    // A program folder without a collection is an installed copy, even when
+    // the player can write there (a prefix in their home): it would start
+    // with no puzzles.
     const bool fileThere = fs::exists(besideProgram, error);
-    if (writable(appFolder) && (!fileThere || writable(besideProgram)))
+    if (fileThere && writable(appFolder) && writable(besideProgram))
         return {besideProgram, false};
     return {withTrailingSlash(dataFolder) + SettingsFileName, true};
 }

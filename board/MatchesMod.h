@@ -15,9 +15,9 @@ constexpr const char *SettingsFileName = "Kindlet.ini";
 
 std::string withTrailingSlash(std::string folder);
 
-// The file beside the program when the program's folder (and the file, if
-// there is one) can be written; otherwise the same name in the per-user
-// data folder, so an installed copy still saves its puzzles.
+// The file beside the program when it is there and it and the program's
+// folder can be written; otherwise the same name in the per-user data
+// folder, so an installed copy still has its puzzles and saves them.
 struct SettingsLocation
 {
     std::string file;

@@ -19,9 +19,19 @@ TEST(MatchesMod, FoldersGetExactlyOneTrailingSlash)
 TEST(MatchesMod, AWritableProgramFolderKeepsTheFileBesideTheProgram)
 {
     TempFolder program;
+    writeBytes(program.file("Kindlet.ini"), "[Settings]\r\n");
     const SettingsLocation at = chooseSettingsFile(program.path(), "/nowhere");
     EXPECT_EQ(at.file, program.path() + "/Kindlet.ini");
     EXPECT_FALSE(at.perUser);
+}
+
+TEST(MatchesMod, AWritableProgramFolderWithoutACollectionUsesThePerUserFolder)
+{
+    TempFolder program;
+    TempFolder data;
+    const SettingsLocation at = chooseSettingsFile(program.path(), data.path());
+    EXPECT_EQ(at.file, data.path() + "/Kindlet.ini");
+    EXPECT_TRUE(at.perUser);
 }
 
 TEST(MatchesMod, AnUnwritableProgramFolderUsesThePerUserFolder)
