@@ -63,6 +63,7 @@ Form1::Form1(std::string settingsFile, QWidget *parent)
         qWarning("%s", qPrintable(error));
     buildControls(design);
     buildShortcuts();
+    buildKeyboardOrder();
     m_board.setListener(this);
     m_detailsDialog = [this](const QString &preset) {
         return dialogs::SaveAsFrm::GetDetails(preset, this);
@@ -166,6 +167,8 @@ void Form1::Form_Load()
     LoadPuzzleList();
     m_dd1->raise();
     show();
+    // Choosing a puzzle comes first.
+    m_dd1->setFocus();
 }
 
 void Form1::resizeEvent(QResizeEvent *)

@@ -129,6 +129,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -142,6 +143,8 @@ private:
     void setLinkColor(const QColor &color);
     void resetChoice();
     void buildShortcuts();
+    void buildKeyboardOrder();
+    void puzzleListKey(int KeyCode, int Shift);
     FormSnapshot capture() const;
     void restore(const FormSnapshot &snapshot);
     // Runs an action and keeps the state before it for undo if it changed

@@ -5,6 +5,7 @@
 
 #include "controls/DDFrm.h"
 
+#include <QKeyEvent>
 #include <QShortcut>
 
 namespace board {
@@ -15,6 +16,9 @@ constexpr int BigNudge = 10;
 
 } // namespace
 
+// Undo and redo work wherever the focus is. The play keys come as key
+// presses that the focused control did not take, so the open puzzle list
+// keeps its arrows and Escape.
 void Form1::buildShortcuts()
 {
     const auto bind = [this](const QKeySequence &keys, std::function<void()> action) {
@@ -24,17 +28,30 @@ void Form1::buildShortcuts()
     bind(QKeySequence::Undo, [this] { undo(); });
     bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
     bind(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
-    bind(QKeySequence(Qt::Key_R), [this] { turnByKey(true); });
-    bind(QKeySequence(Qt::SHIFT | Qt::Key_R), [this] { turnByKey(false); });
-    bind(QKeySequence(Qt::Key_Escape), [this] { putBack(); });
-    const std::array<std::pair<Qt::Key, QPoint>, 4> arrows = {{{Qt::Key_Left, {-1, 0}},
-                                                               {Qt::Key_Right, {1, 0}},
-                                                               {Qt::Key_Up, {0, -1}},
-                                                               {Qt::Key_Down, {0, 1}}}};
-    for (const auto &[key, step] : arrows) {
-        bind(QKeySequence(key), [this, step] { nudgePicked(step.x(), step.y()); });
-        bind(QKeySequence(Qt::SHIFT | key),
-             [this, step] { nudgePicked(step.x() * BigNudge, step.y() * BigNudge); });
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shift = modifiers == Qt::ShiftModifier;
+    if (modifiers != Qt::NoModifier && !shift)
+        return QWidget::keyPressEvent(event);
+    const int step = shift ? BigNudge : 1;
+    switch (event->key()) {
+    case Qt::Key_R:
+        return turnByKey(!shift);
+    case Qt::Key_Escape:
+        return putBack();
+    case Qt::Key_Left:
+        return nudgePicked(-step, 0);
+    case Qt::Key_Right:
+        return nudgePicked(step, 0);
+    case Qt::Key_Up:
+        return nudgePicked(0, -step);
+    case Qt::Key_Down:
+        return nudgePicked(0, step);
+    default:
+        return QWidget::keyPressEvent(event);
     }
 }
 

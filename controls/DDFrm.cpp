@@ -75,6 +75,7 @@ void DDFrm::Collapse()
     if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) {
         setFocus(Qt::OtherFocusReason);
     }
+    stopWatchingClicks();
     setHeightTwips(CollapsedHeight());
     m_collapsed = true;
     emit AfterCollapse();

@@ -24,8 +24,8 @@
 // Keyboard: Tab reaches the title, which then shows a dotted focus frame.
 // Space, Enter, Down or F4 drops the frame down and gives the focus to its
 // first child; Escape closes it and takes the focus back to the title. Tab
-// from inside goes on from the title, and an open frame closes when the
-// focus moves to a window outside it.
+// from inside goes on from the title. A frame opened so closes when the
+// focus moves to a widget outside it or a click lands outside it.
 //
 // Until controls::AppStarted is set the frame behaves as in a designer: flat
 // title colour, no collapsing, and every resize becomes ExpandedHeight.
@@ -130,11 +130,13 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool holdsFocus(const QWidget *widget) const;
     void focusMoved(QWidget *from, QWidget *to);
     void focusFirstChild();
+    void stopWatchingClicks();
     void paintFocusFrame(QPainter &painter) const;
     void applyDefaults(const QString &name);
     void startCloseTimer();
@@ -168,6 +170,7 @@ private:
 
     bool m_collapsed = false;
     bool m_pressedOnTitle = false;
+    bool m_watchingClicks = false;
     QImage m_titleImage;
     QTimer m_closeTimer;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace controls {
@@ -33,6 +34,9 @@ void DDFrm::keyPressEvent(QKeyEvent *event)
     if (m_collapsed && isOpeningKey(*event)) {
         Expand();
         focusFirstChild();
+        // The pointer may never pass over the frame, so no leave closes it.
+        qApp->installEventFilter(this);
+        m_watchingClicks = true;
     } else if (!m_collapsed && event->key() == Qt::Key_Escape) {
         Collapse();
     } else {
@@ -72,6 +76,25 @@ void DDFrm::focusMoved(QWidget *from, QWidget *to)
 {
     if (!m_collapsed && holdsFocus(from) && to && !holdsFocus(to)) {
         Collapse();
+    }
+}
+
+bool DDFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_watchingClicks && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        if (!QRect(mapToGlobal(QPoint(0, 0)), size()).contains(at)) {
+            Collapse();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DDFrm::stopWatchingClicks()
+{
+    if (m_watchingClicks) {
+        qApp->removeEventFilter(this);
+        m_watchingClicks = false;
     }
 }
 

@@ -268,6 +268,16 @@ TEST_F(DDFrmKeyboardTest, aFrameOpenedByKeyStaysOpenUntilTheFocusLeavesIt)
     EXPECT_TRUE(before->hasFocus()) << "Shift+Tab goes back from the title";
 }
 
+TEST_F(DDFrmKeyboardTest, aFrameOpenedByKeyClosesOnAClickOutsideIt)
+{
+    frame->setFocus();
+    type(Qt::Key_Space);
+    QTest::mouseClick(top.windowHandle(), Qt::LeftButton, {}, OnChild);
+    EXPECT_TRUE(frame->Expanded()) << "a click inside keeps it open";
+    QTest::mouseClick(top.windowHandle(), Qt::LeftButton, {}, Outside);
+    EXPECT_TRUE(frame->Collapsed());
+}
+
 TEST_F(DDFrmKeyboardTest, closingBehindThePointerTakesTheFocusOutOfTheHiddenChild)
 {
     frame->setFocus();
