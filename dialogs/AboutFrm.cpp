@@ -1,6 +1,7 @@
 #include "dialogs/AboutFrm.h"
 
 #include "controls/CandyButton.h"
+#include "controls/KeyboardLink.h"
 #include "dialogs/Manual.h"
 #include "dialogs/ShellOpen.h"
 #include "dialogs/msgFrm.h"
@@ -111,6 +112,8 @@ void AboutFrm::buildControls()
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
     }
+    new controls::KeyboardLink(label(Label4), [this] { Label4_Click(); });
+    new controls::KeyboardLink(label(Label6), [this] { Label6_Click(); });
     // Without an address there is nobody to write to.
     label(Label4)->setVisible(!m_links.authorEmail.isEmpty());
 
@@ -119,6 +122,8 @@ void AboutFrm::buildControls()
     m_cmdok->setCaption(QStringLiteral("OK"));
     m_cmdok->setGeometry(WindowSize.width() - 112, WindowSize.height() - 44, 96, 30);
     connect(m_cmdok, &controls::CandyButton::Click, this, &QDialog::accept);
+    // Enter closes the window at once; Tab goes round the links.
+    m_cmdok->setFocus();
 }
 
 void AboutFrm::colourLinks(const QColor &colour)

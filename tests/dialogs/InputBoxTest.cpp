@@ -51,6 +51,26 @@ TEST(InputBox, OKOnAnEmptyFieldDoesNothingUntilTextIsTyped)
     EXPECT_EQ(msgFrmState().ButtonResult, 0);
 }
 
+// Cancel stands left of OK, so Tab meets it first.
+TEST(InputBox, TabGoesFromTheFieldToCancelThenOKAndSpacePressesThem)
+{
+    whenInputShown([](InputFrm &w) {
+        typeText(w.windowHandle(), "Cy");
+        QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
+        EXPECT_TRUE(w.iCmd(Cancel)->hasFocus());
+        QTest::keyClick(w.windowHandle(), Qt::Key_Space);
+    });
+    EXPECT_EQ(ask(), "");
+    whenInputShown([](InputFrm &w) {
+        typeText(w.windowHandle(), "Di");
+        QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
+        EXPECT_TRUE(w.iCmd(OK)->hasFocus());
+        QTest::keyClick(w.windowHandle(), Qt::Key_Space);
+    });
+    EXPECT_EQ(ask(), "Di");
+}
+
 TEST(InputBox, EnterIsOKAndEscapeOrCancelOrClosingGiveEmptyText)
 {
     whenInputShown([](InputFrm &w) {

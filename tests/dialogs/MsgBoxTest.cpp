@@ -114,6 +114,17 @@ TEST(MsgBoxDefaultButton, EnterPressesTheDefaultAndAHiddenDefaultFallsBackToTheF
     EXPECT_EQ(focusedButton(0 | 512), 0);
 }
 
+TEST(MsgBoxDefaultButton, TabMovesToTheNextButtonAndSpacePressesIt)
+{
+    whenShown([](msgFrm &w) {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
+        EXPECT_TRUE(w.button(2)->hasFocus());
+        QTest::keyClick(w.windowHandle(), Qt::Key_Space);
+    });
+    EXPECT_EQ(msg_Box("Tab", 3 | 256, "Keys", true), 2) << "Cancel, not the default No";
+}
+
 TEST(MsgBoxState, BalloonColourIsKeptAndZeroMeansPaleYellow)
 {
     whenShown([](msgFrm &w) { clickButton(w, 0); });

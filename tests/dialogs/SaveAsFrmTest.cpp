@@ -62,6 +62,22 @@ TEST(SaveAsFrm, TheAnswerJoinsTitleAndDescriptionWithCrLfLineBreaks)
     EXPECT_EQ(answer, sep("Three squares", "Move two matches\r\nto make three squares"));
 }
 
+TEST(SaveAsFrm, TheKeyboardAloneFillsBothFieldsAndPressesOK)
+{
+    const QString answer = details({}, [](SaveAsFrm &w) {
+        QWindow *keys = w.windowHandle();
+        EXPECT_TRUE(w.Text1()->hasFocus()) << "the title comes first";
+        typeText(keys, "Fish");
+        QTest::keyClick(keys, Qt::Key_Tab);
+        EXPECT_TRUE(w.Text2()->hasFocus());
+        typeText(keys, "Turn it");
+        QTest::keyClick(keys, Qt::Key_Tab);
+        EXPECT_TRUE(w.cmdOK()->hasFocus()) << "Tab leaves the description, it types no tab";
+        QTest::keyClick(keys, Qt::Key_Return);
+    });
+    EXPECT_EQ(answer, sep("Fish", "Turn it"));
+}
+
 TEST(SaveAsFrm, PresetFillsTheFieldsAndComesBackUnchanged)
 {
     struct Case
