@@ -3,7 +3,6 @@
 #include "board/Orientations.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace board {
 
@@ -98,8 +97,10 @@ public:
 private:
     bool reaches(const Segment &f, const Segment &t) const
     {
-        return f.direction == t.direction &&
-               std::hypot(f.cx + m_shift.dx - t.cx, f.cy + m_shift.dy - t.cy) <= m_reach;
+        // Squared distances: this runs for every pair of every anchor tried.
+        const double dx = f.cx + m_shift.dx - t.cx;
+        const double dy = f.cy + m_shift.dy - t.cy;
+        return f.direction == t.direction && dx * dx + dy * dy <= m_reach * m_reach;
     }
 
     bool augment(size_t i)
