@@ -133,6 +133,7 @@ void Form1::buildTopBar(const controls::DesignFile &design)
     m_lbstats->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_lbstats->lower();
     m_lbMoves = new QLabel(m_p1);
+    m_lbMoves->resize(0, TopBarHeight);
     m_lbMoves->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_lbMoves->lower();
 }
@@ -227,7 +228,6 @@ void Form1::applyLayout(const FormLayout &layout)
     m_lbstats->move(layout.statusLeft, 0);
     m_lbstats->show();
     m_lbMoves->move(m_candyButton1[1]->geometry().right() + StatusGap, 0);
-    m_lbMoves->resize(m_lbMoves->width(), TopBarHeight);
     m_candyButton1[2]->move(layout.aboutButton.x, layout.aboutButton.y);
     m_candyButton1[3]->move(layout.instructionsButton.x, layout.instructionsButton.y);
     fitTopBarLabels();

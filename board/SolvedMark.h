@@ -11,7 +11,7 @@ namespace board {
 constexpr int NoMarkIcon = 0;
 constexpr int SolvedMarkIcon = 1;
 constexpr int SolvedMarkSide = 16;
-// Never drawn: the strip's pixels are transparent or the tick's own.
+// No pixel of the strip has it: the clear pixels are transparent already.
 constexpr drawing::OleColor SolvedMarkMaskColor = drawing::rgb(255, 0, 255);
 
 QImage solvedMarkStrip();
