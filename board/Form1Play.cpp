@@ -16,14 +16,9 @@ namespace board {
 namespace {
 
 constexpr short SolvedMessageSeconds = 4;
-const std::string SettingsSection = "Settings";
-
 // Solved puzzles are remembered in the settings section, which the puzzle
 // operations never read, so the file still loads as before.
-std::string solvedKey(const QString &title)
-{
-    return "Solved " + title.toStdString();
-}
+const std::string SettingsSection = "Settings";
 
 } // namespace
 
@@ -122,8 +117,8 @@ void Form1::markSolved()
 {
     const QString title = m_dd1->Title();
     // The tick promises the file remembers it; a failed write was reported.
-    if (storage::WriteProfileString(SettingsSection, solvedKey(title), std::string("1"),
-                                    m_settingsFile) == "1")
+    if (storage::WriteProfileString(SettingsSection, solvedKey(title.toStdString()),
+                                    std::string("1"), m_settingsFile) == "1")
         tickSolved(title);
     const QPoint at = m_shape1->mapToGlobal(m_shape1->rect().center());
     dialogs::MsgAuto_box(tr("Well done, that is the solution!"), InformationFlags, tr("Solved"),
@@ -141,8 +136,8 @@ void Form1::tickSolved(const QString &title)
 
 bool Form1::solvedBefore(const QString &title) const
 {
-    return storage::ReadProfileString(SettingsSection, solvedKey(title), "", 2, m_settingsFile) ==
-           "1";
+    return storage::ReadProfileString(SettingsSection, solvedKey(title.toStdString()), "", 2,
+                                      m_settingsFile) == "1";
 }
 
 } // namespace board

@@ -17,4 +17,18 @@ const Arrangement &startOf(const Board &board, const Rect &box, const PlayState 
     return box == board.areas().solutionBox ? play.copiedPuzzle : play.shownPuzzle;
 }
 
+std::string solvedKey(const std::string &title)
+{
+    std::string key = "Solved ";
+    for (const char c : title) {
+        if (c == '%')
+            key += "%25";
+        else if (c == '=')
+            key += "%3D";
+        else
+            key += c;
+    }
+    return key;
+}
+
 } // namespace board

@@ -6,6 +6,7 @@
 #include "board/BoardModel.h"
 
 #include <optional>
+#include <string>
 
 namespace board {
 
@@ -24,5 +25,10 @@ std::optional<Rect> boxInPlay(const Board &board, int sprite, const PlayState &p
 
 // The arrangement the box started from, for counting moves.
 const Arrangement &startOf(const Board &board, const Rect &box, const PlayState &play);
+
+// The settings key that remembers a solved puzzle. A key line cannot hold
+// "=", which equation puzzles put in their titles, so "%" and "=" are
+// written as %25 and %3D; other titles keep their plain "Solved <title>".
+std::string solvedKey(const std::string &title);
 
 } // namespace board
