@@ -154,6 +154,7 @@ private:
     void showMoves(int moves);
     void markSolved();
     void tickSolved(const QString &title);
+    void forgetSolved(const QString &title);
     void showPuzzleStatus();
     void fitTopBarLabels();
     bool solvedBefore(const QString &title) const;

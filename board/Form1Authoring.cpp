@@ -107,8 +107,10 @@ void Form1::DeletePuzzle()
         QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (!storage::RemovePuzzleRecord(m_settingsFile, m_cl1->ItemText(index).toStdString()))
+    const QString title = m_cl1->ItemText(index);
+    if (!storage::RemovePuzzleRecord(m_settingsFile, title.toStdString()))
         return;
+    forgetSolved(title);
     resetChoice();
     LoadPuzzleList();
     m_history.clear();

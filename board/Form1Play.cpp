@@ -134,6 +134,13 @@ void Form1::tickSolved(const QString &title)
     showPuzzleStatus();
 }
 
+// A new puzzle saved later under the same title starts unsolved.
+void Form1::forgetSolved(const QString &title)
+{
+    storage::WriteProfileString(SettingsSection, solvedKey(title.toStdString()), std::nullopt,
+                                m_settingsFile);
+}
+
 bool Form1::solvedBefore(const QString &title) const
 {
     return storage::ReadProfileString(SettingsSection, solvedKey(title.toStdString()), "", 2,

@@ -3,6 +3,7 @@
 
 #include "board/BoardBox.h"
 #include "controls/DDFrm.h"
+#include "storage/FileIObas.h"
 #include "storage/PuzzleCollection.h"
 
 #include <filesystem>
@@ -150,6 +151,8 @@ TEST_F(AuthoringTest, DeleteAsksFirstAndThenRemovesAndResets)
     EXPECT_EQ(seen.title, "No puzzle");
     EXPECT_EQ(seen.text, "No puzzle has been selected to be deleted.");
     choose("Triangle");
+    storage::WriteProfileString("Settings", "Solved Triangle", std::string("1"), file());
+    storage::WriteProfileString("Settings", "Solved Wordy", std::string("1"), file());
     const std::string before = readBytes(file());
     answerMessageBox(QMessageBox::No, seen);
     press(1);
@@ -164,6 +167,9 @@ TEST_F(AuthoringTest, DeleteAsksFirstAndThenRemovesAndResets)
     EXPECT_EQ(storage::ListPuzzleTitles(file()), std::vector<std::string>{"Wordy"});
     EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle");
     EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
+    EXPECT_EQ(storage::ReadProfileString("Settings", "Solved Triangle", "gone", 5, file()), "gone")
+        << "a puzzle saved later under the title starts unsolved";
+    EXPECT_EQ(storage::ReadProfileString("Settings", "Solved Wordy", "", 5, file()), "1");
 }
 
 } // namespace
