@@ -16,6 +16,7 @@ namespace board {
 namespace {
 
 constexpr short SolvedMessageSeconds = 4;
+constexpr int SolvedBalloonTip = 32;
 // Solved puzzles are remembered in the settings section, which the puzzle
 // operations never read, so the file still loads as before.
 const std::string SettingsSection = "Settings";
@@ -120,7 +121,9 @@ void Form1::markSolved()
     if (storage::WriteProfileString(SettingsSection, solvedKey(title.toStdString()),
                                     std::string("1"), m_settingsFile) == "1")
         tickSolved(title);
-    const QPoint at = m_shape1->mapToGlobal(m_shape1->rect().center());
+    // Under the box's caption, so the balloon hangs above the figure just
+    // made rather than over it.
+    const QPoint at = m_shape1->mapToGlobal(QPoint(m_shape1->width() / 2, SolvedBalloonTip));
     dialogs::MsgAuto_box(tr("Well done, that is the solution!"), InformationFlags, tr("Solved"),
                          SolvedMessageSeconds, false, 0, float(at.x()), float(at.y()));
 }

@@ -1,14 +1,25 @@
 // Renders the main window offscreen to a PNG, optionally with a puzzle
 // chosen, for screenshots and for looking at the art and the collection.
 //
-//   flintora-render [--file Kindlet.ini] [--puzzle TITLE [--solution]] [--size WxH] out.png
+//   flintora-render [--file Kindlet.ini] [--puzzle TITLE [--solution | --solve]]
+//                   [--size WxH] out.png
+//
+// --solve plays the stored solution in the puzzle box with mouse events and
+// shows the window as the player sees it then, the message that greets a
+// solved puzzle included; the file itself is left as it was.
+#include "PlaySolution.h"
+#include "board/ArrangementMatch.h"
 #include "board/Form1.h"
 #include "controls/AppStarted.h"
 #include "controls/CoolList.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
 #include <cstdio>
 
 namespace {
@@ -26,6 +37,45 @@ bool choosePuzzle(board::Form1 &window, const QString &title)
     return false;
 }
 
+bool solve(board::Form1 &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    playSolution(window);
+    const board::Board &board = window.boardState();
+    if (!board::SameFigure(board.collectMatches(board.areas().puzzleBox),
+                           window.currentPuzzle().solution[1])) {
+        std::fprintf(stderr, "Playing the stored solution did not solve the puzzle.\n");
+        return false;
+    }
+    return true;
+}
+
+// The window with the other visible top-level windows that lie over it,
+// such as a timed message, painted where they stand.
+QImage withPopUps(board::Form1 &window)
+{
+    QImage image = window.grab().toImage();
+    QPainter painter(&image);
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top == &window || !top->isVisible())
+            continue;
+        const QPoint at = window.mapFromGlobal(top->mapToGlobal(QPoint(0, 0)));
+        QPixmap picture = top->grab();
+        if (!top->mask().isEmpty()) {
+            QPixmap shaped(picture.size());
+            shaped.fill(Qt::transparent);
+            QPainter clip(&shaped);
+            clip.setClipRegion(top->mask());
+            clip.drawPixmap(0, 0, picture);
+            picture = shaped;
+        }
+        painter.drawPixmap(at, picture);
+    }
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -40,11 +90,23 @@ int main(int argc, char *argv[])
     parser.addOption({"puzzle", "The title of the puzzle to choose.", "title"});
     parser.addOption({"size", "The window's inner size.", "WxH", "975x600"});
     parser.addOption({"solution", "Show the chosen puzzle's solution too."});
+    parser.addOption({"solve", "Play the chosen puzzle's solution in the puzzle box."});
     parser.addPositionalArgument("out", "The PNG to write.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(2);
-    board::Form1 window(parser.value("file").toStdString());
+    // Solving marks the puzzle solved in the file: play on a copy.
+    QTemporaryDir scratch;
+    QString file = parser.value("file");
+    if (parser.isSet("solve")) {
+        const QString copy = scratch.filePath(QStringLiteral("Kindlet.ini"));
+        if (!QFile::copy(file, copy)) {
+            std::fprintf(stderr, "Could not copy %s.\n", qPrintable(file));
+            return 1;
+        }
+        file = copy;
+    }
+    board::Form1 window(file.toStdString());
     const QStringList size = parser.value("size").split('x');
     if (size.size() == 2)
         window.resize(size[0].toInt(), size[1].toInt());
@@ -56,8 +118,10 @@ int main(int argc, char *argv[])
     }
     if (parser.isSet("solution"))
         window.CB1_Click(1);
+    if (parser.isSet("solve") && !solve(window))
+        return 1;
     QCoreApplication::processEvents();
-    if (!window.grab().toImage().save(parser.positionalArguments().first())) {
+    if (!withPopUps(window).save(parser.positionalArguments().first())) {
         std::fprintf(stderr, "Could not write %s.\n",
                      qPrintable(parser.positionalArguments().first()));
         return 1;

@@ -1,0 +1,142 @@
+#include "PlaySolution.h"
+
+#include "board/BoardBox.h"
+#include "board/Form1.h"
+#include "board/MatchSprite.h"
+#include "board/Orientations.h"
+
+#include <QTest>
+#include <QWindow>
+#include <algorithm>
+
+namespace {
+
+using board::Arrangement;
+
+bool samePlace(const storage::MatchPlacement &a, const storage::MatchPlacement &b)
+{
+    return a.x == b.x && a.y == b.y &&
+           a.o % board::OrientationCount == b.o % board::OrientationCount;
+}
+
+// The stored solution may lie anywhere in its box: shift it to keep as many
+// of the puzzle's matches where they are as can be, inside the puzzle box.
+bool fitsIn(const Arrangement &arrangement, QSize box)
+{
+    return std::all_of(arrangement.begin(), arrangement.end(), [box](const auto &m) {
+        const board::OrientationInfo &size = board::Orientations[std::size_t(m.o % 16)];
+        return m.x >= 0 && m.y >= 0 && m.x + size.width <= box.width() &&
+               m.y + size.height <= box.height();
+    });
+}
+
+Arrangement shiftedOnto(const Arrangement &puzzle, const Arrangement &targets, QSize box)
+{
+    int bestKept = -1;
+    Arrangement best = targets;
+    for (const storage::MatchPlacement &p : puzzle)
+        for (const storage::MatchPlacement &t : targets) {
+            Arrangement shifted = targets;
+            for (storage::MatchPlacement &s : shifted) {
+                s.x = std::int16_t(s.x + p.x - t.x);
+                s.y = std::int16_t(s.y + p.y - t.y);
+            }
+            int kept = 0;
+            for (const storage::MatchPlacement &q : puzzle)
+                kept += std::any_of(shifted.begin(), shifted.end(),
+                                    [&](const auto &s) { return samePlace(q, s); });
+            if (kept > bestKept && fitsIn(shifted, box)) {
+                bestKept = kept;
+                best = shifted;
+            }
+        }
+    return best;
+}
+
+// For each target, the puzzle entry that goes there: one already on it if
+// there is one, otherwise any entry not yet on a target.
+std::vector<int> assignTargets(const Arrangement &puzzle, const Arrangement &targets)
+{
+    std::vector<int> mover(targets.size(), -1);
+    std::vector<bool> used(puzzle.size(), false);
+    for (std::size_t t = 0; t < targets.size(); ++t)
+        for (std::size_t p = 0; p < puzzle.size(); ++p)
+            if (!used[p] && samePlace(puzzle[p], targets[t])) {
+                mover[t] = int(p);
+                used[p] = true;
+                break;
+            }
+    std::size_t next = 0;
+    for (int &m : mover) {
+        while (m < 0 && next < puzzle.size()) {
+            if (!used[next] && std::none_of(targets.begin(), targets.end(), [&](const auto &t) {
+                    return samePlace(puzzle[next], t);
+                })) {
+                m = int(next);
+                used[next] = true;
+            }
+            ++next;
+        }
+    }
+    return mover;
+}
+
+void dragMatch(board::Form1 &window, int sprite, QPoint topLeft)
+{
+    QWindow *handle = window.windowHandle();
+    const QRect now = window.Image2(sprite)->geometry();
+    const QPoint to = topLeft + (now.center() - now.topLeft());
+    QTest::mousePress(handle, Qt::LeftButton, {}, now.center());
+    QTest::mouseMove(handle, (now.center() + to) / 2);
+    QTest::mouseMove(handle, to);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
+}
+
+void turnTo(board::Form1 &window, int sprite, int orientation)
+{
+    const int turns = ((orientation - window.boardState().sprite(sprite).k) % 16 + 16) % 16;
+    for (int i = 0; i < turns; ++i)
+        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
+                          window.Image2(sprite)->geometry().center());
+}
+
+// Out into the gap beside the puzzle box, one under another. Each drop
+// raises the match, so the last one parked is the one on top.
+void park(board::Form1 &window, int sprite, int parked)
+{
+    const QRect box = window.Shape1()->geometry();
+    dragMatch(window, sprite, QPoint(box.right() + 8, box.top() + 8 + 12 * parked));
+}
+
+} // namespace
+
+void playSolution(board::Form1 &window)
+{
+    const Arrangement &puzzle = window.currentPuzzle().puzzle;
+    const Arrangement targets =
+        shiftedOnto(puzzle, window.currentPuzzle().solution[1], window.Shape1()->size());
+    const std::vector<int> mover = assignTargets(puzzle, targets);
+    // The puzzle's entries are shown on sprites 1, 2, ... Every match that
+    // goes elsewhere is parked first, so that no match is ever picked up
+    // from under another: those the solution has no place for first, and
+    // they stay; then the others, taken back last parked first.
+    std::vector<int> targetOf(puzzle.size(), -1);
+    for (std::size_t t = 0; t < targets.size(); ++t)
+        if (mover[t] >= 0)
+            targetOf[std::size_t(mover[t])] = int(t);
+    std::vector<int> parked;
+    for (const bool placed : {false, true})
+        for (std::size_t p = 0; p < puzzle.size(); ++p) {
+            const bool hasPlace = targetOf[p] >= 0;
+            if (hasPlace == placed &&
+                (!hasPlace || !samePlace(puzzle[p], targets[std::size_t(targetOf[p])]))) {
+                park(window, int(p) + 1, int(parked.size()));
+                parked.push_back(int(p));
+            }
+        }
+    for (auto p = parked.rbegin(); p != parked.rend() && targetOf[std::size_t(*p)] >= 0; ++p) {
+        const storage::MatchPlacement &target = targets[std::size_t(targetOf[std::size_t(*p)])];
+        turnTo(window, *p + 1, target.o);
+        dragMatch(window, *p + 1, window.Shape1()->pos() + QPoint(target.x, target.y));
+    }
+}
