@@ -24,7 +24,8 @@ bool samePlace(const storage::MatchPlacement &a, const storage::MatchPlacement &
 bool fitsIn(const Arrangement &arrangement, QSize box)
 {
     return std::all_of(arrangement.begin(), arrangement.end(), [box](const auto &m) {
-        const board::OrientationInfo &size = board::Orientations[std::size_t(m.o % 16)];
+        const board::OrientationInfo &size =
+            board::Orientations[std::size_t(m.o % board::OrientationCount)];
         return m.x >= 0 && m.y >= 0 && m.x + size.width <= box.width() &&
                m.y + size.height <= box.height();
     });
@@ -94,7 +95,8 @@ void dragMatch(board::Form1 &window, int sprite, QPoint topLeft)
 
 void turnTo(board::Form1 &window, int sprite, int orientation)
 {
-    const int turns = ((orientation - window.boardState().sprite(sprite).k) % 16 + 16) % 16;
+    constexpr int Turn = board::OrientationCount;
+    const int turns = ((orientation - window.boardState().sprite(sprite).k) % Turn + Turn) % Turn;
     for (int i = 0; i < turns; ++i)
         QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
                           window.Image2(sprite)->geometry().center());
