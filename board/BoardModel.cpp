@@ -15,13 +15,6 @@ namespace {
 // over the open tray.
 constexpr double SpareLift = 70;
 
-struct BoxOffset
-{
-    const Rect *box;
-    int dx;
-    int dy;
-};
-
 } // namespace
 
 bool InRectangle(float xp, float yp, float X1, float Y1, float X2, float Y2)
@@ -128,41 +121,53 @@ void Board::sendBoxHome(const Rect &box)
     }
 }
 
+// Numbers base + 1 .. 64 first, as if the puzzle box held 1 .. base, then
+// 1 .. base for the sprites the player took out of it; 64 is sprite 0.
+std::vector<int> Board::freeSprites(int base) const
+{
+    std::vector<int> free;
+    for (int n = 0; n < SpriteCount; ++n) {
+        const int sprite = (base + n + 1) % SpriteCount;
+        if (!liesIn(m_state.sprites[sprite], m_areas.puzzleBox))
+            free.push_back(sprite);
+    }
+    return free;
+}
+
 int Board::placeInSolutionBox(const Arrangement &list, int base)
 {
     const Rect &box = m_areas.solutionBox;
-    int placed = 0;
-    int number = base;
-    for (const storage::MatchPlacement &m : list) {
-        int sprite = -1;
-        while (sprite < 0 && ++number <= SpriteCount) {
-            const int candidate = number == SpriteCount ? 0 : number;
-            if (!liesIn(m_state.sprites[candidate], m_areas.puzzleBox))
-                sprite = candidate;
-        }
-        if (sprite < 0)
-            break;
-        setOrientation(sprite, m.o);
-        moveTo(sprite, box.left + m.x, box.top + m.y);
-        ++placed;
+    const std::vector<int> free = freeSprites(base);
+    const int placed = static_cast<int>(std::min(list.size(), free.size()));
+    for (int j = 0; j < placed; ++j) {
+        setOrientation(free[j], list[j].o);
+        moveTo(free[j], box.left + list[j].x, box.top + list[j].y);
     }
     return placed;
 }
 
+const Rect &Board::box(int index) const
+{
+    return index == 0 ? m_areas.puzzleBox : m_areas.solutionBox;
+}
+
+std::optional<BoxPlace> Board::placeInBox(int i) const
+{
+    if (m_state.pulledIn[i].box >= 0)
+        return m_state.pulledIn[i];
+    const SpriteState &s = m_state.sprites[i];
+    for (int b = 0; b < 2; ++b) {
+        if (s.visible && liesIn(s, box(b)))
+            return BoxPlace{b, s.left - box(b).left, s.top - box(b).top};
+    }
+    return std::nullopt;
+}
+
 void Board::relayout(const BoardAreas &newAreas)
 {
-    std::array<std::optional<BoxOffset>, SpriteCount> kept;
-    const std::array<std::pair<const Rect *, const Rect *>, 2> boxes = {
-        {{&m_areas.puzzleBox, &newAreas.puzzleBox}, {&m_areas.solutionBox, &newAreas.solutionBox}}};
-    for (int i = 0; i < SpriteCount; ++i) {
-        const SpriteState &s = m_state.sprites[i];
-        for (const auto &[oldBox, newBox] : boxes) {
-            if (s.visible && liesIn(s, *oldBox)) {
-                kept[i] = BoxOffset{newBox, s.left - oldBox->left, s.top - oldBox->top};
-                break;
-            }
-        }
-    }
+    std::array<std::optional<BoxPlace>, SpriteCount> kept;
+    for (int i = 0; i < SpriteCount; ++i)
+        kept[i] = placeInBox(i);
     const std::array<int, SpriteCount> previousOrder = m_state.zOrder;
     m_areas = newAreas;
     for (int i = 0; i < SpriteCount; ++i) {
@@ -170,18 +175,31 @@ void Board::relayout(const BoardAreas &newAreas)
             sendHome(i);
             continue;
         }
-        const BoxOffset &at = *kept[i];
-        moveTo(i, at.box->left + std::clamp(at.dx, 0, std::max(at.box->width - 1, 0)),
-               at.box->top + std::clamp(at.dy, 0, std::max(at.box->height - 1, 0)));
+        const BoxPlace &at = *kept[i];
+        const Rect &to = box(at.box);
+        const int dx = std::clamp(at.dx, 0, std::max(to.width - 1, 0));
+        const int dy = std::clamp(at.dy, 0, std::max(to.height - 1, 0));
+        place(i, to.left + dx, to.top + dy);
+        m_state.pulledIn[i] = dx == at.dx && dy == at.dy ? BoxPlace{} : at;
     }
-    for (int i : previousOrder) {
-        if (kept[i])
-            raise(i);
-    }
+    // The stacking order stays as the player left it.
+    for (int i : previousOrder)
+        raise(i);
+}
+
+Board::Snapshot Board::relaidOut(const Snapshot &snapshot, const BoardAreas &from,
+                                 const BoardAreas &to)
+{
+    Board board;
+    board.m_areas = from;
+    board.m_state = snapshot;
+    board.relayout(to);
+    return board.m_state;
 }
 
 void Board::setOrientation(int i, int k)
 {
+    m_state.pulledIn[i] = {};
     SpriteState &s = m_state.sprites[i];
     if (!isOrientation(k) || s.k == k)
         return;
@@ -197,6 +215,12 @@ void Board::turn(int i, bool clockwise)
 }
 
 void Board::moveTo(int i, int left, int top)
+{
+    m_state.pulledIn[i] = {};
+    place(i, left, top);
+}
+
+void Board::place(int i, int left, int top)
 {
     SpriteState &s = m_state.sprites[i];
     if (s.left == left && s.top == top)

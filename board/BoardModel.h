@@ -7,6 +7,7 @@
 #include "board/ArrangementMatch.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace board {
@@ -34,6 +35,19 @@ struct BoardAreas
     Rect puzzleBox;
     Rect solutionBox;
     Rect matchbox;
+};
+
+// Where a match belongs while a box too small for it holds it pulled in:
+// growing the box back puts the match where the player left it.
+struct BoxPlace
+{
+    int box = -1; // 0 the puzzle box, 1 the solution box, -1 none
+    int dx = 0;   // offset of the match's corner from the box's corner
+    int dy = 0;
+    friend bool operator==(const BoxPlace &a, const BoxPlace &b)
+    {
+        return a.box == b.box && a.dx == b.dx && a.dy == b.dy;
+    }
 };
 
 struct SpriteState
@@ -74,9 +88,10 @@ public:
     {
         std::array<SpriteState, SpriteCount> sprites;
         std::array<int, SpriteCount> zOrder;
+        std::array<BoxPlace, SpriteCount> pulledIn;
         friend bool operator==(const Snapshot &a, const Snapshot &b)
         {
-            return a.sprites == b.sprites && a.zOrder == b.zOrder;
+            return a.sprites == b.sprites && a.zOrder == b.zOrder && a.pulledIn == b.pulledIn;
         }
     };
 
@@ -109,15 +124,20 @@ public:
     // (64 meaning sprite 0), as if the puzzle box held sprites 1..base.
     // Sprites whose corner lies in the puzzle box are passed over, so the
     // puzzle is never disturbed; entries beyond the free sprites are left
-    // out. Returns how many were placed.
+    // out only when every free sprite is used. Returns how many were placed.
     int placeInSolutionBox(const Arrangement &list, int base);
 
     // A resize keeps the player's work: matches in a box keep their offset
-    // from its corner (pulled in if the box became smaller), the others go
-    // back to the matchbox.
+    // from its corner, the others go back to the matchbox. A box too small
+    // for a match pulls it in and remembers where it was, so growing the
+    // window back restores every figure exactly.
     void relayout(const BoardAreas &newAreas);
+    // The same for a stored state, so undo survives a resize.
+    static Snapshot relaidOut(const Snapshot &snapshot, const BoardAreas &from,
+                              const BoardAreas &to);
 
-    // Orientations outside 0..15 are ignored.
+    // Orientations outside 0..15 are ignored. A match the player turns or
+    // moves is where they want it, pulled in or not.
     void setOrientation(int i, int k);
     void turn(int i, bool clockwise);
     void moveTo(int i, int left, int top);
@@ -128,6 +148,10 @@ public:
 
 private:
     void sendHome(int i);
+    void place(int i, int left, int top);
+    std::optional<BoxPlace> placeInBox(int i) const;
+    const Rect &box(int index) const;
+    std::vector<int> freeSprites(int base) const;
 
     Snapshot m_state;
     BoardAreas m_areas;

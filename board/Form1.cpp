@@ -198,9 +198,11 @@ void Form1::Form_Resize()
     applyLayout(*layout);
     if (m_laidOut) {
         putBack();
+        const BoardAreas before = m_board.areas();
         m_board.relayout(layout->areas);
-        // Earlier states hold places for the boxes where they were.
-        m_history.clear();
+        m_history.update([&](FormSnapshot &state) {
+            state.board = Board::relaidOut(state.board, before, layout->areas);
+        });
     } else {
         m_board.setAreas(layout->areas);
         ResetBoard();

@@ -34,6 +34,17 @@ public:
         return step(m_redo, m_undo, std::move(current));
     }
 
+    // Brings every kept state up to date with a change that is not undone,
+    // such as the window's new size.
+    template<typename Change>
+    void update(const Change &change)
+    {
+        for (Snapshot &s : m_undo)
+            change(s);
+        for (Snapshot &s : m_redo)
+            change(s);
+    }
+
     void clear()
     {
         m_undo.clear();

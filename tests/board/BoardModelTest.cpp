@@ -143,6 +143,7 @@ TEST_F(BoardTest, ResizeKeepsBoxMatchesAtTheirOffsetAndSendsTheRestHome)
     board.moveTo(40, solution.left + 5, solution.top + 7);
     board.turn(40, true);
     board.moveTo(41, 5, 300); // beside the boxes
+    const std::array<int, SpriteCount> order = board.zOrder();
     LayoutInput bigger;
     bigger.innerWidth = bigger.outerWidth = 1200;
     bigger.innerHeight = 800;
@@ -154,12 +155,16 @@ TEST_F(BoardTest, ResizeKeepsBoxMatchesAtTheirOffsetAndSendsTheRestHome)
               (SpriteState{areas.solutionBox.left + 5, areas.solutionBox.top + 7, 5, true}));
     EXPECT_EQ(board.sprite(41), board.homeOf(41));
     EXPECT_EQ(board.homeOf(41).left, (areas.matchbox.width - 95) / 2 + areas.matchbox.left);
-    EXPECT_GT(board.stackingPosition(1), board.stackingPosition(63));
+    EXPECT_EQ(board.zOrder(), order);
 }
 
-TEST_F(BoardTest, ResizeToSmallerBoxesPullsMatchesBackIn)
+// Clamping alone left the figure distorted after the window grew back, and
+// a later save stored it so.
+TEST_F(BoardTest, ShrinkingPullsMatchesInAndGrowingBackRestoresTheFigureExactly)
 {
-    board.ShowPuzzleMatches({{400, 400, 0}});
+    board.ShowPuzzleMatches({{400, 400, 0}, {30, 40, 2}});
+    const BoardAreas design = board.areas();
+    const Board::Snapshot shown = board.snapshot();
     LayoutInput smaller;
     smaller.innerWidth = smaller.outerWidth = 700;
     smaller.innerHeight = 450;
@@ -167,6 +172,17 @@ TEST_F(BoardTest, ResizeToSmallerBoxesPullsMatchesBackIn)
     board.relayout(areas);
     EXPECT_TRUE(liesIn(board.sprite(1), areas.puzzleBox));
     EXPECT_EQ(board.sprite(1).left, areas.puzzleBox.left + areas.puzzleBox.width - 1);
+    const Board::Snapshot shrunk = board.snapshot();
+    EXPECT_EQ(Board::relaidOut(shown, design, areas), shrunk);
+    board.relayout(design);
+    EXPECT_EQ(board.snapshot(), shown);
+    EXPECT_EQ(Board::relaidOut(shrunk, areas, design), shown);
+
+    // A match the player moves while pulled in stays where it was put.
+    board.relayout(areas);
+    board.moveTo(1, areas.puzzleBox.left + 10, areas.puzzleBox.top + 10);
+    board.relayout(design);
+    EXPECT_EQ(board.sprite(1).left, design.puzzleBox.left + 10);
 }
 
 TEST_F(BoardTest, ListenerHearsOnlyRealChanges)
@@ -258,6 +274,18 @@ TEST_F(SolutionBoxTest, SpritesLyingInThePuzzleBoxAreSkipped)
     EXPECT_EQ(spritesInSolutionBox(), (std::vector<int>{5, 6, 7}));
     for (int i : {1, 3, 4})
         EXPECT_EQ(board.sprite(i), before.sprites[i]) << i;
+}
+
+// Thirty-two matches taken from both stacks leave the numbers after 32
+// mostly in the puzzle box; the lower free ones must still be used.
+TEST_F(SolutionBoxTest, EveryFreeSpriteIsUsedBeforeAnEntryIsLeftOut)
+{
+    const Rect puzzle = board.areas().puzzleBox;
+    for (int i = 16; i < 48; ++i)
+        board.moveTo(i, puzzle.left + 10 * (i - 16), puzzle.top + 100);
+    EXPECT_EQ(board.placeInSolutionBox(matches(32), board.GetMatchesInPuzzle()), 32);
+    EXPECT_EQ(board.GetMatchesInPuzzle(), 32);
+    EXPECT_EQ(spritesInSolutionBox().size(), 32u);
 }
 
 TEST_F(SolutionBoxTest, SendingTheBoxHomeUsesEachSpritesOwnStack)
