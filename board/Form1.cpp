@@ -203,6 +203,7 @@ void Form1::Form_Resize()
         m_history.update([&](FormSnapshot &state) {
             state.board = Board::relaidOut(state.board, before, layout->areas);
         });
+        showPlayStatus(false);
     } else {
         m_board.setAreas(layout->areas);
         ResetBoard();

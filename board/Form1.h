@@ -151,13 +151,15 @@ private:
     // anything.
     void undoable(const std::function<void()> &action);
     void playerMoved(int sprite, std::optional<Rect> boxBefore);
-    void showMoves(int moves);
+    void showPlayStatus(bool announce);
     void markSolved();
+    QRect solvedArea() const;
     void tickSolved(const QString &title);
     void forgetSolved(const QString &title);
     void showPuzzleStatus();
     void fitTopBarLabels();
     bool solvedBefore(const QString &title) const;
+    bool isTicked(const QString &title) const;
     void pickUp(int sprite);
     void putDown();
     void putBack();

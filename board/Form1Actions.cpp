@@ -30,6 +30,7 @@ void Form1::CB1_Click(int Index)
             Reposition_SolutionMatches();
             m_board.placeInSolutionBox(m_current.solution[1], GetMatchesInPuzzle());
             m_play.copyInPlay = false;
+            showPlayStatus(false);
             m_dd1->raise();
             update();
             break;
@@ -55,7 +56,7 @@ void Form1::resetChoice()
     m_dd1->raise();
     m_playing = false;
     m_play.copyInPlay = false;
-    m_lbMoves->clear();
+    showPlayStatus(false);
 }
 
 void Form1::Reposition_SolutionMatches()
@@ -85,7 +86,9 @@ void Form1::Copy_trick_to_solution()
     Reposition_SolutionMatches();
     m_board.placeInSolutionBox(m_current.solution[0], nP);
     m_play.copyInPlay = true;
+    m_play.onCopy = true;
     m_play.copiedPuzzle = m_board.collectMatches(m_board.areas().solutionBox);
+    showPlayStatus(false);
     update();
 }
 

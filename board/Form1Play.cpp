@@ -16,7 +16,6 @@ namespace board {
 namespace {
 
 constexpr short SolvedMessageSeconds = 4;
-constexpr int SolvedBalloonTip = 32;
 // Solved puzzles are remembered in the settings section, which the puzzle
 // operations never read, so the file still loads as before.
 const std::string SettingsSection = "Settings";
@@ -28,9 +27,10 @@ bool FormSnapshot::operator==(const FormSnapshot &other) const
     return board == other.board && current == other.current &&
            play.shownPuzzle == other.play.shownPuzzle &&
            play.copiedPuzzle == other.play.copiedPuzzle &&
-           play.copyInPlay == other.play.copyInPlay && play.solved == other.play.solved &&
-           title == other.title && instructionsText == other.instructionsText &&
-           solutionEnabled == other.solutionEnabled && deleteEnabled == other.deleteEnabled;
+           play.copyInPlay == other.play.copyInPlay && play.onCopy == other.play.onCopy &&
+           play.solved == other.play.solved && title == other.title &&
+           instructionsText == other.instructionsText && solutionEnabled == other.solutionEnabled &&
+           deleteEnabled == other.deleteEnabled;
 }
 
 FormSnapshot Form1::capture() const
@@ -55,6 +55,7 @@ void Form1::restore(const FormSnapshot &snapshot)
     m_cb1[1]->setEnabled(snapshot.solutionEnabled);
     m_candyButton1[1]->setEnabled(snapshot.deleteEnabled);
     m_dd1->raise();
+    showPlayStatus(false);
     update();
 }
 
@@ -82,8 +83,8 @@ void Form1::redo()
         restore(*next);
 }
 
-// After a drop or a turn: the moves so far in the box played with, and
-// whether its figure is now the stored solution.
+// After a drop or a turn: the box the match was played in becomes the one
+// the status reports.
 void Form1::playerMoved(int sprite, std::optional<Rect> boxBefore)
 {
     if (!m_playing)
@@ -93,25 +94,30 @@ void Form1::playerMoved(int sprite, std::optional<Rect> boxBefore)
         box = boxBefore;
     if (!box)
         return;
-    const Arrangement now = m_board.collectMatches(*box);
-    const Arrangement &solution = m_current.solution[1];
-    const bool solvedNow = !m_play.solved && !solution.empty() && SameFigure(now, solution);
-    if (solvedNow)
-        m_play.solved = true;
-    showMoves(CountMoves(startOf(m_board, *box, m_play), now));
-    if (solvedNow)
-        markSolved();
+    m_play.onCopy = *box == m_board.areas().solutionBox;
+    showPlayStatus(true);
 }
 
-void Form1::showMoves(int moves)
+// Only a move that solves the puzzle is congratulated; undo, redo and a
+// resize just show where the player stands.
+void Form1::showPlayStatus(bool announce)
 {
-    QString text = tr("Moves: %1").arg(moves);
-    if (m_play.solved)
+    if (!m_playing) {
+        m_lbMoves->clear();
+        return;
+    }
+    const PlayStatus status = playStatus(m_board, m_play, m_current.solution[1]);
+    const bool solvedNow = status.solved && !m_play.solved;
+    m_play.solved = status.solved;
+    QString text = tr("Moves: %1").arg(status.moves);
+    if (status.solved)
         text += tr(" \u2014 solved");
-    else if (solvedBefore(m_dd1->Title()))
+    else if (isTicked(m_dd1->Title()))
         text += tr(" \u2014 solved before");
     m_lbMoves->setText(text);
     fitTopBarLabels();
+    if (announce && solvedNow)
+        markSolved();
 }
 
 void Form1::markSolved()
@@ -121,11 +127,21 @@ void Form1::markSolved()
     if (storage::WriteProfileString(SettingsSection, solvedKey(title.toStdString()),
                                     std::string("1"), m_settingsFile) == "1")
         tickSolved(title);
-    // Under the box's caption, so the balloon hangs above the figure just
-    // made rather than over it.
-    const QPoint at = m_shape1->mapToGlobal(QPoint(m_shape1->width() / 2, SolvedBalloonTip));
-    dialogs::MsgAuto_box(tr("Well done, that is the solution!"), InformationFlags, tr("Solved"),
-                         SolvedMessageSeconds, false, 0, float(at.x()), float(at.y()));
+    dialogs::MsgAutoNotice(tr("Well done, that is the solution!"), InformationFlags, tr("Solved"),
+                           SolvedMessageSeconds, solvedArea());
+}
+
+// The box the player solved, with any match that reaches out of it: the
+// notice points at it without hiding the figure just made.
+QRect Form1::solvedArea() const
+{
+    const Rect &box = workBox(m_board, m_play);
+    QRect area(box.left, box.top, box.width, box.height);
+    for (const MatchSprite *sprite : m_sprites) {
+        if (liesIn(m_board.sprite(sprite->index()), box))
+            area |= sprite->geometry();
+    }
+    return QRect(mapToGlobal(area.topLeft()), area.size());
 }
 
 void Form1::tickSolved(const QString &title)
@@ -148,6 +164,16 @@ bool Form1::solvedBefore(const QString &title) const
 {
     return storage::ReadProfileString(SettingsSection, solvedKey(title.toStdString()), "", 2,
                                       m_settingsFile) == "1";
+}
+
+// The list carries what the file says, so a drop need not read the file.
+bool Form1::isTicked(const QString &title) const
+{
+    for (int i = 0; i < m_cl1->ListCount(); ++i) {
+        if (m_cl1->ItemText(i) == title)
+            return m_cl1->ItemIcon(i) == SolvedMarkIcon;
+    }
+    return false;
 }
 
 } // namespace board

@@ -87,10 +87,11 @@ void Form1::ShowPuzzle()
     ShowPuzzleMatches();
     m_cb1[1]->setEnabled(true);
     m_candyButton1[1]->setEnabled(true);
-    m_play = PlayState{m_board.collectMatches(m_board.areas().puzzleBox), {}, false, false};
+    m_play = PlayState{};
+    m_play.shownPuzzle = m_board.collectMatches(m_board.areas().puzzleBox);
     m_playing = true;
     m_history.clear();
-    showMoves(0);
+    showPlayStatus(false);
     if (!corrections.empty())
         reportCorrections(this, title, corrections);
 }

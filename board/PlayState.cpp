@@ -1,5 +1,7 @@
 #include "board/PlayState.h"
 
+#include "board/ArrangementMatch.h"
+
 namespace board {
 
 std::optional<Rect> boxInPlay(const Board &board, int sprite, const PlayState &play)
@@ -15,6 +17,20 @@ std::optional<Rect> boxInPlay(const Board &board, int sprite, const PlayState &p
 const Arrangement &startOf(const Board &board, const Rect &box, const PlayState &play)
 {
     return box == board.areas().solutionBox ? play.copiedPuzzle : play.shownPuzzle;
+}
+
+const Rect &workBox(const Board &board, const PlayState &play)
+{
+    const BoardAreas &areas = board.areas();
+    return play.copyInPlay && play.onCopy ? areas.solutionBox : areas.puzzleBox;
+}
+
+PlayStatus playStatus(const Board &board, const PlayState &play, const Arrangement &solution)
+{
+    const Rect &box = workBox(board, play);
+    const Arrangement now = board.collectMatches(box);
+    return {CountMoves(startOf(board, box, play), now),
+            !solution.empty() && SameFigure(now, solution)};
 }
 
 std::string solvedKey(const std::string &title)

@@ -15,8 +15,23 @@ struct PlayState
     Arrangement shownPuzzle;  // the puzzle box as the puzzle was shown
     Arrangement copiedPuzzle; // the solution box as COPY laid it out
     bool copyInPlay = false;  // the solution box holds the player's copy
+    bool onCopy = false;      // the player last worked in the copy
     bool solved = false;
 };
+
+struct PlayStatus
+{
+    int moves = 0;
+    bool solved = false;
+};
+
+// The box the player last worked in: the puzzle box, or the copy.
+const Rect &workBox(const Board &board, const PlayState &play);
+
+// The moves made in the box the player last worked in and whether its
+// figure is now the solution; worked out afresh from the board, so it
+// follows undo, redo and a resize, and a broken figure is no longer solved.
+PlayStatus playStatus(const Board &board, const PlayState &play, const Arrangement &solution);
 
 // The box whose matches a drop or turn of this sprite plays with: the
 // puzzle box, or the solution box while it holds the player's copy (the

@@ -9,18 +9,35 @@ constexpr int PointerOverhang = 42; // pixels between pointer tip and window sid
 constexpr int ShadowRings = 18;
 constexpr int StepPerRingPair = 20;
 constexpr int MaxIntensity = 75;
+
+bool inLeftHalf(QPoint p, const QRect &screen)
+{
+    return p.x() - screen.left() <= screen.width() / 2.0;
+}
+
+// The balloon right of the tip or left of it, below it or above it.
+PointerPlacement hangFrom(QPoint tip, bool right, bool below, QSize window)
+{
+    const int x = right ? tip.x() - PointerOverhang : tip.x() + PointerOverhang - window.width();
+    const int y = below ? tip.y() : tip.y() - window.height();
+    const PointerStyle style =
+        right ? (below ? UpperLeft : LowerLeft) : (below ? UpperRight : LowerRight);
+    return {style, QPoint(x, y)};
+}
+
 } // namespace
 
 PointerPlacement placeForPointer(QPoint target, const QRect &screen, QSize window)
 {
-    const QPoint p = target - screen.topLeft();
-    const bool left = p.x() <= screen.width() / 2.0;
-    const bool upper = p.y() <= screen.height() / 2.0;
-    const int x =
-        left ? target.x() - PointerOverhang : target.x() + PointerOverhang - window.width();
-    const int y = upper ? target.y() : target.y() - window.height();
-    PointerStyle style = left ? (upper ? UpperLeft : LowerLeft) : (upper ? UpperRight : LowerRight);
-    return {style, QPoint(x, y)};
+    const bool upper = target.y() - screen.top() <= screen.height() / 2.0;
+    return hangFrom(target, inLeftHalf(target, screen), upper, window);
+}
+
+PointerPlacement placeOutside(const QRect &area, const QRect &screen, QSize window)
+{
+    const bool roomBelow = area.bottom() + window.height() <= screen.bottom();
+    const QPoint tip(area.center().x(), roomBelow ? area.bottom() + 1 : area.top() - 1);
+    return hangFrom(tip, inLeftHalf(tip, screen), roomBelow, window);
 }
 
 QRegion mainRegion(QSize window)

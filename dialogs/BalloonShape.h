@@ -32,6 +32,12 @@ struct PointerPlacement
 // Left/upper halves include the exact middle of the screen.
 PointerPlacement placeForPointer(QPoint target, const QRect &screen, QSize window);
 
+// A balloon about an area that it must not hide: the pointer touches the
+// middle of the area's bottom edge and the balloon hangs below it, or, where
+// the screen has no room below, touches the top edge from above. Left or
+// right of the tip by the screen half, as for any target.
+PointerPlacement placeOutside(const QRect &area, const QRect &screen, QSize window);
+
 QRegion mainRegion(QSize window);
 QRect bodyFillRect(QSize window);
 QRegion shadowRegion(QSize window);

@@ -5,7 +5,6 @@
 #include "drawing/Twips.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <algorithm>
@@ -41,6 +40,15 @@ short MsgAuto_box(const QString &mPrompt, int mFlags, const QString &mCaption, s
     auto *window = new MsgAutoFrm(state);
     window->open(mPrompt, mFlags, mCaption, nTime, NoPointer, X, Y, Intensity);
     return 0;
+}
+
+void MsgAutoNotice(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
+                   const QRect &area)
+{
+    MsgFrmState &state = msgFrmState();
+    state.BalloonColor = DefaultBalloon;
+    auto *window = new MsgAutoFrm(state);
+    window->openOutside(mPrompt, mFlags, mCaption, nTime, area);
 }
 
 CloseImage::CloseImage(QWidget *parent, const QColor &background)
@@ -96,7 +104,10 @@ MsgAutoFrm::MsgAutoFrm(MsgFrmState &state)
     : msgFrm(state)
 {
     messageFrame()->hide();
-    setWindowFlag(Qt::WindowStaysOnTopHint);
+    // A notice: play goes on under it, so it never takes the keyboard.
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                   Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowModality(Qt::NonModal);
     setAttribute(Qt::WA_DeleteOnClose);
     // An open notice must not keep the program running after its main window.
@@ -123,10 +134,28 @@ int MsgAutoFrm::closeDelayMs(short nTime)
 void MsgAutoFrm::open(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
                       bool NoPointer, float X, float Y, short Intensity)
 {
+    setContent(mPrompt, mCaption);
+    DrawBalloon(NoPointer, X, Y, clampIntensity(Intensity));
+    present(mFlags, nTime);
+}
+
+void MsgAutoFrm::openOutside(const QString &mPrompt, int mFlags, const QString &mCaption,
+                             short nTime, const QRect &area)
+{
+    setContent(mPrompt, mCaption);
+    DrawBalloonOutside(area, 0);
+    present(mFlags, nTime);
+}
+
+void MsgAutoFrm::setContent(const QString &mPrompt, const QString &mCaption)
+{
     m_aTitle->setText(mCaption);
     m_aMsg.label->setText(mPrompt);
     layoutContent();
-    DrawBalloon(NoPointer, X, Y, clampIntensity(Intensity));
+}
+
+void MsgAutoFrm::present(int mFlags, short nTime)
+{
     setIcon(mFlags);
     show();
     raise();
@@ -172,15 +201,6 @@ void MsgAutoFrm::setIcon(int mFlags)
 void MsgAutoFrm::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-}
-
-void MsgAutoFrm::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void MsgAutoFrm::closeEvent(QCloseEvent *event)

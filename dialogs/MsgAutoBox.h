@@ -1,6 +1,7 @@
 // MsgAutoBox -- the timed balloon message: it stays on top of other
-// windows, does not block its caller, and closes itself after a number of
-// seconds or when its close image is clicked. The window deletes itself.
+// windows, does not block its caller nor take the keyboard, and closes
+// itself after a number of seconds or when its close image is clicked. The
+// window deletes itself.
 #pragma once
 
 #include "dialogs/BalloonContent.h"
@@ -16,6 +17,11 @@ namespace dialogs {
 short MsgAuto_box(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
                   bool NoPointer = false, drawing::OleColor mColor = 0, float X = 0, float Y = 0,
                   short Intensity = 0);
+
+// The same message about an area of the screen that it must not hide: it
+// points at the area from below or above it, in the default colour.
+void MsgAutoNotice(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
+                   const QRect &area);
 
 // The close image: normal face, hover face while the pointer is on it
 // (tag "1"), pressed face while the left button is held on it.
@@ -50,6 +56,8 @@ public:
 
     void open(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
               bool NoPointer, float X, float Y, short Intensity);
+    void openOutside(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
+                     const QRect &area);
 
     CloseImage *command1() const { return m_command1; }
     QLabel *aPic() const { return m_aPic; }
@@ -61,10 +69,11 @@ public:
 protected:
     // Neither drags nor answers buttons: the window only closes.
     void mousePressEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void setContent(const QString &mPrompt, const QString &mCaption);
+    void present(int mFlags, short nTime);
     void layoutContent();
     void setIcon(int mFlags);
 

@@ -227,9 +227,7 @@ void msgFrm::layoutContent(const QString &CheckboxTxt)
 
 void msgFrm::DrawBalloon(bool NoPointer, float X, float Y, short Inty)
 {
-    m_intensity = Inty; // the shadow after a drag uses it again
-    m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
-    m_surface.fill(Qt::transparent);
+    clearSurface(Inty);
     if (NoPointer) {
         const QRect screen = screenHolding(QCursor::pos())->geometry();
         move(screen.x() + (screen.width() - width()) / 2,
@@ -238,7 +236,28 @@ void msgFrm::DrawBalloon(bool NoPointer, float X, float Y, short Inty)
         setMask(n_GetMainRect() | shadow);
         return;
     }
-    const short style = GetPointerStyle(X, Y);
+    shapeWithPointer(GetPointerStyle(X, Y), Inty);
+}
+
+void msgFrm::DrawBalloonOutside(const QRect &area, short Inty)
+{
+    clearSurface(Inty);
+    const QRect screen = screenHolding(area.center())->availableGeometry();
+    const PointerPlacement placement = placeOutside(area, screen, size());
+    move(placement.windowTopLeft);
+    shapeWithPointer(placement.style, Inty);
+}
+
+void msgFrm::clearSurface(short Inty)
+{
+    m_intensity = Inty; // the shadow after a drag uses it again
+    m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_surface.fill(Qt::transparent);
+}
+
+// The shadow first, so the body paints over all of it but its rim.
+void msgFrm::shapeWithPointer(short style, short Inty)
+{
     const QRegion shadow = n_GetShadowRect(Inty);
     const QRegion body = n_GetMainRect();
     setMask(body | shadow | n_SetPointer(style));
@@ -408,6 +427,9 @@ void msgFrm::SetDisplayIcon(int MF)
 void msgFrm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (testAttribute(Qt::WA_ShowWithoutActivating)) {
+        return; // a notice leaves the keyboard where it was
+    }
     activateWindow();
     if (m_focusSet) {
         return; // shown again after reading the screen: keep the user's focus

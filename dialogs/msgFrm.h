@@ -62,6 +62,8 @@ public:
               const QString &Btn3, drawing::OleColor mColor, float X, float Y, short Intensity);
 
     void DrawBalloon(bool NoPointer, float X, float Y, short Inty);
+    // Points at an area (screen pixels) from outside it; see placeOutside.
+    void DrawBalloonOutside(const QRect &area, short Inty);
     short GetPointerStyle(float X, float Y);
     QRegion n_GetMainRect();
     QRegion n_GetShadowRect(short Inty);
@@ -98,6 +100,8 @@ private:
     short escapeResult() const;
     QColor balloonColor() const;
     void paintShadow(short Inty);
+    void clearSurface(short Inty);
+    void shapeWithPointer(short style, short Inty);
     void beginDrag(QPoint globalPos);
 
     MsgFrmState &m_state;

@@ -65,6 +65,15 @@ TEST_F(PlayTest, TurningTheMatchFlatSolvesThePuzzleAndRemembersIt)
     turnClockwise(1, 1);
     EXPECT_EQ(window->CL1()->ItemIcon(0), board::SolvedMarkIcon);
     ASSERT_NE(solvedBalloon(), nullptr);
+    // It used to hang over the top of the figure just made.
+    QRect figure;
+    for (int i : {1, 2})
+        figure |= window->Image2(i)->geometry();
+    const QRegion balloon = solvedBalloon()->mask().translated(solvedBalloon()->pos());
+    const QRect box = window->Shape1()->geometry();
+    EXPECT_FALSE(balloon.intersects(QRect(window->mapToGlobal(figure.topLeft()), figure.size())));
+    EXPECT_TRUE(balloon.intersects(
+        QRect(window->mapToGlobal(box.topLeft()), box.size()).adjusted(-2, -2, 2, 2)));
     EXPECT_TRUE(QTest::qWaitFor([] { return solvedBalloon() == nullptr; }, 6000));
     EXPECT_TRUE(window->lbMoves()->text().startsWith("Moves: 1"));
     EXPECT_TRUE(window->lbMoves()->text().endsWith("solved"));
@@ -116,6 +125,26 @@ TEST_F(PlayTest, UndoAndRedoStepThroughMovesTurnsAndReset)
     choose("Lay it down");
     EXPECT_FALSE(window->canUndo());
     EXPECT_FALSE(window->canRedo());
+}
+
+// The count and the solved mark used to stay as the last drop left them:
+// undo kept "solved" on a broken figure, and a resize threw undo away.
+TEST_F(PlayTest, TheStatusFollowsUndoRedoAndResizeAndABrokenFigureIsNotSolved)
+{
+    const QString solved = QStringLiteral("Moves: 1 \u2014 solved");
+    const QString notNow = QStringLiteral("Moves: 1 \u2014 solved before");
+    turnClockwise(1, 4);
+    EXPECT_EQ(window->lbMoves()->text(), solved);
+    turnClockwise(1, 1);
+    EXPECT_EQ(window->lbMoves()->text(), notNow);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->lbMoves()->text(), solved);
+    window->resize(window->size() + QSize(120, 60));
+    EXPECT_EQ(window->lbMoves()->text(), solved);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->lbMoves()->text(), notNow);
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(window->lbMoves()->text(), solved);
 }
 
 TEST_F(PlayTest, AClickPicksAMatchUpAndTheNextPutsItDown)

@@ -39,6 +39,21 @@ TEST(PointerPlacement, HalvesAreTakenOfTheScreenHoldingThePoint)
     EXPECT_EQ(placeForPointer({1301, 201}, second, Window).style, LowerRight);
 }
 
+// A notice about an area hangs outside it, below where the screen allows.
+TEST(PointerPlacement, OutsideAnAreaBelowItWhereThereIsRoomElseAbove)
+{
+    const QRect high(100, 50, 300, 400); // 350 px free below
+    const QRect low(600, 300, 300, 400); // 100 px free below
+    const PointerPlacement below = placeOutside(high, Screen, Window);
+    EXPECT_EQ(below.style, UpperLeft);
+    EXPECT_EQ(below.windowTopLeft, QPoint(249 - 42, 450));
+    const PointerPlacement above = placeOutside(low, Screen, Window);
+    EXPECT_EQ(above.style, LowerRight);
+    EXPECT_EQ(above.windowTopLeft, QPoint(749 + 42 - 359, 299 - 200));
+    for (const auto &[area, placed] : {std::pair(high, below), std::pair(low, above)})
+        EXPECT_FALSE(QRect(placed.windowTopLeft, Window).intersects(area));
+}
+
 TEST(PointerShape, TipLiesInsideTheWindowRegionForEveryStyle)
 {
     for (PointerStyle style : {LowerRight, UpperRight, LowerLeft, UpperLeft}) {
