@@ -17,6 +17,10 @@
 #include <functional>
 #include <string>
 
+namespace storage {
+struct PuzzleRecord;
+}
+
 namespace controls {
 class CandyButton;
 class DDFrm;
@@ -167,6 +171,10 @@ private:
     void turnByKey(bool clockwise);
     void SavePuzzle();
     void DeletePuzzle();
+    std::optional<QString> shownTitle() const;
+    bool askDetails(QString preset, storage::PuzzleRecord &record);
+    bool mayReplace(const std::string &title);
+    void showListed(const QString &title);
     void applyLayout(const FormLayout &layout);
     void fitInstructions();
     void repaintPuzzleBox();

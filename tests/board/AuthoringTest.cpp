@@ -2,6 +2,7 @@
 #include "ModalAnswers.h"
 
 #include "board/BoardBox.h"
+#include "controls/CoolList.h"
 #include "controls/DDFrm.h"
 #include "storage/FileIObas.h"
 #include "storage/PuzzleCollection.h"
@@ -16,13 +17,36 @@ const QChar Separator(0x00A6);
 class AuthoringTest : public BoardWindowTest
 {
 protected:
-    // The dialog answers as the author would have typed.
-    void answerDetails(const QString &answer)
+    // The dialog answers as the author would have typed, one answer per
+    // showing, and cancels once they are used up.
+    void answerDetails(std::vector<QString> answers)
     {
-        window->setDetailsDialog([this, answer](const QString &preset) {
+        window->setDetailsDialog([this, answers](const QString &preset) {
             presets.push_back(preset);
-            return answer;
+            const std::size_t showing = presets.size() - 1;
+            return showing < answers.size() ? answers[showing] : QString(Separator);
         });
+        presets.clear();
+    }
+    void answerDetails(const QString &answer) { answerDetails(std::vector<QString>{answer}); }
+    // Passes the pointer down the open list to a row, which selects it. The
+    // frame checks the cursor itself, so the cursor goes along.
+    void hoverRow(int row)
+    {
+        pointAt(window->DD1()->pos() + QPoint(20, 10));
+        QTest::mouseClick(handle(), Qt::LeftButton, {}, window->DD1()->pos() + QPoint(20, 10));
+        ASSERT_TRUE(window->DD1()->Expanded());
+        controls::CoolList *list = window->CL1();
+        for (int r = 0; r <= row; ++r)
+            pointAt(list->mapTo(window.get(),
+                                QPoint(40, r * list->RowHeight() + list->RowHeight() / 2)));
+        ASSERT_EQ(list->ListIndex(), row);
+        window->DD1()->Collapse(); // as when the pointer leaves it for the board
+    }
+    void pointAt(QPoint at)
+    {
+        QCursor::setPos(window->mapToGlobal(at));
+        QTest::mouseMove(handle(), at);
     }
     void press(int topBarButton) { window->CandyButton1_Click(topBarButton); }
     std::string file() const { return folder.file("Kindlet.ini"); }
@@ -80,7 +104,8 @@ TEST_F(AuthoringTest, ResavingUnderItsOwnTitleShowsThePuzzleAgainFromTheFile)
     EXPECT_EQ(window->Image2(3)->pos(), window->Shape1()->pos() + QPoint(60, 290));
 }
 
-TEST_F(AuthoringTest, ACaseOnlyChangeOrAnotherPuzzlesTitleOverwritesInPlace)
+// Another puzzle's title used to be overwritten without a word.
+TEST_F(AuthoringTest, SavingOverAnotherPuzzleAsksFirstAndNoReturnsToTheDialog)
 {
     choose("Triangle");
     window->CB1_Click(1);
@@ -91,11 +116,43 @@ TEST_F(AuthoringTest, ACaseOnlyChangeOrAnotherPuzzlesTitleOverwritesInPlace)
     EXPECT_EQ(storage::LoadPuzzleRecord(file(), "Triangle").instructions, "Lower");
     choose("Triangle");
     window->CB1_Click(1);
-    answerDetails("Wordy" + QString(Separator) + "Over");
+    const std::string before = readBytes(file());
+    const QString over = "WORDY" + QString(Separator) + "Over";
+    answerDetails(over);
+    SeenBox seen;
+    answerMessageBox(QMessageBox::No, seen);
+    press(0);
+    EXPECT_EQ(seen.title, "Replace Puzzle");
+    EXPECT_TRUE(seen.text.contains("\"Wordy\"")) << seen.text.toStdString();
+    ASSERT_EQ(presets.size(), 2u);
+    EXPECT_EQ(presets[1], over) << "the dialog comes back with what was typed";
+    EXPECT_EQ(readBytes(file()), before);
+    answerDetails(over);
+    answerMessageBox(QMessageBox::Yes, seen);
     press(0);
     EXPECT_EQ(storage::ListPuzzleTitles(file()), (std::vector<std::string>{"Triangle", "Wordy"}));
     EXPECT_EQ(storage::LoadPuzzleRecord(file(), "Wordy").instructions, "Over");
     EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
+}
+
+// The pointer crossing the open list on its way to the board selects rows;
+// Delete used to remove that row's puzzle, and a re-save showed it.
+TEST_F(AuthoringTest, DeleteAndResaveActOnThePuzzleOnShowNotOnAHoveredRow)
+{
+    choose("Triangle");
+    window->CB1_Click(1);
+    hoverRow(1);
+    answerDetails("Triangle" + QString(Separator) + "Changed");
+    press(0);
+    EXPECT_EQ(window->DD1()->Title(), "Triangle");
+    EXPECT_EQ(window->lb1()->text(), "Changed");
+    hoverRow(1);
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Yes, seen);
+    press(1);
+    EXPECT_EQ(seen.text, "This will delete the selected puzzle and can not be undone,\nTriangle\n\n"
+                         "Are you sure you wish to continue?");
+    EXPECT_EQ(storage::ListPuzzleTitles(file()), std::vector<std::string>{"Wordy"});
 }
 
 TEST_F(AuthoringTest, CancelAndEmptyFieldsWriteNothing)
@@ -115,7 +172,6 @@ TEST_F(AuthoringTest, CancelAndEmptyFieldsWriteNothing)
          "You have not provided a description for the puzzle, please try again."},
         {"Title" + QString(Separator),
          "You have not provided any instructions on what to do for this puzzle, please try again."},
-        {"Settings" + QString(Separator) + "Text", "The puzzle cannot be saved"},
     };
     for (const Case &c : cases) {
         answerDetails(c.answer);
@@ -123,7 +179,17 @@ TEST_F(AuthoringTest, CancelAndEmptyFieldsWriteNothing)
         answerMessageBox(QMessageBox::Ok, seen);
         press(0);
         EXPECT_TRUE(seen.text.startsWith(c.message)) << seen.text.toStdString();
+        EXPECT_EQ(presets.size(), 1u) << "an empty field ends the save";
     }
+    // A title the file cannot keep brings the dialog back with the typed text.
+    const QString unstorable = "Settings" + QString(Separator) + "Text";
+    answerDetails(unstorable);
+    SeenBox seen;
+    answerMessageBox(QMessageBox::Ok, seen);
+    press(0);
+    EXPECT_TRUE(seen.text.startsWith("The puzzle cannot be saved")) << seen.text.toStdString();
+    ASSERT_EQ(presets.size(), 2u);
+    EXPECT_EQ(presets[1], unstorable);
     EXPECT_EQ(readBytes(file()), before);
     EXPECT_EQ(window->boardState().snapshot(), board);
 }
@@ -156,8 +222,8 @@ TEST_F(AuthoringTest, DeleteAsksFirstAndThenRemovesAndResets)
     const std::string before = readBytes(file());
     answerMessageBox(QMessageBox::No, seen);
     press(1);
-    EXPECT_EQ(seen.text, "This will delete the selected puzzle and can not be undone,\n\nAre you "
-                         "sure you wish to continue?");
+    EXPECT_EQ(seen.text, "This will delete the selected puzzle and can not be undone,\nTriangle\n\n"
+                         "Are you sure you wish to continue?");
     EXPECT_EQ(readBytes(file()), before);
     EXPECT_EQ(window->GetMatchesInPuzzle(), 3);
     answerMessageBox(QMessageBox::Yes, seen);
