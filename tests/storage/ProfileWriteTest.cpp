@@ -76,6 +76,8 @@ const WriteCase writeCases[] = {
      std::string("[A]\r\nk=v\r\nj=w\r\n")},
     {"key line without = is removed", std::string("[A]\r\nk\r\nj=w\r\n"), "A", "k", none,
      std::string("[A]\r\nj=w\r\n")},
+    {"a blank line is no key line", std::string("[A]\r\n \t\r\n"), "A", "", "v",
+     std::string("[A]\r\n \t\r\n=v\r\n")},
     {"remove in a missing file creates nothing", none, "A", none, none, none},
     {"Windows-1252 bytes written", none, "S\u00E9", "k", "\u00B6\u20AC",
      std::string("[S\xE9]\r\nk=\xB6\x80\r\n")},
