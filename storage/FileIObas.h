@@ -2,7 +2,8 @@
 // Windows profile-string API re-created in plain C++.
 //
 // Text crossing this API is UTF-8; the file itself holds Windows-1252 bytes,
-// so files made on Windows read here byte for byte.
+// so files made on Windows read here byte for byte, or UTF-8 when it starts
+// with the UTF-8 mark, as some Windows editors save it.
 #pragma once
 
 #include <cstdint>
