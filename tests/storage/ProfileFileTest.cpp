@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 using namespace storage;
+using namespace std::string_literals;
 
 namespace {
 
@@ -75,7 +76,7 @@ TEST(ProfileFailure, Utf16FileIsReportedAndKept)
     for (const std::string mark : {"\xFF\xFE", "\xFE\xFF"}) {
         TempFolder folder;
         const std::string path = folder.file("Kindlet.ini");
-        const std::string bytes = mark + std::string("[\0A\0]\0\r\0\n\0k\0=\0v\0", 18);
+        const std::string bytes = mark + "[\0A\0]\0\r\0\n\0k\0=\0v\0"s;
         writeBytes(path, bytes);
         {
             RecordingHandler handler;

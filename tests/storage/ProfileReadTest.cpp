@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace storage;
+using namespace std::string_literals;
 
 namespace {
 
@@ -77,7 +78,7 @@ const ReadCase readCases[] = {
     {"no trailing line break", "[S]\r\nk=v", "S", "k", "d", 255, "v"},
     {"^Z, form feed and vertical tab are blanks", "[S]\r\n\fk\v=\x1A\fv\v\x1A\r\n", "S", "k", "d",
      255, "v"},
-    {"value ends at a NUL", std::string("[S]\r\nk=ab\0cd\r\n", 14), "S", "k", "d", 255, "ab"},
+    {"value ends at a NUL", "[S]\r\nk=ab\0cd\r\n"s, "S", "k", "d", 255, "ab"},
     {"UTF-8 mark: UTF-8 text from the first section, size in characters",
      "\xEF\xBB\xBF[S]\r\nk=\xC5\x82\xC3\xA9\r\n", "S", "k", "d", 2, "\u0142"},
     {"Windows-1252 bytes read as UTF-8", "[S\xE9]\r\nk=\xB6\x80\r\n", "S\u00E9", "k", "d", 255,

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace storage;
+using namespace std::string_literals;
 
 namespace {
 
@@ -92,8 +93,7 @@ const WriteCase writeCases[] = {
      "0"},
     {"a key starting with [ is refused", std::string("[A]\r\n"), "A", " [k]", "x",
      std::string("[A]\r\n"), "0"},
-    {"a NUL is refused", std::string("[A]\r\n"), "A", "k", std::string("x\0y", 3),
-     std::string("[A]\r\n"), "0"},
+    {"a NUL is refused", std::string("[A]\r\n"), "A", "k", "x\0y"s, std::string("[A]\r\n"), "0"},
     {"a section with a line break is refused", none, "A\rB", "k", "x", none, "0"},
 };
 
