@@ -1,6 +1,5 @@
 #include "storage/FileIObas.h"
 
-#include "storage/Cp1252.h"
 #include "storage/ProfileRead.h"
 #include "storage/ProfileStore.h"
 

@@ -142,10 +142,10 @@ public:
 private:
     void correct(const std::string &key, const std::string &found, const std::string &used)
     {
-        const std::size_t line = m_document
-                                     ? m_document->lineNumberOf(m_document->toFileText(m_title),
-                                                                m_document->toFileText(key))
-                                     : 0;
+        std::size_t line = 0;
+        if (m_document)
+            line = m_document->lineNumberOf(m_document->toFileText(m_title),
+                                            m_document->toFileText(key));
         m_corrections.push_back(
             {line, "[" + m_title + "] " + key + "=" + found + " read as " + used});
     }
