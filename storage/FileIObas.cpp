@@ -1,6 +1,5 @@
 #include "storage/FileIObas.h"
 
-#include "storage/Cp1252.h"
 #include "storage/ProfileRead.h"
 #include "storage/ProfileStore.h"
 
@@ -10,7 +9,7 @@ std::vector<std::string> SectionNames{std::string()};
 
 namespace {
 
-std::string_view withoutEnclosingQuotes(std::string_view value)
+std::string withoutEnclosingQuotes(const std::string &value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
@@ -25,44 +24,69 @@ std::string_view withoutTrailingSpaces(std::string_view text)
     return text;
 }
 
-bool holdsLineBreak(const std::string &text)
+// The first count characters of UTF-8 text; a character is its lead byte
+// with the continuation bytes that follow.
+std::string firstCharacters(const std::string &text, std::int64_t count)
 {
-    return text.find_first_of("\r\n") != std::string::npos;
+    std::size_t end = 0;
+    for (; end < text.size(); ++end) {
+        const bool lead = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;
+        if (lead && count-- == 0)
+            break;
+    }
+    return text.substr(0, end);
 }
 
-// Texts that would not stay on their one line, or a key that would end
-// early at its own "=", cannot be stored; refusing keeps the file sound.
-bool storable(const std::string &section, const std::optional<std::string> &key,
-              const std::optional<std::string> &value)
+bool holdsLineBreakOrNul(const std::string &text)
 {
-    if (holdsLineBreak(section))
-        return false;
-    if (key && (holdsLineBreak(*key) || key->find('=') != std::string::npos))
-        return false;
-    return !(value && holdsLineBreak(*value));
+    return text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos;
+}
+
+// Text that would not stay on its one line, or a key that would end early
+// at its own "=" or read as a section line, cannot be stored; refusing
+// keeps the file sound. The rules are on ASCII, so they hold in any
+// encoding of the file.
+std::optional<std::string> lineProblem(const std::string &section,
+                                       const std::optional<std::string> &key,
+                                       const std::optional<std::string> &value)
+{
+    for (const std::string *text : {&section, key ? &*key : nullptr, value ? &*value : nullptr}) {
+        if (text && holdsLineBreakOrNul(*text))
+            return "a line break or NUL cannot stay on its line";
+    }
+    if (key && key->find('=') != std::string::npos)
+        return "a key holding \"=\" would end at it";
+    if (key && trimBlanks(*key).substr(0, 1) == "[")
+        return "a key starting with \"[\" would read as a section line";
+    return std::nullopt;
+}
+
+// In a Windows-1252 file, text outside that code page would come back as
+// "?"; a UTF-8 file holds any text.
+std::optional<std::string> encodingProblem(const std::string &text, const ProfileDocument &document)
+{
+    if (document.fromFileText(document.toFileText(text)) == text)
+        return std::nullopt;
+    return "\"" + text + "\" holds text that Windows-1252 cannot store";
 }
 
 } // namespace
 
 std::string readProfileValue(const ProfileDocument &document, const std::string &section,
                              const std::string &key, const std::string &defaultValue,
-                             std::int16_t size)
+                             std::int64_t size)
 {
-    std::string_view value;
-    std::string fallback;
-    if (document.findValue(utf8ToCp1252(section), utf8ToCp1252(key), value)) {
-        value = withoutEnclosingQuotes(value);
-    } else {
-        fallback = utf8ToCp1252(defaultValue);
-        value = withoutTrailingSpaces(fallback);
-    }
     if (size <= 0)
         return {};
-    return cp1252ToUtf8(std::string(value.substr(0, static_cast<std::size_t>(size - 1))));
+    std::string_view value;
+    if (document.findValue(document.toFileText(section), document.toFileText(key), value))
+        return withoutEnclosingQuotes(firstCharacters(document.fromFileText(value), size - 1));
+    const std::string fallback = document.toFileText(defaultValue);
+    return firstCharacters(document.fromFileText(withoutTrailingSpaces(fallback)), size - 1);
 }
 
 std::string ReadProfileString(const std::string &section, const std::string &key,
-                              const std::string &defaultValue, std::int16_t size,
+                              const std::string &defaultValue, std::int64_t size,
                               const std::string &path)
 {
     const std::shared_ptr<const ProfileDocument> document = loadProfile(path);
@@ -76,19 +100,16 @@ std::string ReadProfileString(const std::string &section, const std::string &key
 std::string WriteProfileString(const std::string &section, const std::optional<std::string> &key,
                                const std::optional<std::string> &value, const std::string &path)
 {
-    const std::string sectionBytes = utf8ToCp1252(section);
-    const std::optional<std::string> keyBytes =
-        key ? std::optional<std::string>(utf8ToCp1252(*key)) : std::nullopt;
-    const std::optional<std::string> valueBytes =
-        value ? std::optional<std::string>(utf8ToCp1252(*value)) : std::nullopt;
-    if (!storable(sectionBytes, keyBytes, valueBytes))
+    if (lineProblem(section, key, value))
         return "0";
     const bool written = editProfile(path, [&](ProfileDocument &document) {
-        if (!keyBytes)
+        const std::string sectionBytes = document.toFileText(section);
+        if (!key)
             return document.removeSection(sectionBytes);
-        if (!valueBytes)
-            return document.removeKey(sectionBytes, *keyBytes);
-        return document.setValue(sectionBytes, *keyBytes, *valueBytes);
+        const std::string keyBytes = document.toFileText(*key);
+        if (!value)
+            return document.removeKey(sectionBytes, keyBytes);
+        return document.setValue(sectionBytes, keyBytes, document.toFileText(*value));
     });
     if (!written) {
         reportProfileError();
@@ -97,14 +118,35 @@ std::string WriteProfileString(const std::string &section, const std::optional<s
     return "1";
 }
 
+std::optional<std::string> WriteProblem(const std::string &section,
+                                        const std::optional<std::string> &key,
+                                        const std::optional<std::string> &value,
+                                        const std::string &path)
+{
+    if (std::optional<std::string> problem = lineProblem(section, key, value))
+        return problem;
+    const std::shared_ptr<const ProfileDocument> document = loadProfile(path);
+    if (!document)
+        return std::nullopt; // the write itself reports the file
+    for (const std::string *text : {&section, key ? &*key : nullptr, value ? &*value : nullptr}) {
+        if (!text)
+            continue;
+        if (std::optional<std::string> problem = encodingProblem(*text, *document))
+            return problem;
+    }
+    return std::nullopt;
+}
+
 std::vector<std::string> SectionLineNames(const std::string &path)
 {
     const std::shared_ptr<const ProfileDocument> document = loadProfile(path);
-    if (!document)
+    if (!document) {
+        reportProfileError();
         return {};
+    }
     std::vector<std::string> names = scanSectionLines(document->bytes());
     for (std::string &name : names)
-        name = cp1252ToUtf8(name);
+        name = document->fromFileText(name);
     return names;
 }
 

@@ -1,13 +1,17 @@
 #include "storage/ProfileDocument.h"
 
+#include "storage/Cp1252.h"
+
 #include <algorithm>
 
 namespace storage {
 namespace {
 
+const std::string_view utf8Mark = "\xEF\xBB\xBF";
+
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\x1A';
+    return c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\x1A';
 }
 
 bool isBreak(char c)
@@ -43,7 +47,28 @@ bool headerName(std::string_view trimmed, std::string_view &name)
     return true;
 }
 
+// The name a key line gives its key: the text before its first "=", or the
+// whole line when it has none (a key without a value, which reads as
+// missing but is still replaced or removed by its name).
+std::string_view keyName(std::string_view line)
+{
+    return trimBlanks(line.substr(0, line.find('=')));
+}
+
+// The text after the first "=", which ends at a NUL as the platform's
+// strings do.
+std::string_view valueText(std::string_view line)
+{
+    const std::string_view value = line.substr(line.find('=') + 1);
+    return trimBlanks(value.substr(0, value.find('\0')));
+}
+
 } // namespace
+
+std::size_t textStart(std::string_view bytes)
+{
+    return bytes.substr(0, utf8Mark.size()) == utf8Mark ? utf8Mark.size() : 0;
+}
 
 std::string_view trimBlanks(std::string_view text)
 {
@@ -65,8 +90,19 @@ std::string lowerAscii(std::string_view text)
 
 ProfileDocument::ProfileDocument(std::string bytes)
     : m_bytes(std::move(bytes))
+    , m_textStart(static_cast<std::uint32_t>(textStart(m_bytes)))
 {
     parse();
+}
+
+std::string ProfileDocument::toFileText(const std::string &utf8) const
+{
+    return isUtf8() ? utf8 : utf8ToCp1252(utf8);
+}
+
+std::string ProfileDocument::fromFileText(std::string_view bytes) const
+{
+    return isUtf8() ? std::string(bytes) : cp1252ToUtf8(std::string(bytes));
 }
 
 void ProfileDocument::parse()
@@ -74,7 +110,7 @@ void ProfileDocument::parse()
     m_lines.clear();
     m_sections.clear();
     m_firstSection.clear();
-    scanLines(0, m_bytes.size(), m_lines);
+    scanLines(m_textStart, m_bytes.size(), m_lines);
     indexSections(0);
 }
 
@@ -120,9 +156,8 @@ bool ProfileDocument::findKeyLine(const Section &section, std::string_view key,
     const std::string_view wanted = trimBlanks(key);
     for (std::uint32_t i = section.header + 1; i < section.end; ++i) {
         const std::string_view text = lineText(i);
-        const std::size_t equals = text.find('=');
-        if (equals != std::string_view::npos &&
-            equalNoCase(trimBlanks(text.substr(0, equals)), wanted)) {
+        const bool blankLine = trimBlanks(text).empty();
+        if (!blankLine && equalNoCase(keyName(text), wanted)) {
             line = i;
             return true;
         }
@@ -138,7 +173,9 @@ bool ProfileDocument::findValue(std::string_view section, std::string_view key,
     if (!s || !findKeyLine(*s, key, line))
         return false;
     const std::string_view text = lineText(line);
-    value = trimBlanks(text.substr(text.find('=') + 1));
+    if (text.find('=') == std::string_view::npos)
+        return false;
+    value = valueText(text);
     return true;
 }
 
@@ -276,7 +313,7 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
     const Section *s = findSection(section);
     if (!s) {
         std::string text;
-        if (!m_bytes.empty() && !isBreak(m_bytes.back()))
+        if (m_bytes.size() > m_textStart && !isBreak(m_bytes.back()))
             text += eol;
         text += "[" + std::string(section) + "]" + eol;
         text += std::string(key) + "=" + std::string(newValue) + eol;
@@ -286,11 +323,9 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
     std::uint32_t line = 0;
     if (findKeyLine(*s, key, line)) {
         const std::string_view text = lineText(line);
-        const std::size_t equals = text.find('=');
-        if (trimBlanks(text.substr(equals + 1)) == newValue)
+        if (text.find('=') != std::string_view::npos && valueText(text) == newValue)
             return false;
-        const std::string replacement =
-            std::string(trimBlanks(text.substr(0, equals))) + "=" + std::string(newValue);
+        const std::string replacement = std::string(keyName(text)) + "=" + std::string(newValue);
         splice(m_lines[line].begin, text.size(), replacement);
         return true;
     }
@@ -344,7 +379,7 @@ std::vector<std::string> scanSectionLines(const std::string &bytes)
 {
     std::vector<std::string> names;
     const std::size_t size = bytes.size();
-    std::size_t pos = 0;
+    std::size_t pos = textStart(bytes);
     while (pos < size) {
         std::size_t end = pos;
         while (end < size && !isBreak(bytes[end]))

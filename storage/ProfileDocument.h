@@ -1,5 +1,6 @@
 // ProfileDocument -- the bytes of one profile file with the line and section
-// index that the profile rules need. All text here is file bytes (Windows-1252).
+// index that the profile rules need. All text here is file bytes: Windows-1252,
+// or UTF-8 when the file starts with the UTF-8 mark, which no edit touches.
 //
 // Edits splice the bytes, so every line the edit does not touch keeps its
 // exact bytes: comments, blank lines, spacing and duplicate sections.
@@ -20,6 +21,10 @@ public:
     explicit ProfileDocument(std::string bytes = {});
 
     const std::string &bytes() const { return m_bytes; }
+
+    // Text between UTF-8 and the file's own encoding.
+    std::string toFileText(const std::string &utf8) const;
+    std::string fromFileText(std::string_view bytes) const;
 
     // The raw value of the first matching key in the first matching
     // section, trimmed; false when there is no such key line.
@@ -67,14 +72,20 @@ private:
     std::string lineBreak() const;
     void splice(std::size_t at, std::size_t length, const std::string &replacement);
 
+    bool isUtf8() const { return m_textStart != 0; }
+
     std::string m_bytes;
+    std::uint32_t m_textStart; // past the UTF-8 mark, when there is one
     std::vector<Line> m_lines;
     std::vector<Section> m_sections;
     // Lower-cased trimmed name -> first section of that name.
     std::unordered_map<std::string, std::uint32_t> m_firstSection;
 };
 
-// Blanks of the profile rules: space, TAB and ^Z.
+// Where the text starts: past a leading UTF-8 mark, else at 0.
+std::size_t textStart(std::string_view bytes);
+
+// Blanks of the profile rules: space, TAB, form feed, vertical tab and ^Z.
 std::string_view trimBlanks(std::string_view text);
 std::string lowerAscii(std::string_view text);
 

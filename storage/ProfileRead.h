@@ -11,6 +11,6 @@ namespace storage {
 
 std::string readProfileValue(const ProfileDocument &document, const std::string &section,
                              const std::string &key, const std::string &defaultValue,
-                             std::int16_t size);
+                             std::int64_t size);
 
 } // namespace storage

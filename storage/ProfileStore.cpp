@@ -1,13 +1,15 @@
 #include "storage/ProfileStore.h"
 
 #include "storage/FileIObas.h"
+#include "storage/FolderLock.h"
+#include "storage/TempFiles.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <map>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +17,8 @@ namespace storage {
 namespace {
 
 ErrorHandler errorHandler;
+std::function<void()> replaceHook;
+std::chrono::milliseconds lockWaitLimit = defaultLockWaitLimit;
 std::uint64_t replacements = 0;
 
 struct FileStamp
@@ -25,6 +29,8 @@ struct FileStamp
     off_t size = 0;
     timespec mtime{};
     mode_t mode = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
 
     bool sameAs(const FileStamp &o) const
     {
@@ -43,19 +49,32 @@ std::map<std::string, CachedFile> cache;
 
 FileStamp stampOf(const struct stat &st)
 {
-    return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_mode};
+    return {true, st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_mode, st.st_uid, st.st_gid};
 }
 
-// Stamp of the file at path; false on an error other than a missing file.
-bool currentStamp(const std::string &path, FileStamp &stamp)
+std::string notRegularProblem(const struct stat &st)
+{
+    return S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+}
+
+// Stamp of the file at path; false, with the reason, on an error other
+// than a missing file.
+bool currentStamp(const std::string &path, FileStamp &stamp, std::string &problem)
 {
     struct stat st;
     if (::stat(path.c_str(), &st) != 0) {
         stamp = {};
-        return errno == ENOENT;
+        if (errno == ENOENT)
+            return true;
+        problem = std::strerror(errno);
+        return false;
     }
     stamp = stampOf(st);
-    return S_ISREG(st.st_mode);
+    if (!S_ISREG(st.st_mode)) {
+        problem = notRegularProblem(st);
+        return false;
+    }
+    return true;
 }
 
 bool readWhole(int fd, std::string &bytes)
@@ -73,23 +92,70 @@ bool readWhole(int fd, std::string &bytes)
     }
 }
 
-std::shared_ptr<const ProfileDocument> readFile(const std::string &path, FileStamp &stamp)
+// The profile rules here are those of single-byte and UTF-8 text; reading
+// UTF-16 as either would find nothing and let a write garble the file.
+bool isUtf16(const std::string &bytes)
+{
+    const std::string start = bytes.substr(0, 2);
+    return start == "\xFF\xFE" || start == "\xFE\xFF";
+}
+
+// Why the open file cannot be read as a profile, or the empty text.
+std::string readOpenFile(int fd, struct stat &st, std::string &bytes)
+{
+    if (::fstat(fd, &st) != 0)
+        return std::strerror(errno);
+    if (!S_ISREG(st.st_mode))
+        return notRegularProblem(st);
+    if (!readWhole(fd, bytes))
+        return std::strerror(errno);
+    if (isUtf16(bytes))
+        return "UTF-16 text cannot be read; save the file as ANSI or UTF-8";
+    return {};
+}
+
+std::shared_ptr<const ProfileDocument> readFile(const std::string &path, FileStamp &stamp,
+                                                std::string &problem)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno != ENOENT)
+        if (errno != ENOENT) {
+            problem = std::strerror(errno);
             return nullptr;
+        }
         stamp = {};
         return std::make_shared<const ProfileDocument>();
     }
     struct stat st;
     std::string bytes;
-    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && readWhole(fd, bytes);
+    problem = readOpenFile(fd, st, bytes);
     ::close(fd);
-    if (!ok)
+    if (!problem.empty())
         return nullptr;
     stamp = stampOf(st);
     return std::make_shared<const ProfileDocument>(std::move(bytes));
+}
+
+// The cached entry of path, brought up to date; nullptr, with the reason,
+// when the file cannot be read.
+const CachedFile *loadCached(const std::string &path, std::string &problem)
+{
+    FileStamp stamp;
+    if (!currentStamp(path, stamp, problem)) {
+        cache.erase(path);
+        return nullptr;
+    }
+    const auto it = cache.find(path);
+    if (it != cache.end() && it->second.stamp.sameAs(stamp))
+        return &it->second;
+    std::shared_ptr<const ProfileDocument> document = readFile(path, stamp, problem);
+    if (!document) {
+        cache.erase(path);
+        return nullptr;
+    }
+    CachedFile &entry = cache[path];
+    entry = {stamp, std::move(document)};
+    return &entry;
 }
 
 std::string folderOf(const std::string &path)
@@ -98,6 +164,11 @@ std::string folderOf(const std::string &path)
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string &path)
+{
+    return path.substr(path.rfind('/') + 1);
 }
 
 bool writeAll(int fd, const std::string &bytes)
@@ -121,65 +192,76 @@ mode_t newFileMode()
     return 0666 & ~mask;
 }
 
+// The new file keeps the old one's owner, group and mode: a write by root
+// must leave the player's file the player's. Only root may give a file
+// away, so anyone else keeps it as their own.
+bool takeOver(int fd, const FileStamp &old)
+{
+    if (!old.exists)
+        return ::fchmod(fd, newFileMode()) == 0;
+    if (::fchown(fd, old.owner, old.group) != 0 && errno != EPERM)
+        return false;
+    return ::fchmod(fd, old.mode & 07777) == 0;
+}
+
+// The stamp of the written file comes from the temporary itself: taken by
+// path after the rename, it could be that of a file another program put
+// there in the meantime, whose change would then go unseen.
+bool stampOfDescriptor(int fd, FileStamp &stamp)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return false;
+    stamp = stampOf(st);
+    return true;
+}
+
+void syncFolder(const std::string &folder)
+{
+    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
 // Writes a temporary file beside the target and renames it over the target.
-bool replaceFile(const std::string &path, const std::string &bytes, const FileStamp &old)
+bool replaceFile(const std::string &path, const std::string &bytes, const FileStamp &old,
+                 FileStamp &written)
 {
     const std::string folder = folderOf(path);
-    const std::size_t slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = folder + "/." + name + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    std::string temp;
+    const int fd = createTemporary(folder, nameOf(path), temp);
     if (fd < 0)
         return false;
-    const mode_t mode = old.exists ? (old.mode & 07777) : newFileMode();
-    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    bool ok = writeAll(fd, bytes) && takeOver(fd, old) && ::fsync(fd) == 0 &&
+              stampOfDescriptor(fd, written);
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
     if (!ok) {
         ::unlink(temp.c_str());
         return false;
     }
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    syncFolder(folder);
     ++replacements;
     return true;
 }
 
-// The file a write replaces: the target of a symbolic link, not the link.
-std::string writeTarget(const std::string &path)
+// The file a write replaces: the target of a symbolic link, not the link,
+// or the path itself for a file yet to be made. False for a link to
+// nothing: making its target could land anywhere, and replacing the link
+// would undo the player's setup.
+bool writeTarget(const std::string &path, std::string &target)
 {
     char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved))
-        return resolved;
-    return path;
+    if (::realpath(path.c_str(), resolved)) {
+        target = resolved;
+        return true;
+    }
+    struct stat st;
+    target = path;
+    return errno == ENOENT && ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
-
-class FolderLock
-{
-public:
-    explicit FolderLock(const std::string &folder)
-        : m_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-    {
-        if (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
-            ::close(m_fd);
-            m_fd = -1;
-        }
-    }
-    ~FolderLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FolderLock(const FolderLock &) = delete;
-    FolderLock &operator=(const FolderLock &) = delete;
-    bool held() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 
@@ -194,50 +276,60 @@ void reportProfileError()
         errorHandler("ERROR 1");
 }
 
+void setLockWaitLimit(std::chrono::milliseconds limit)
+{
+    lockWaitLimit = limit;
+}
+
+void setReplaceHook(std::function<void()> hook)
+{
+    replaceHook = std::move(hook);
+}
+
 std::shared_ptr<const ProfileDocument> loadProfile(const std::string &path)
 {
-    FileStamp stamp;
-    if (!currentStamp(path, stamp)) {
-        cache.erase(path);
-        return nullptr;
-    }
-    const auto it = cache.find(path);
-    if (it != cache.end() && it->second.stamp.sameAs(stamp))
-        return it->second.document;
-    std::shared_ptr<const ProfileDocument> document = readFile(path, stamp);
-    if (!document) {
-        cache.erase(path);
-        return nullptr;
-    }
-    cache[path] = {stamp, document};
-    return document;
+    std::string problem;
+    const CachedFile *file = loadCached(path, problem);
+    return file ? file->document : nullptr;
+}
+
+std::optional<std::string> profileReadProblem(const std::string &path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return std::string(std::strerror(errno));
+    std::string problem;
+    if (!loadCached(path, problem))
+        return problem;
+    return std::nullopt;
 }
 
 bool editProfile(const std::string &path, const std::function<bool(ProfileDocument &)> &edit)
 {
-    const std::string target = writeTarget(path);
-    FolderLock lock(folderOf(target));
+    std::string target;
+    if (!writeTarget(path, target))
+        return false;
+    FolderLock lock(folderOf(target), lockWaitLimit);
     if (!lock.held())
         return false;
-    FileStamp stamp;
-    if (!currentStamp(target, stamp))
+    removeStaleTemporaries(folderOf(target), nameOf(target));
+    std::string problem;
+    const CachedFile *current = loadCached(target, problem);
+    if (!current || (current->stamp.exists && ::access(target.c_str(), W_OK) != 0))
         return false;
-    if (stamp.exists && ::access(target.c_str(), W_OK) != 0)
-        return false;
-    std::shared_ptr<const ProfileDocument> current = loadProfile(target);
-    if (!current)
-        return false;
-    stamp = cache.count(target) ? cache[target].stamp : FileStamp{};
-    ProfileDocument edited = *current;
+    const FileStamp old = current->stamp;
+    ProfileDocument edited = *current->document;
     if (!edit(edited))
         return true;
-    if (!replaceFile(target, edited.bytes(), stamp))
-        return false;
-    // The next use re-reads the stamp; keeping the document spares a parse.
     FileStamp written;
+    if (!replaceFile(target, edited.bytes(), old, written))
+        return false;
+    if (replaceHook)
+        replaceHook();
+    // Keeping the document spares a parse; the stamp still tells a later
+    // change by another program.
     cache.erase(path);
-    if (currentStamp(target, written) && written.exists)
-        cache[target] = {written, std::make_shared<const ProfileDocument>(std::move(edited))};
+    cache[target] = {written, std::make_shared<const ProfileDocument>(std::move(edited))};
     return true;
 }
 

@@ -12,13 +12,12 @@
 namespace storage {
 namespace {
 
-constexpr std::int16_t instructionsSize = 32767; // any stored description comes back whole
-constexpr std::int16_t countSize = 5;
-constexpr std::int16_t matchSize = 55;
+constexpr std::int64_t instructionsSize = 32767; // any stored description comes back whole
+constexpr std::int64_t countSize = 5;
+constexpr std::int64_t matchSize = 55;
 constexpr int boardMatches = 64;
 constexpr int orientations = 16;
-constexpr char pilcrow = '\xB6'; // "¶" in Windows-1252
-const std::string pilcrowUtf8 = "\xC2\xB6";
+const std::string pilcrow = "\xC2\xB6"; // "¶"
 
 // Leading decimal number of the text, rounded half to even; false when the
 // text has no number at all.
@@ -80,7 +79,7 @@ public:
             reportProfileError();
     }
 
-    std::string read(const std::string &key, const std::string &fallback, std::int16_t size)
+    std::string read(const std::string &key, const std::string &fallback, std::int64_t size)
     {
         if (!m_document)
             return {};
@@ -115,7 +114,8 @@ public:
             }
             const std::size_t comma = text.find(',', begin);
             const std::size_t end = comma == std::string::npos ? text.size() : comma;
-            const std::string part = text.substr(begin, end - begin);
+            // Blanks around a number are a hand edit's, not a fault.
+            const std::string part(trimBlanks(std::string_view(text).substr(begin, end - begin)));
             double number = 0;
             if (!isPlainInteger(part) || !leadingNumber(part, number)) {
                 sound = false;
@@ -142,8 +142,10 @@ public:
 private:
     void correct(const std::string &key, const std::string &found, const std::string &used)
     {
-        const std::size_t line =
-            m_document ? m_document->lineNumberOf(utf8ToCp1252(m_title), utf8ToCp1252(key)) : 0;
+        std::size_t line = 0;
+        if (m_document)
+            line = m_document->lineNumberOf(m_document->toFileText(m_title),
+                                            m_document->toFileText(key));
         m_corrections.push_back(
             {line, "[" + m_title + "] " + key + "=" + found + " read as " + used});
     }
@@ -168,13 +170,16 @@ bool isReservedTitle(const std::string &title)
 
 // Every line break, also a lone CR or LF that would otherwise split the
 // stored line, becomes one "¶".
-std::string storedInstructions(const std::string &bytes)
+std::string storedInstructions(const std::string &text)
 {
     std::string out;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
             ++i;
-        out += (bytes[i] == '\r' || bytes[i] == '\n') ? pilcrow : bytes[i];
+        if (text[i] == '\r' || text[i] == '\n')
+            out += pilcrow;
+        else
+            out += text[i];
     }
     return out;
 }
@@ -203,7 +208,7 @@ PuzzleRecord LoadPuzzleRecord(const std::string &file, const std::string &title,
     PuzzleRecord record;
     record.title = title;
     record.instructions =
-        replaceAll(loader.read("Instructions", "", instructionsSize), pilcrowUtf8, "\r\n");
+        replaceAll(loader.read("Instructions", "", instructionsSize), pilcrow, "\r\n");
     const int puzzleCount = loader.count("MatchesInPuzzle", boardMatches - 1);
     const int solutionCount = loader.count("MatchesInSolution", boardMatches - puzzleCount);
     for (int i = 1; i <= puzzleCount; ++i)
@@ -254,10 +259,11 @@ bool SavePuzzleRecord(const std::string &file, const PuzzleRecord &record)
 {
     if (RecordProblem(record))
         return false;
-    const std::string section = *utf8ToCp1252Exact(record.title);
-    const std::string instructions = storedInstructions(*utf8ToCp1252Exact(record.instructions));
+    const std::string instructions = storedInstructions(record.instructions);
     const bool written = editProfile(file, [&](ProfileDocument &document) {
-        bool changed = document.setValue(section, "Instructions", instructions);
+        const std::string section = document.toFileText(record.title);
+        bool changed =
+            document.setValue(section, "Instructions", document.toFileText(instructions));
         changed |=
             document.setValue(section, "MatchesInPuzzle", std::to_string(record.puzzle.size()));
         for (std::size_t i = 0; i < record.puzzle.size(); ++i)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace storage;
+using namespace std::string_literals;
 
 namespace {
 
@@ -15,7 +16,7 @@ struct ReadCase
     std::string section;
     std::string key;
     std::string fallback;
-    std::int16_t size;
+    std::int64_t size;
     std::string expected;
 };
 
@@ -56,6 +57,9 @@ const ReadCase readCases[] = {
     {"missing section gives the default", sample, "None", "Plain", "dflt", 255, "dflt"},
     {"default loses trailing spaces", sample, "None", "x", " a b  ", 255, " a b"},
     {"value cut to size - 1", sample, "Main", "Number", "d", 5, "1234"},
+    {"size above 65535", "[S]\r\nk=" + std::string(70000, 'a'), "S", "k", "d", 70000,
+     std::string(69999, 'a')},
+    {"quoted value cut before its quotes go", sample, "Main", "Quoted", "d", 5, "\"in "},
     {"default cut to size - 1", sample, "None", "x", "abcdef", 3, "ab"},
     {"size 1 copies nothing", sample, "Main", "Number", "d", 1, ""},
     {"size 0 copies nothing", sample, "Main", "Number", "d", 0, ""},
@@ -72,7 +76,11 @@ const ReadCase readCases[] = {
     {"LF-only file", "[S]\nk=v\n", "S", "k", "d", 255, "v"},
     {"CR-only file", "[S]\rk=v\r", "S", "k", "d", 255, "v"},
     {"no trailing line break", "[S]\r\nk=v", "S", "k", "d", 255, "v"},
-    {"^Z counts as a blank", "[S]\r\nk=\x1Av\x1A\r\n", "S", "k", "d", 255, "v"},
+    {"^Z, form feed and vertical tab are blanks", "[S]\r\n\fk\v=\x1A\fv\v\x1A\r\n", "S", "k", "d",
+     255, "v"},
+    {"value ends at a NUL", "[S]\r\nk=ab\0cd\r\n"s, "S", "k", "d", 255, "ab"},
+    {"UTF-8 mark: UTF-8 text from the first section, size in characters",
+     "\xEF\xBB\xBF[S]\r\nk=\xC5\x82\xC3\xA9\r\n", "S", "k", "d", 2, "\u0142"},
     {"Windows-1252 bytes read as UTF-8", "[S\xE9]\r\nk=\xB6\x80\r\n", "S\u00E9", "k", "d", 255,
      "\u00B6\u20AC"},
     {"size counts file characters, not UTF-8 bytes", "[S]\r\nk=\xE9\xE9\xE9\r\n", "S", "k", "d", 3,

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace storage;
+using namespace std::string_literals;
 
 namespace {
 
@@ -72,14 +73,27 @@ const WriteCase writeCases[] = {
      std::string("[A]\r\nj=w\r\n")},
     {"remove missing key", std::string("[A]\r\nk=v\r\n"), "A", "z", none,
      std::string("[A]\r\nk=v\r\n")},
+    {"key line without = is replaced", std::string("[A]\r\n k \r\nj=w\r\n"), "A", "K", "v",
+     std::string("[A]\r\nk=v\r\nj=w\r\n")},
+    {"key line without = is removed", std::string("[A]\r\nk\r\nj=w\r\n"), "A", "k", none,
+     std::string("[A]\r\nj=w\r\n")},
+    {"a blank line is no key line", std::string("[A]\r\n \t\r\n"), "A", "", "v",
+     std::string("[A]\r\n \t\r\n=v\r\n")},
     {"remove in a missing file creates nothing", none, "A", none, none, none},
     {"Windows-1252 bytes written", none, "S\u00E9", "k", "\u00B6\u20AC",
      std::string("[S\xE9]\r\nk=\xB6\x80\r\n")},
     {"unstorable characters become ?", none, "S", "k", "\u0142", std::string("[S]\r\nk=?\r\n")},
+    {"UTF-8 mark kept, text stored as UTF-8", std::string("\xEF\xBB\xBF[S]\r\nk=v\r\n"), "S", "k",
+     "\u0142\u20AC", std::string("\xEF\xBB\xBF[S]\r\nk=\xC5\x82\xE2\x82\xAC\r\n")},
+    {"new section after a lone UTF-8 mark", std::string("\xEF\xBB\xBF"), "S", "k", "v",
+     std::string("\xEF\xBB\xBF[S]\r\nk=v\r\n")},
     {"a value with a line break is refused", std::string("[A]\r\n"), "A", "k", "x\n[B]",
      std::string("[A]\r\n"), "0"},
     {"a key with = is refused", std::string("[A]\r\n"), "A", "k=j", "x", std::string("[A]\r\n"),
      "0"},
+    {"a key starting with [ is refused", std::string("[A]\r\n"), "A", " [k]", "x",
+     std::string("[A]\r\n"), "0"},
+    {"a NUL is refused", std::string("[A]\r\n"), "A", "k", "x\0y"s, std::string("[A]\r\n"), "0"},
     {"a section with a line break is refused", none, "A\rB", "k", "x", none, "0"},
 };
 

@@ -120,6 +120,16 @@ TEST(PuzzleSave, OneReplacementWithTheBytesOfSingleWrites)
     EXPECT_EQ(profileReplacementCount(), again); // nothing changed, nothing written
 }
 
+TEST(PuzzleSave, Utf8FileStaysUtf8)
+{
+    TempFolder folder;
+    const std::string path = folder.file("Kindlet.ini");
+    writeBytes(path, "\xEF\xBB\xBF[Settings]\r\n");
+    ASSERT_TRUE(SavePuzzleRecord(path, sampleRecord("Caf\u00E9")));
+    EXPECT_EQ(readBytes(path).substr(0, 60), "\xEF\xBB\xBF[Settings]\r\n[Caf\xC3\xA9]\r\n"
+                                             "Instructions=First line\xC2\xB6second \xC3\xA9\r\n");
+}
+
 TEST(PuzzleSave, RecordsTheBoardCannotHoldAreRefused)
 {
     TempFolder folder;
@@ -166,6 +176,10 @@ TEST(PuzzleLoad, OutOfFormatValuesAreCorrectedAndReported)
 {
     const CorrectionCase cases[] = {
         {"MatchesInPuzzle=1\r\nM1=1,2,3\r\nMatchesInSolution=0\r\n", {{1, 2, 3}}, {}, 0},
+        {"MatchesInPuzzle=1\r\nM1=60, 20, 2\r\nMatchesInSolution=1\r\nS1=1 ,\t2 ,3\r\n",
+         {{60, 20, 2}},
+         {{1, 2, 3}},
+         0},
         {"MatchesInPuzzle=abc\r\nMatchesInSolution=1\r\n", {}, {{0, 0, 0}}, 1},
         {"MatchesInPuzzle=-5\r\n", {}, {}, 1},
         {"MatchesInPuzzle=2x\r\nM1=1,2,3\r\nM2=4,5,6\r\n", {{1, 2, 3}, {4, 5, 6}}, {}, 1},

@@ -30,6 +30,7 @@ const ScanCase scanCases[] = {
     {"CR alone ends a line", "[a]\r[b]\r", {"a", "b"}},
     {"LF alone ends a line", "[a]\n[b]", {"a", "b"}},
     {"Windows-1252 names", "[Caf\xE9]\r\n", {"Caf\u00E9"}},
+    {"UTF-8 mark: UTF-8 names from the first line", "\xEF\xBB\xBF[Caf\xC3\xA9]\r\n", {"Caf\u00E9"}},
 };
 
 class SectionScan : public testing::TestWithParam<ScanCase>

@@ -1,15 +1,19 @@
 // flintora-ini -- reads, edits and checks a puzzle collection from the shell,
 // through the same storage library as the game.
 #include "storage/FileIObas.h"
+#include "storage/ProfileStore.h"
 #include "storage/PuzzleCollection.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
+constexpr int failureStatus = 1;
 constexpr int usageStatus = 2;
 
 int usage()
@@ -20,18 +24,33 @@ int usage()
     return usageStatus;
 }
 
-bool parseSize(const std::string &text, std::int16_t &size)
+bool parseSize(const std::string &text, std::int64_t &size)
 {
     try {
         std::size_t used = 0;
-        const int value = std::stoi(text, &used);
-        if (used != text.size() || value < -32768 || value > 32767)
-            return false;
-        size = static_cast<std::int16_t>(value);
-        return true;
+        size = std::stoll(text, &used);
+        return used == text.size();
     } catch (const std::exception &) {
         return false;
     }
+}
+
+int refuse(const std::string &file, const std::string &reason)
+{
+    std::cerr << "flintora-ini: " << file << ": " << reason << "\n";
+    return failureStatus;
+}
+
+// What would not read back as given is refused before the file is touched.
+int write(const std::string &file, const std::string &section,
+          const std::optional<std::string> &key, const std::optional<std::string> &value)
+{
+    if (const std::optional<std::string> problem = storage::WriteProblem(section, key, value, file))
+        return refuse(file, *problem);
+    const std::string result = storage::WriteProfileString(section, key, value, file);
+    if (value)
+        std::cout << (result == "1" ? "1" : "0") << "\n";
+    return result == "1" ? 0 : failureStatus;
 }
 
 void printMatches(const char *letter, const std::vector<storage::MatchPlacement> &matches)
@@ -63,25 +82,36 @@ int check(const std::string &file)
             ++found;
         }
     }
-    return found ? 1 : 0;
+    return found ? failureStatus : 0;
+}
+
+// Commands that read the whole file need it to be there and readable;
+// reports why not.
+bool readable(const std::string &file)
+{
+    const std::optional<std::string> problem = storage::profileReadProblem(file);
+    if (problem)
+        refuse(file, *problem);
+    return !problem;
 }
 
 int run(const std::vector<std::string> &a)
 {
     const std::string &command = a[0];
+    const bool wholeFile = command == "sections" || command == "list" || command == "check";
+    if (wholeFile && a.size() == 2 && !readable(a[1]))
+        return failureStatus;
     if (command == "get" && a.size() == 6) {
-        std::int16_t size = 0;
+        std::int64_t size = 0;
         if (!parseSize(a[5], size))
             return usage();
         std::cout << storage::ReadProfileString(a[2], a[3], a[4], size, a[1]) << "\n";
     } else if (command == "set" && a.size() == 5) {
-        const std::string result = storage::WriteProfileString(a[2], a[3], a[4], a[1]);
-        std::cout << (result == "1" ? "1" : "0") << "\n";
-        return result == "1" ? 0 : 1;
+        return write(a[1], a[2], a[3], a[4]);
     } else if (command == "delete" && a.size() == 3) {
-        storage::DeleteSection(a[2], a[1]);
+        return write(a[1], a[2], std::nullopt, std::nullopt);
     } else if (command == "delete-key" && a.size() == 4) {
-        storage::WriteProfileString(a[2], a[3], std::nullopt, a[1]);
+        return write(a[1], a[2], a[3], std::nullopt);
     } else if (command == "sections" && a.size() == 2) {
         storage::GetSectionNames(a[1]);
         for (const std::string &name : storage::SectionNames)
