@@ -88,6 +88,21 @@ TEST_F(CoolListGuiTest, hoverSelectionFollowsThePointerWithoutClick)
     EXPECT_EQ(log, (std::vector<std::string>{"Index1", "Index2"}));
 }
 
+TEST_F(CoolListGuiTest, heightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelects)
+{
+    constexpr int Strip = 13;
+    constexpr int Frame = 2;
+    list->setHoverSelection(true);
+    list->hide();
+    list->resize(list->width(), RowHeight * Rows + Strip);
+    list->setBorderStyle(1);
+    EXPECT_EQ(list->height(), RowHeight * Rows + 2 * Frame) << "trimmed before it is shown";
+    list->show();
+    QTest::mouseMove(window(), ListOrigin + QPoint(40, RowHeight * Rows + Frame + Strip / 2));
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(list->TopIndex(), 0);
+}
+
 TEST_F(CoolListGuiTest, withoutHoverSelectionMovesChangeNothing)
 {
     QTest::mouseMove(window(), rowCentre(1));
