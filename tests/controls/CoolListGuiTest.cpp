@@ -58,6 +58,16 @@ TEST_F(CoolListGuiTest, clickSelectsTheRowAndRaisesClick)
     EXPECT_EQ(log, (std::vector<std::string>{"Index3", "Click"}));
 }
 
+TEST_F(CoolListGuiTest, doubleClickRaisesEachEventOncePerClick)
+{
+    QObject::connect(list, &CoolList::MouseDown, [this] { log.push_back("Down"); });
+    QObject::connect(list, &CoolList::MouseUp, [this] { log.push_back("Up"); });
+    QObject::connect(list, &CoolList::DblClick, [this] { log.push_back("DblClick"); });
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, rowCentre(1));
+    EXPECT_EQ(log, (std::vector<std::string>{"Index1", "Down", "Up", "Click", "Index1", "Down",
+                                             "DblClick", "Up", "Click"}));
+}
+
 TEST_F(CoolListGuiTest, keysMoveTheCurrentItem)
 {
     QTest::mouseClick(window(), Qt::LeftButton, {}, rowCentre(1));
