@@ -144,8 +144,9 @@ void Form1::buildPuzzleList(const controls::DesignFile &design)
     m_dd1->resize(296, TopBarHeight);
     m_dd1->ReadProperties(design.control(QStringLiteral("DD1")));
     m_cl1 = new controls::CoolList(m_dd1);
-    m_cl1->ReadProperties(design.control(QStringLiteral("CL1")));
+    // Sized first: the list trims its height to whole rows as it lays out.
     m_cl1->resize(m_dd1->width(), ListHeight);
+    m_cl1->ReadProperties(design.control(QStringLiteral("CL1")));
 }
 
 void Form1::Form_Load()

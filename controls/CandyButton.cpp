@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
+#include <utility>
 
 namespace controls {
 namespace {
@@ -308,17 +309,21 @@ void CandyButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (!event->isAutoRepeat()) {
+        m_enterPressed = true;
         buttonPressed(LeftButton, 0, 0, 0);
     }
 }
 
+// Only the release of a press taken here clicks: when Enter's press closes
+// a message box or dialog, its release comes to the button that gets the
+// focus back.
 void CandyButton::keyReleaseEvent(QKeyEvent *event)
 {
     if (!isEnterKey(*event) || !m_look.enabled) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    if (!event->isAutoRepeat()) {
+    if (!event->isAutoRepeat() && std::exchange(m_enterPressed, false)) {
         buttonReleased(LeftButton, 0, 0, 0);
         emit Click();
     }
@@ -335,6 +340,7 @@ void CandyButton::focusInEvent(QFocusEvent *)
 void CandyButton::focusOutEvent(QFocusEvent *)
 {
     m_hasFocus = false;
+    m_enterPressed = false;
     if (m_look.enabled && !m_checked) {
         DrawButton(Normal);
     }

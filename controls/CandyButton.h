@@ -5,8 +5,8 @@
 // The button draws into an off-screen image that paintEvent shows. It
 // learns when the pointer enters and leaves through its own event routing;
 // a disabled button still hovers and raises MouseEnter and MouseLeave, but
-// no other events. Enter pressed and released acts as a click; Space does
-// nothing.
+// no other events. Enter pressed and released on the button acts as a
+// click; a release whose press went elsewhere does nothing, as does Space.
 //
 // Getters carry the property names; setters store and redraw. Enabled,
 // Style and Font hide QWidget's functions of those names: the button stays
@@ -131,6 +131,8 @@ private:
     bool m_hasFocus = false;
     // The release that ends a double click raises no Click.
     bool m_clickSuppressed = false;
+    // Enter went down on this button while it held the focus.
+    bool m_enterPressed = false;
     QString m_picturePath;
     QImage m_surface;
     // Last member: torn down first, before anything it calls back into.

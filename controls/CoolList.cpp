@@ -360,6 +360,7 @@ void CoolList::updateLayout()
     const int frame = frameWidth();
     const int clientHeight = std::max(0, height() - 2 * frame);
     m_visibleRows = clientHeight / m_rowHeight;
+    trimToRows(frame);
     const QRect inner = rect().adjusted(frame, frame, -frame, -frame);
     m_bar->setGeometry(inner.right() - m_scrollBarWidth + 1, inner.top(), m_scrollBarWidth,
                        inner.height());
@@ -367,6 +368,17 @@ void CoolList::updateLayout()
     m_bar->setMaximum(std::max(0, ListCount() - m_visibleRows));
     m_bar->setVisible(ListCount() > m_visibleRows);
     repaintRows();
+}
+
+// No strip is left under the last row for the pointer to select from. A
+// hidden list takes the height at once, before anyone reads it; a shown
+// one lays itself out again, and that pass finds nothing left to trim.
+void CoolList::trimToRows(int frame)
+{
+    const int rowsHeight = m_visibleRows * m_rowHeight + 2 * frame;
+    if (height() != rowsHeight) {
+        resize(width(), rowsHeight);
+    }
 }
 
 QRect CoolList::rowRect(int visibleRow) const

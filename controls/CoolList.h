@@ -180,6 +180,7 @@ private:
     void checkItemIndex(int index) const;
     void checkListNotEmpty(int index, int limit) const;
     void updateLayout();
+    void trimToRows(int frame);
     void updateScrollBar();
     void onBarValueChanged(int value);
     void repaintRows();

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
+#include <QStyleOption>
 #include <cmath>
 
 namespace controls {
@@ -123,8 +123,11 @@ void CoolList::drawIcon(QPainter &painter, int index, const QRect &row, bool sel
     const QImage icon = m_imageStrip.copy(image * m_iconSize, 0, m_iconSize, m_iconSize);
     const int y = row.top() + static_cast<int>(std::lround((m_rowHeight - m_iconSize) * 0.5));
     if (!selected && m_disabledIcons) {
+        // The style greys against the palette that the option carries.
+        QStyleOption option;
+        option.initFrom(this);
         const QPixmap greyed =
-            style()->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(icon), nullptr);
+            style()->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(icon), &option);
         painter.drawPixmap(m_itemOffset, y, greyed);
         return;
     }

@@ -3,8 +3,10 @@
 #include "ReportRecorder.h"
 #include "controls/CandyColors.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -143,6 +145,29 @@ TEST_F(CandyButtonTest, enterKeyClicksOnceAndSpaceDoesNothing)
     QTest::keyClick(button, Qt::Key_A);
     EXPECT_EQ(log, (std::vector<std::string>{"Down1", "Up1", "Click"}));
     EXPECT_COLOR(pixel(BasePixel), Up) << "focused, not hovered";
+}
+
+// A window's button that closes on the Enter press hands the focus back
+// while Enter is still down; the release must not click the button.
+TEST_F(CandyButtonTest, enterReleaseWithoutItsPressOnTheButtonDoesNotClick)
+{
+    auto *closer = new QPushButton(&top);
+    closer->setAutoDefault(true);
+    closer->show();
+    QObject::connect(closer, &QPushButton::clicked, [this] { button->setFocus(); });
+    top.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&top));
+    closer->setFocus();
+    QTest::keyPress(closer, Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    QTest::keyRelease(button, Qt::Key_Return);
+    EXPECT_TRUE(log.empty());
+
+    QTest::keyPress(button, Qt::Key_Return);
+    closer->setFocus();
+    button->setFocus();
+    QTest::keyRelease(button, Qt::Key_Return);
+    EXPECT_EQ(log, (std::vector<std::string>{"Down1"})) << "the focus left while Enter was down";
 }
 
 TEST_F(CandyButtonTest, disabledButtonOnlyHovers)

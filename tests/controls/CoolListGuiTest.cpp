@@ -58,6 +58,16 @@ TEST_F(CoolListGuiTest, clickSelectsTheRowAndRaisesClick)
     EXPECT_EQ(log, (std::vector<std::string>{"Index3", "Click"}));
 }
 
+TEST_F(CoolListGuiTest, doubleClickRaisesEachEventOncePerClick)
+{
+    QObject::connect(list, &CoolList::MouseDown, [this] { log.push_back("Down"); });
+    QObject::connect(list, &CoolList::MouseUp, [this] { log.push_back("Up"); });
+    QObject::connect(list, &CoolList::DblClick, [this] { log.push_back("DblClick"); });
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, rowCentre(1));
+    EXPECT_EQ(log, (std::vector<std::string>{"Index1", "Down", "Up", "Click", "Index1", "Down",
+                                             "DblClick", "Up", "Click"}));
+}
+
 TEST_F(CoolListGuiTest, keysMoveTheCurrentItem)
 {
     QTest::mouseClick(window(), Qt::LeftButton, {}, rowCentre(1));
@@ -86,6 +96,21 @@ TEST_F(CoolListGuiTest, hoverSelectionFollowsThePointerWithoutClick)
     QTest::mouseMove(window(), rowCentre(2));
     EXPECT_EQ(list->ListIndex(), 2);
     EXPECT_EQ(log, (std::vector<std::string>{"Index1", "Index2"}));
+}
+
+TEST_F(CoolListGuiTest, heightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelects)
+{
+    constexpr int Strip = 13;
+    constexpr int Frame = 2;
+    list->setHoverSelection(true);
+    list->hide();
+    list->resize(list->width(), RowHeight * Rows + Strip);
+    list->setBorderStyle(1);
+    EXPECT_EQ(list->height(), RowHeight * Rows + 2 * Frame) << "trimmed before it is shown";
+    list->show();
+    QTest::mouseMove(window(), ListOrigin + QPoint(40, RowHeight * Rows + Frame + Strip / 2));
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(list->TopIndex(), 0);
 }
 
 TEST_F(CoolListGuiTest, withoutHoverSelectionMovesChangeNothing)

@@ -220,6 +220,20 @@ TEST_F(CoolListModelTest, eachRowShowsItsOwnIconAndTheSelectedOneWhileSelected)
     }
 }
 
+TEST_F(CoolListModelTest, disabledIconsPaintUnselectedRowsGreyedInsteadOfCrashing)
+{
+    list.setItemTextLeft(20);
+    list.AddItem(QStringLiteral("Red"));
+    list.AddItem(QStringLiteral("Green"), 1, 1);
+    list.SetImageList(threeIcons(), 0, 8);
+    list.setListIndex(1);
+    list.setDisabledIcons(true);
+    const QColor unselected = list.surface().pixelColor(4, 10);
+    EXPECT_EQ(unselected.saturation(), 0) << "greyed";
+    EXPECT_NE(unselected, list.surface().pixelColor(4, 150)) << "but drawn";
+    EXPECT_EQ(list.surface().pixel(4, 30), qRgb(0, 255, 0)) << "selected: in colour";
+}
+
 TEST(CoolListPropertiesTest, roundTripIntoAFreshListKeepsEverySetting)
 {
     QWidget host;
