@@ -210,6 +210,7 @@ private:
     int m_visibleRows = 0;
     bool m_hasFocus = false;
     bool m_mouseIsDown = false;
+    bool m_pressSeen = false; // a press came since the last release
     bool m_dragState = true;
     int m_lastPointerY = 0;
     int m_pointerY = 0;

@@ -21,6 +21,7 @@ constexpr int AutoScrollMsPerPixel = 20;
 
 void CoolList::mousePressEvent(QMouseEvent *event)
 {
+    m_pressSeen = true;
     const QPointF p = event->position() - surfaceRect().topLeft();
     const int button = buttonCode(event->button());
     if (button != RightButton && m_enabled) {
@@ -72,6 +73,7 @@ void CoolList::selectUnderPointer(int y)
 void CoolList::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPointF p = event->position() - surfaceRect().topLeft();
+    m_pressSeen = false;
     m_mouseIsDown = false;
     m_dragState = true;
     m_autoScrollTimer.stop();
@@ -82,9 +84,12 @@ void CoolList::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
+// Some platforms hand a widget the second press of a double click, others
+// only the double click: either way that press counts once.
 void CoolList::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    mousePressEvent(event);
+    if (!m_pressSeen)
+        mousePressEvent(event);
     if (event->button() == Qt::LeftButton && m_listIndex > -1) {
         emit DblClick();
     }
