@@ -33,6 +33,7 @@ QString mendEdit(const QString &before, const QString &after, int limit, int &cu
     const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
     QString kept = inserted;
     kept.remove(DetailsSeparator);
+    kept.remove(StoredLineBreak);
     const int room = std::max(0, int(std::max<qsizetype>(limit, before.size())) - prefix - suffix);
     kept.truncate(room);
     if (kept == inserted) {

@@ -1,7 +1,8 @@
 // DetailsFields -- the rules of the save dialog's two fields: neither ever
-// holds the separator that joins title and description, and typing or
-// pasting never makes a text longer than its limit. A line break counts as
-// one character, as the puzzle file stores it.
+// holds the separator that joins title and description, nor the mark that
+// the puzzle file stores a line break as (it would come back as a line
+// break), and typing or pasting never makes a text longer than its limit.
+// A line break counts as one character, as the puzzle file stores it.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -12,11 +13,12 @@ class QLineEdit;
 namespace dialogs {
 
 constexpr QChar DetailsSeparator = QChar(0x00A6); // "¦"
+constexpr QChar StoredLineBreak = QChar(0x00B6);  // "¶"
 constexpr int TitleLimit = 50;
 constexpr int DescriptionLimit = 255;
 
 // The text that the edit from before to after may give: the inserted part
-// loses every separator and is cut so the text stays within
+// loses every separator and line break mark and is cut so the text stays within
 // max(limit, before's length). A text already over the limit (set by the
 // program) may shrink but not grow. cursor becomes the end of the insert
 // when the edit had to change.

@@ -142,15 +142,17 @@ TEST(SaveAsFrm, TypingStopsAtFiftyAndTwoHundredFiftyFiveWithALineBreakCountingOn
     EXPECT_EQ(description, QString(250, 'b') + "\n" + QString(4, 'c'));
 }
 
-TEST(SaveAsFrm, TheSeparatorCannotBeTypedOrPastedIntoEitherField)
+// "¶" is the file's own line break: typed, it came back as a new line.
+TEST(SaveAsFrm, TheSeparatorAndTheLineBreakMarkCannotBeTypedOrPastedIntoEitherField)
 {
+    const QChar mark(0x00B6);
     QString title;
     QString description;
     const QString answer = details({}, [&](SaveAsFrm &w) {
-        typeInto(w, w.Text1(), QString("a") + Sep + "b");
-        pasteInto(w, w.Text1(), QString("c") + Sep + "d");
-        typeInto(w, w.Text2(), QString("e") + Sep);
-        pasteInto(w, w.Text2(), QString(Sep) + "f\r\ng");
+        typeInto(w, w.Text1(), QString("a") + Sep + "b" + mark);
+        pasteInto(w, w.Text1(), QString("c") + Sep + mark + "d");
+        typeInto(w, w.Text2(), QString("e") + Sep + mark);
+        pasteInto(w, w.Text2(), QString(Sep) + "f" + mark + "\r\ng");
         title = w.Text1()->text();
         description = w.Text2()->toPlainText();
         pressOK(w);
