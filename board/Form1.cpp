@@ -16,22 +16,22 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace board {
 
 namespace {
 
-constexpr QSize DesignInnerSize(975, 600);
 constexpr int TopBarHeight = 27;
 constexpr drawing::OleColor TopBarButtonColor = 0x7568A0; // RGB(160, 104, 117)
 constexpr drawing::OleColor CopyButtonColor = 0x7878A8;   // RGB(168, 120, 120)
 constexpr drawing::OleColor ListBackColor = 0xF8E1E0;     // RGB(224, 225, 248)
 constexpr drawing::OleColor ListTextColor = 0x906B52;     // RGB(82, 107, 144)
 
-// Design places in the top bar, in twips: left, width (all 405 high).
-constexpr std::array<std::pair<int, int>, 4> TopBarButtonTwips = {
-    {{45, 1695}, {1755, 1575}, {0, 1095}, {0, 1815}}};
 constexpr int ListHeight = 300;
+// A usual window frame: the window manager frames the window only after it
+// is shown, too late for choosing its size.
+constexpr Size AssumedFrame{10, 40};
 // Between the solved tick and the title.
 constexpr int ListTextGap = 4;
 constexpr int StatusGap = 10;
@@ -57,7 +57,8 @@ Form1::Form1(std::string settingsFile, QWidget *parent)
     setWindowTitle(QStringLiteral("Flintora"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(DesignInnerSize);
+    resize(DesignInnerSize.width, DesignInnerSize.height);
+    setMinimumSize(MinimumInnerSize.width, MinimumInnerSize.height);
     const controls::DesignFile design = controls::DesignFile::load(DesignPath);
     for (const QString &error : design.errors())
         qWarning("%s", qPrintable(error));
@@ -168,9 +169,19 @@ void Form1::Form_Load()
     LoadOrientationTemplates();
     LoadPuzzleList();
     m_dd1->raise();
+    fitToScreen();
     show();
     // Choosing a puzzle comes first.
     m_dd1->setFocus();
+}
+
+// On a small screen the design size would put the link and the last line
+// of the instructions below the screen's edge.
+void Form1::fitToScreen()
+{
+    const QRect free = screen()->availableGeometry();
+    const Size inner = openingInnerSize({free.width(), free.height()}, AssumedFrame);
+    resize(inner.width, inner.height);
 }
 
 void Form1::resizeEvent(QResizeEvent *)

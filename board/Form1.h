@@ -141,6 +141,7 @@ private:
     void buildTopBar(const controls::DesignFile &design);
     void buildPuzzleList(const controls::DesignFile &design);
     void Form_Resize();
+    void fitToScreen();
     void Form_MouseMove();
     void lbWeb_MouseMove();
     void lbWeb_MouseUp();

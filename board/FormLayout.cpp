@@ -2,6 +2,8 @@
 
 #include "board/PixelRounding.h"
 
+#include <algorithm>
+
 namespace board {
 
 namespace {
@@ -80,6 +82,13 @@ bool fitsWindow(const LayoutInput &in, const FormLayout &out)
 }
 
 } // namespace
+
+Size openingInnerSize(Size freeArea, Size frame)
+{
+    return {std::clamp(freeArea.width - frame.width, MinimumInnerSize.width, DesignInnerSize.width),
+            std::clamp(freeArea.height - frame.height, MinimumInnerSize.height,
+                       DesignInnerSize.height)};
+}
 
 std::optional<FormLayout> Form_ResizeLayout(const LayoutInput &in)
 {

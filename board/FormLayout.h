@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace board {
 
@@ -16,6 +17,33 @@ struct Point
     int y = 0;
     friend bool operator==(const Point &a, const Point &b) { return a.x == b.x && a.y == b.y; }
 };
+
+struct Size
+{
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const Size &a, const Size &b)
+    {
+        return a.width == b.width && a.height == b.height;
+    }
+};
+
+// The inner size the window is designed for.
+constexpr Size DesignInnerSize{975, 600};
+// The smallest inner size at which no control overlaps another and every
+// bundled figure lies in its box clear of the matchbox and the buttons.
+constexpr Size MinimumInnerSize{963, 550};
+
+// Design places of the top bar's buttons, in twips: left, width (all 405
+// high). Save and Delete stay there; About and Instructions follow the
+// window's right edge.
+constexpr std::array<std::pair<int, int>, 4> TopBarButtonTwips = {
+    {{45, 1695}, {1755, 1575}, {0, 1095}, {0, 1815}}};
+
+// The inner size to open at: the design size where the screen's free area,
+// less the window's frame, holds it; smaller where it does not, but never
+// below the minimum.
+Size openingInnerSize(Size freeArea, Size frame);
 
 // The sizes the layout reads from the window and its controls.
 struct LayoutInput

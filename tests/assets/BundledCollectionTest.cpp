@@ -4,6 +4,7 @@
 #include "tools/puzzles/Puzzle.h"
 
 #include "board/ArrangementMatch.h"
+#include "board/FormLayout.h"
 #include "board/Orientations.h"
 #include "storage/PuzzleCollection.h"
 #include "storage/TempFolder.h"
@@ -69,17 +70,49 @@ TEST(BundledCollection, EveryRecordLoadsUncorrectedAndLiesInsideItsBoxes)
         EXPECT_LE(record.puzzle.size() + record.solution.size(), 64u);
         EXPECT_FALSE(record.instructions.empty());
         EXPECT_LE(record.instructions.size(), 150u); // shown in a big font
-        for (const auto *box : {&record.puzzle, &record.solution})
-            for (const storage::MatchPlacement &m : *box) {
-                ASSERT_TRUE(board::isOrientation(m.o));
-                const auto &image = board::Orientations[m.o];
-                EXPECT_GE(m.x, 0);
-                EXPECT_GE(m.y, 0);
-                EXPECT_LE(m.x + image.width, puzzles::BoxWidth);
-                EXPECT_LE(m.y + image.height, puzzles::BoxHeight);
-            }
         EXPECT_FALSE(board::SameFigure(record.puzzle, record.solution))
             << "the solution is the puzzle itself";
+    }
+}
+
+// The window can be made no smaller than its minimum size; there every
+// figure must still be whole and in view.
+TEST(BundledCollection, EveryFigureLiesInItsBoxClearOfTheMatchboxAndButtonsAtTheMinimumSize)
+{
+    board::LayoutInput in;
+    in.innerWidth = in.outerWidth = board::MinimumInnerSize.width;
+    in.innerHeight = board::MinimumInnerSize.height;
+    const std::optional<board::FormLayout> layout = board::Form_ResizeLayout(in);
+    ASSERT_TRUE(layout);
+    const auto rect = [](int left, int top, int width, int height) {
+        return board::Rect{left, top, width, height};
+    };
+    const auto overlaps = [](const board::Rect &a, const board::Rect &b) {
+        return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+               b.top < a.top + a.height;
+    };
+    const auto inside = [](const board::Rect &a, const board::Rect &box) {
+        return a.left >= box.left && a.top >= box.top && a.left + a.width <= box.left + box.width &&
+               a.top + a.height <= box.top + box.height;
+    };
+    std::vector<board::Rect> inTheWay = {layout->areas.matchbox};
+    for (const board::Point &button : layout->boardButtons)
+        inTheWay.push_back(rect(button.x, button.y, in.boardButtonWidth, in.boardButtonHeight));
+    for (const std::string &title : storage::ListPuzzleTitles(Committed)) {
+        const storage::PuzzleRecord record = storage::LoadPuzzleRecord(Committed, title);
+        for (const auto &[matches, box] :
+             {std::pair(&record.puzzle, layout->areas.puzzleBox),
+              std::pair(&record.solution, layout->areas.solutionBox)}) {
+            for (const storage::MatchPlacement &m : *matches) {
+                ASSERT_TRUE(board::isOrientation(m.o)) << title;
+                const auto &image = board::Orientations[m.o];
+                const board::Rect match =
+                    rect(box.left + m.x, box.top + m.y, image.width, image.height);
+                EXPECT_TRUE(inside(match, box)) << title;
+                for (const board::Rect &other : inTheWay)
+                    EXPECT_FALSE(overlaps(match, other)) << title;
+            }
+        }
     }
 }
 

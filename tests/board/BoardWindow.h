@@ -29,6 +29,17 @@ inline std::string twoPuzzles()
            wordy + "\r\nMatchesInPuzzle=1\r\nM1=0,0,0\r\n";
 }
 
+// The window opens to fit the screen; the tests' small screen would make it
+// smaller than the design size that their places are measured at.
+inline std::unique_ptr<board::Form1> openAtDesignSize(const std::string &file)
+{
+    auto window = std::make_unique<board::Form1>(file);
+    window->Form_Load();
+    window->resize(board::DesignInnerSize.width, board::DesignInnerSize.height);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    return window;
+}
+
 class BoardWindowTest : public ::testing::Test
 {
 protected:
@@ -36,9 +47,7 @@ protected:
     {
         controls::AppStarted = true;
         writeBytes(folder.file("Kindlet.ini"), contents);
-        window = std::make_unique<board::Form1>(folder.file("Kindlet.ini"));
-        window->Form_Load();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = openAtDesignSize(folder.file("Kindlet.ini"));
     }
 
     QWindow *handle() const { return window->windowHandle(); }

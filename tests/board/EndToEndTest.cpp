@@ -128,9 +128,7 @@ protected:
     void restart()
     {
         window.reset();
-        window = std::make_unique<board::Form1>(file());
-        window->Form_Load();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = openAtDesignSize(file());
     }
 };
 

@@ -5,6 +5,8 @@
 #include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
 
+#include <QScreen>
+
 namespace board_test {
 namespace {
 
@@ -107,14 +109,37 @@ TEST_F(BoardWindowTest, ResizeKeepsBoxedMatchesAndSendsTheRestHome)
     EXPECT_EQ(window->Shape1()->size(), QSize(534, 577));
 }
 
-TEST_F(BoardWindowTest, TinyWindowsKeepTheLastLayout)
+// The resize used to clamp matches into the smaller box for good, and
+// threw the undo history away.
+TEST_F(BoardWindowTest, ShrinkingAndGrowingBackRestoresTheFigureAndKeepsUndo)
 {
     choose("Triangle");
-    const QRect box = window->Shape1()->geometry();
-    window->resize(150, 60);
+    const board::Board::Snapshot shown = window->boardState().snapshot();
+    drag(centreOf(1), centreOf(1) + QPoint(330, 380)); // into the box's far corner
+    const board::Board::Snapshot moved = window->boardState().snapshot();
+    window->resize(board::MinimumInnerSize.width, board::MinimumInnerSize.height);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->Shape1()->geometry(), box);
-    EXPECT_EQ(window->GetMatchesInPuzzle(), 3);
+    EXPECT_TRUE(board::liesIn(sprite(1), window->boardState().areas().puzzleBox));
+    window->resize(board::DesignInnerSize.width, board::DesignInnerSize.height);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->boardState().snapshot(), moved);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->boardState().snapshot(), shown);
+}
+
+// On a 1024 x 600 screen the window used to open with the link and the
+// last line of the instructions below the screen's edge.
+TEST(Form1Start, OpensAtASizeTheScreenHoldsAndGoesNoSmallerThanTheMinimum)
+{
+    TempFolder folder;
+    board::Form1 window(folder.file("Kindlet.ini"));
+    window.Form_Load();
+    const QRect free = window.screen()->availableGeometry();
+    if (free.height() >= board::DesignInnerSize.height + 40)
+        GTEST_SKIP() << "needs a small screen, as the window_on_small_screen test gives it";
+    EXPECT_LE(window.height() + 40, free.height()) << "room for a title bar";
+    window.resize(150, 60);
+    EXPECT_EQ(window.size(), QSize(board::MinimumInnerSize.width, board::MinimumInnerSize.height));
 }
 
 TEST_F(BoardWindowTest, MovingOverTheBareWindowTurnsTheLinkGreyAgain)

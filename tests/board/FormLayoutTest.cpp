@@ -1,4 +1,5 @@
 #include "board/FormLayout.h"
+#include "board/Orientations.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,39 @@ TEST(FormLayout, MinimizedOrTinyWindowsGetNoLayout)
         in.innerHeight = h;
         EXPECT_FALSE(Form_ResizeLayout(in)) << w << "x" << h;
     }
+}
+
+TEST(FormLayout, OpensAtTheDesignSizeWhereTheScreenHoldsItAndNeverBelowTheMinimum)
+{
+    const Size frame{10, 40};
+    EXPECT_EQ(openingInnerSize({1366, 768}, frame), DesignInnerSize);
+    EXPECT_EQ(openingInnerSize({1024, 600}, frame), (Size{975, 560}));
+    EXPECT_EQ(openingInnerSize({800, 480}, frame), MinimumInnerSize);
+}
+
+TEST(FormLayout, AtTheMinimumSizeNoControlOverlapsAnother)
+{
+    LayoutInput in = designSize();
+    in.innerWidth = in.outerWidth = MinimumInnerSize.width;
+    in.innerHeight = MinimumInnerSize.height;
+    const auto layout = Form_ResizeLayout(in);
+    ASSERT_TRUE(layout);
+    const int deleteRight = (TopBarButtonTwips[1].first + TopBarButtonTwips[1].second) / 15;
+    const int roomForMoves = layout->dropDown.x - deleteRight;
+    const int roomForCount = layout->instructionsButton.x - layout->statusLeft;
+    EXPECT_GE(roomForMoves, 90);
+    EXPECT_GE(roomForCount, 110);
+    EXPECT_LE(layout->instructionsButton.x + TopBarButtonTwips[3].second / 15,
+              layout->aboutButton.x);
+    Board board;
+    board.setAreas(layout->areas);
+    const SpriteState upright = board.homeOf(0);
+    EXPECT_GT(layout->boardButtons[2].y, upright.top + Orientations[0].height)
+        << "COPY covers the spare matches";
+    const Rect &puzzle = layout->areas.puzzleBox;
+    EXPECT_LE(layout->boardButtons[0].y + in.boardButtonHeight, puzzle.top + puzzle.height);
+    EXPECT_GT(layout->instructions.y, puzzle.top + puzzle.height);
+    EXPECT_GT(layout->webLink.y, puzzle.top + puzzle.height);
 }
 
 TEST(FormLayout, CaptionsCentreInTheBoxesInnerWidth)
