@@ -17,12 +17,14 @@ QByteArray readAll(const QString &path)
 
 } // namespace
 
-std::string seedCollection()
+std::string seedCollection(const std::string &besideProgram)
 {
-    // An empty installed file is a broken install; seeding it would leave
-    // the player with no puzzles at all.
-    QByteArray collection = readAll(QStandardPaths::locate(
-        QStandardPaths::GenericDataLocation, QString::fromLatin1(InstalledCollection)));
+    // An empty file is a broken install; seeding it would leave the player
+    // with no puzzles at all.
+    QByteArray collection = readAll(QString::fromStdString(besideProgram));
+    if (collection.isEmpty())
+        collection = readAll(QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                    QString::fromLatin1(InstalledCollection)));
     if (collection.isEmpty())
         collection = readAll(QString::fromLatin1(BundledCollection));
     return collection.toStdString();

@@ -10,9 +10,10 @@ constexpr const char *InstalledCollection = "flintora/Kindlet.ini";
 // The copy compiled into the program.
 constexpr const char *BundledCollection = ":/collection/Kindlet.ini";
 
-// The installed collection when one is found in the XDG data folders and
-// reads as something, so a collection can be swapped without recompiling;
-// otherwise the compiled-in one.
-std::string seedCollection();
+// The collection beside the program when one is given and reads as
+// something; else the installed collection when one is found in the XDG
+// data folders and reads as something, so a collection can be swapped
+// without recompiling; otherwise the compiled-in one.
+std::string seedCollection(const std::string &besideProgram = {});
 
 } // namespace board

@@ -15,16 +15,13 @@ std::string withTrailingSlash(std::string folder)
     return folder;
 }
 
-namespace {
-
-bool writable(const std::string &path)
+bool canWrite(const std::string &path)
 {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
-} // namespace
-
-SettingsLocation chooseSettingsFile(const std::string &appFolder, const std::string &dataFolder)
+SettingsLocation chooseSettingsFile(const std::string &appFolder, const std::string &dataFolder,
+                                    CanWrite writable)
 {
     const std::string besideProgram = withTrailingSlash(appFolder) + SettingsFileName;
     std::error_code error;
@@ -33,8 +30,9 @@ SettingsLocation chooseSettingsFile(const std::string &appFolder, const std::str
     // with no puzzles.
     const bool fileThere = fs::exists(besideProgram, error);
     if (fileThere && writable(appFolder) && writable(besideProgram))
-        return {besideProgram, false};
-    return {withTrailingSlash(dataFolder) + SettingsFileName, true};
+        return {besideProgram, false, {}};
+    return {withTrailingSlash(dataFolder) + SettingsFileName, true,
+            fileThere ? besideProgram : std::string()};
 }
 
 bool seedSettingsFile(const std::string &file, const std::string &bundledCollection)

@@ -22,8 +22,14 @@ struct SettingsLocation
 {
     std::string file;
     bool perUser = false;
+    // A collection beside the program that the player cannot write: the
+    // per-user copy starts from it, so its puzzles stay in the list.
+    std::string seedFrom;
 };
-SettingsLocation chooseSettingsFile(const std::string &appFolder, const std::string &dataFolder);
+using CanWrite = bool (*)(const std::string &path);
+bool canWrite(const std::string &path);
+SettingsLocation chooseSettingsFile(const std::string &appFolder, const std::string &dataFolder,
+                                    CanWrite writable = canWrite);
 
 // Copies the bundled collection to `file` when there is no file yet, so a
 // player's own puzzles are never overwritten. False if it could not.

@@ -20,7 +20,8 @@ void findSettingsFile()
     const board::SettingsLocation location =
         board::chooseSettingsFile(board::AppFolder, dataFolder.toStdString());
     board::SettingsFile = location.file;
-    if (location.perUser && !board::seedSettingsFile(board::SettingsFile, board::seedCollection()))
+    if (location.perUser &&
+        !board::seedSettingsFile(board::SettingsFile, board::seedCollection(location.seedFrom)))
         QMessageBox::warning(
             nullptr, QStringLiteral("Flintora"),
             QObject::tr("The puzzle file could not be created in %1.").arg(dataFolder));

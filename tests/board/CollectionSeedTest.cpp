@@ -66,6 +66,15 @@ TEST_F(CollectionSeed, AnInstalledCollectionInAnyDataFolderIsPreferred)
     EXPECT_EQ(seedCollection(), "[Settings]\r\n[Distributor's puzzle]\r\n");
 }
 
+TEST_F(CollectionSeed, ACollectionBesideTheProgramComesFirstUnlessItIsEmpty)
+{
+    install(first, "[Settings]\r\n[Installed]\r\n");
+    writeBytes(home.file("beside.ini"), "[Settings]\r\n[Beside]\r\n");
+    writeBytes(home.file("empty.ini"), "");
+    EXPECT_EQ(seedCollection(home.file("beside.ini")), "[Settings]\r\n[Beside]\r\n");
+    EXPECT_EQ(seedCollection(home.file("empty.ini")), "[Settings]\r\n[Installed]\r\n");
+}
+
 TEST_F(CollectionSeed, AnEmptyInstalledCollectionFallsBackToTheCompiledInOne)
 {
     install(first, "");

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace board {
 namespace {
@@ -32,19 +31,29 @@ TEST(MatchesMod, AWritableProgramFolderWithoutACollectionUsesThePerUserFolder)
     const SettingsLocation at = chooseSettingsFile(program.path(), data.path());
     EXPECT_EQ(at.file, data.path() + "/Kindlet.ini");
     EXPECT_TRUE(at.perUser);
+    EXPECT_TRUE(at.seedFrom.empty()) << "nothing beside the program to start from";
 }
 
-TEST(MatchesMod, AnUnwritableProgramFolderUsesThePerUserFolder)
+// A collection beside the program that cannot be written used to be
+// dropped for the bundled one, and the player lost its puzzles.
+TEST(MatchesMod, AnUnwritableCollectionOrFolderSeedsThePerUserCopy)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root can write everywhere";
     TempFolder program;
-    std::filesystem::permissions(program.path(), std::filesystem::perms::owner_read |
-                                                     std::filesystem::perms::owner_exec);
-    const SettingsLocation at = chooseSettingsFile(program.path(), "/home/player/.local/flintora");
-    EXPECT_EQ(at.file, "/home/player/.local/flintora/Kindlet.ini");
-    EXPECT_TRUE(at.perUser);
-    std::filesystem::permissions(program.path(), std::filesystem::perms::owner_all);
+    writeBytes(program.file("Kindlet.ini"), "[Settings]\r\n");
+    const std::string besideProgram = program.path() + "/Kindlet.ini";
+    const std::string dataFolder = "/home/player/.local/flintora";
+    const CanWrite readOnlyFile = [](const std::string &path) {
+        return path.find("Kindlet.ini") == std::string::npos;
+    };
+    const CanWrite readOnlyFolder = [](const std::string &path) {
+        return path.find("Kindlet.ini") != std::string::npos;
+    };
+    for (const CanWrite writable : {readOnlyFile, readOnlyFolder}) {
+        const SettingsLocation at = chooseSettingsFile(program.path(), dataFolder, writable);
+        EXPECT_EQ(at.file, dataFolder + "/Kindlet.ini");
+        EXPECT_TRUE(at.perUser);
+        EXPECT_EQ(at.seedFrom, besideProgram);
+    }
 }
 
 TEST(MatchesMod, AMissingProgramFolderUsesThePerUserFolder)

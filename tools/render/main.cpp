@@ -107,10 +107,11 @@ int main(int argc, char *argv[])
         file = copy;
     }
     board::Form1 window(file.toStdString());
+    window.Form_Load();
+    // After loading, which fits the window to the screen.
     const QStringList size = parser.value("size").split('x');
     if (size.size() == 2)
         window.resize(size[0].toInt(), size[1].toInt());
-    window.Form_Load();
     QCoreApplication::processEvents();
     if (parser.isSet("puzzle") && !choosePuzzle(window, parser.value("puzzle"))) {
         std::fprintf(stderr, "No puzzle titled \"%s\".\n", qPrintable(parser.value("puzzle")));
