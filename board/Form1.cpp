@@ -53,6 +53,9 @@ int twipsToPixelsX(int twips)
 Form1::Form1(std::string settingsFile, QWidget *parent)
     : QWidget(parent)
     , m_settingsFile(std::move(settingsFile))
+    , m_memory(m_settingsFile)
+    , m_game(m_memory)
+    , m_handling(m_game, *this)
 {
     setWindowTitle(QStringLiteral("Flintora"));
     setMouseTracking(true);
@@ -65,7 +68,8 @@ Form1::Form1(std::string settingsFile, QWidget *parent)
     buildControls(design);
     buildShortcuts();
     buildKeyboardOrder();
-    m_board.setListener(this);
+    m_game.board().setListener(this);
+    m_game.setListener(this);
     m_detailsDialog = [this](const QString &preset) {
         return dialogs::SaveAsFrm::GetDetails(preset, this);
     };
@@ -209,19 +213,13 @@ void Form1::Form_Resize()
         return;
     applyLayout(*layout);
     if (m_laidOut) {
-        putBack();
-        const BoardAreas before = m_board.areas();
-        m_board.relayout(layout->areas);
-        m_history.update([&](FormSnapshot &state) {
-            state.board = Board::relaidOut(state.board, before, layout->areas);
-        });
-        showPlayStatus(false);
-    } else {
-        m_board.setAreas(layout->areas);
-        ResetBoard();
-        m_laidOut = true;
+        m_handling.putBack();
+        m_game.relayout(layout->areas);
+        return;
     }
-    m_dd1->raise();
+    m_game.board().setAreas(layout->areas);
+    ResetBoard();
+    m_laidOut = true;
 }
 
 void Form1::applyLayout(const FormLayout &layout)

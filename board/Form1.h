@@ -1,25 +1,22 @@
 // The main window: the puzzle box, the matchbox and the solution box with
 // the 64 match sprites above them, the board buttons, the instructions
-// under the boxes, the puzzle list at the top and the top bar. The rules
-// live in Board (BoardModel.h) and FormLayout.h; this class shows their
-// state and forwards input to them.
+// under the boxes, the puzzle list at the top and the top bar. The game is
+// in Game (rules of play, undo, the board) and MatchHandling (what the
+// mouse and the keys do to the matches); this class shows their state,
+// forwards input to them and asks the player what a step needs.
 #pragma once
 
-#include "board/BoardModel.h"
+#include "board/FileSolvedMemory.h"
 #include "board/FormLayout.h"
+#include "board/Game.h"
+#include "board/MatchHandling.h"
 #include "board/MatchSprite.h"
-#include "board/PlayState.h"
-#include "board/UndoHistory.h"
 
 #include <QLabel>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <string>
-
-namespace storage {
-struct PuzzleRecord;
-}
 
 namespace controls {
 class CandyButton;
@@ -32,39 +29,10 @@ namespace board {
 
 class BoardBox;
 
-// The chosen puzzle as loaded. The solution is held twice: the first copy
-// lays out SOLUTION, the second is what a solved board is compared with.
-struct CurrentPuzzle
-{
-    std::string instructions; // real line breaks
-    Arrangement puzzle;
-    std::array<Arrangement, 2> solution;
-    friend bool operator==(const CurrentPuzzle &a, const CurrentPuzzle &b)
-    {
-        return a.instructions == b.instructions && a.puzzle == b.puzzle && a.solution == b.solution;
-    }
-};
-
-// Everything an undo step brings back.
-struct FormSnapshot
-{
-    Board::Snapshot board;
-    CurrentPuzzle current;
-    PlayState play;
-    QString title;
-    QString instructionsText;
-    bool solutionEnabled = false;
-    bool deleteEnabled = false;
-    bool operator==(const FormSnapshot &other) const;
-};
-
 // Message-box flags: the information icon with an OK button.
 constexpr int InformationFlags = 64;
 
-// What the drop-down shows when no puzzle is chosen.
-inline const QString NoPuzzleTitle = QStringLiteral("Select a Puzzle");
-
-class Form1 : public QWidget, private BoardListener
+class Form1 : public QWidget, private BoardListener, private GameListener, private PointerGrab
 {
     Q_OBJECT
 public:
@@ -74,40 +42,20 @@ public:
 
     explicit Form1(std::string settingsFile, QWidget *parent = nullptr);
 
+    // Names fixed by the program's design: keep them as they are.
     void Form_Load();
     void LoadPuzzleList();
     void ShowPuzzle();
-
-    int GetMatchesInPuzzle() const { return m_board.GetMatchesInPuzzle(); }
-    void ResetBoard();
+    int GetMatchesInPuzzle() const { return m_game.board().GetMatchesInPuzzle(); }
+    void ResetBoard() { m_game.board().ResetBoard(); }
     void ShowPuzzleMatches();
-
     void CB1_Click(int Index);
     void Reposition_SolutionMatches();
     void Copy_trick_to_solution();
     void CandyButton1_Click(int Index);
-
-    void setDetailsDialog(DetailsDialog dialog) { m_detailsDialog = std::move(dialog); }
-    void setAboutWindow(std::function<void(QWidget *owner)> show) { m_showAbout = std::move(show); }
-    void setHomePageOpener(std::function<void()> open) { m_openHomePage = std::move(open); }
-
-    // Undo and redo of moves, turns, COPY, SOLUTION and RESET, back to the
-    // last puzzle chosen.
-    void undo();
-    void redo();
-    bool canUndo() const { return m_history.canUndo(); }
-    bool canRedo() const { return m_history.canRedo(); }
-    // The match picked up by a click, or -1.
-    int pickedMatch() const { return m_picked; }
-    QLabel *lbMoves() const { return m_lbMoves; }
-
     void CreateRegion(int ID, int idx);
     void LoadOrientationTemplates();
     void SetMatchboxShape(QWidget *window);
-
-    const Board &boardState() const { return m_board; }
-    const CurrentPuzzle &currentPuzzle() const { return m_current; }
-    const std::string &settingsFile() const { return m_settingsFile; }
 
     // The controls, by their design names.
     MatchSprite *Image2(int i) const { return m_sprites[i]; }
@@ -123,11 +71,30 @@ public:
     controls::CandyButton *CB1(int i) const { return m_cb1[i]; }
     controls::CandyButton *CandyButton1(int i) const { return m_candyButton1[i]; }
 
+    // The windows a step opens, replaceable so tests can answer them.
+    void setDetailsDialog(DetailsDialog dialog) { m_detailsDialog = std::move(dialog); }
+    void setAboutWindow(std::function<void(QWidget *owner)> show) { m_showAbout = std::move(show); }
+    void setHomePageOpener(std::function<void()> open) { m_openHomePage = std::move(open); }
+
+    // Undo and redo of moves, turns, COPY, SOLUTION and RESET, back to the
+    // last puzzle chosen.
+    void undo();
+    void redo();
+    bool canUndo() const { return m_game.canUndo(); }
+    bool canRedo() const { return m_game.canRedo(); }
+
+    // What the window shows, for tests and tools.
+    int pickedMatch() const { return m_handling.picked(); }
+    QLabel *lbMoves() const { return m_lbMoves; }
+    const Board &boardState() const { return m_game.board(); }
+    const CurrentPuzzle &currentPuzzle() const { return m_game.current(); }
+    const std::string &settingsFile() const { return m_settingsFile; }
+
 public slots:
+    // Names fixed by the program's design: keep them as they are.
     void Image2_MouseDown(int Index, int Button, int Shift, float X, float Y);
     void Image2_MouseMove(int Index, int Button, int Shift, float X, float Y);
     void Image2_MouseUp(int Index, int Button, int Shift, float X, float Y);
-    void Image2_Wheel(int Index, int steps);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -137,72 +104,52 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls(const controls::DesignFile &design);
-    void buildTopBar(const controls::DesignFile &design);
-    void buildPuzzleList(const controls::DesignFile &design);
+    // Names fixed by the program's design: keep them as they are.
     void Form_Resize();
-    void fitToScreen();
     void Form_MouseMove();
     void lbWeb_MouseMove();
     void lbWeb_MouseUp();
-    void setLinkColor(const QColor &color);
-    void resetChoice();
-    void buildShortcuts();
-    void buildKeyboardOrder();
-    void puzzleListKey(int KeyCode, int Shift);
-    FormSnapshot capture() const;
-    void restore(const FormSnapshot &snapshot);
-    // Runs an action and keeps the state before it for undo if it changed
-    // anything.
-    void undoable(const std::function<void()> &action);
-    void playerMoved(int sprite, std::optional<Rect> boxBefore);
-    void showPlayStatus(bool announce);
-    void markSolved();
-    QRect solvedArea() const;
-    void tickSolved(const QString &title);
-    void forgetSolved(const QString &title);
-    void showPuzzleStatus();
-    void fitTopBarLabels();
-    bool solvedBefore(const QString &title) const;
-    bool isTicked(const QString &title) const;
-    void pickUp(int sprite);
-    void putDown();
-    void putBack();
-    void nudgePicked(int dx, int dy);
-    void turnByKey(bool clockwise);
     void SavePuzzle();
     void DeletePuzzle();
-    std::optional<QString> shownTitle() const;
-    bool askDetails(QString preset, storage::PuzzleRecord &record);
-    bool mayReplace(const std::string &title);
-    void showListed(const QString &title);
+
+    void buildControls(const controls::DesignFile &design);
+    void buildTopBar(const controls::DesignFile &design);
+    void buildPuzzleList(const controls::DesignFile &design);
+    void buildShortcuts();
+    void buildKeyboardOrder();
+    void connectSprite(MatchSprite *sprite);
+    void fitToScreen();
     void applyLayout(const FormLayout &layout);
     void fitInstructions();
     void repaintPuzzleBox();
     void repaintBackground();
+    void setLinkColor(const QColor &color);
+    void puzzleListKey(int KeyCode, int Shift);
+    void showChoice();
+    void showMoves();
+    void tickSolved(const QString &title);
+    void showPuzzleStatus();
+    void fitTopBarLabels();
+    bool isTicked(const QString &title) const;
+    QRect solvedArea() const;
+    bool askDetails(QString preset, storage::PuzzleRecord &record);
+    bool mayReplace(const std::string &title);
+    void showListed(const QString &title);
 
     void spriteOriented(int i) override;
     void spriteMoved(int i) override;
     void spriteShown(int i) override;
     void spriteRaised(int i) override;
+    void statusChanged() override;
+    void puzzleSolved(bool remembered) override;
+    void grabPointer(int sprite) override;
+    void releasePointer(int sprite) override;
 
     std::string m_settingsFile;
-    Board m_board;
-    CurrentPuzzle m_current;
+    FileSolvedMemory m_memory;
+    Game m_game;
+    MatchHandling m_handling;
     bool m_laidOut = false;
-    int m_grabX = 0;
-    int m_grabY = 0;
-    PlayState m_play;
-    bool m_playing = false; // a puzzle is chosen and not reset
-    UndoHistory<FormSnapshot> m_history;
-    std::optional<FormSnapshot> m_pressedFrom; // the state when a button went down on a match
-    std::optional<Rect> m_pressedBox;
-    bool m_dragged = false;
-    int m_picked = -1;
-    int m_hovered = -1;
-    bool m_dropping = false;
-    SpriteState m_pickedFrom;
-    std::optional<FormSnapshot> m_pickedState;
 
     std::array<MatchSprite *, SpriteCount> m_sprites{};
     std::array<QRegion, 16> m_orientationRegions;

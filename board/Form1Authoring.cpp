@@ -4,7 +4,6 @@
 #include "controls/CoolList.h"
 #include "controls/DDFrm.h"
 #include "dialogs/msgFrm.h"
-#include "storage/ProfileDocument.h"
 #include "storage/PuzzleCollection.h"
 
 #include <QMessageBox>
@@ -40,50 +39,33 @@ std::optional<std::string> saveProblem(const storage::PuzzleRecord &record)
     return storage::RecordProblem(record);
 }
 
-// The file matches titles without regard to the case of ASCII letters.
-bool sameTitle(const std::string &a, const std::string &b)
-{
-    return storage::lowerAscii(a) == storage::lowerAscii(b);
-}
-
 } // namespace
-
-// A puzzle that happens to be called "Select a Puzzle" reads as none.
-std::optional<QString> Form1::shownTitle() const
-{
-    if (!m_playing || m_dd1->Title() == NoPuzzleTitle)
-        return std::nullopt;
-    return m_dd1->Title();
-}
 
 void Form1::SavePuzzle()
 {
-    const Rect &puzzleBox = m_board.areas().puzzleBox;
-    const Rect &solutionBox = m_board.areas().solutionBox;
-    if (m_board.matchesIn(puzzleBox) == 0)
+    switch (m_game.saveRefusal()) {
+    case SaveRefusal::EmptyPuzzleBox:
         return saveCancelled(QStringLiteral("There are no matches in the Puzzle box"));
-    if (m_board.matchesIn(solutionBox) == 0)
+    case SaveRefusal::EmptySolutionBox:
         return saveCancelled(QStringLiteral("There are no matches in the Solution box"));
-    const std::optional<QString> shown = shownTitle();
-    storage::PuzzleRecord record;
-    record.puzzle = m_board.collectMatches(puzzleBox);
-    record.solution = m_board.collectMatches(solutionBox);
-    if (!askDetails(shown ? *shown + Separator + withCrLf(m_lb1->text()) : QString(), record))
+    case SaveRefusal::None:
+        break;
+    }
+    const std::optional<std::string> shown = m_game.shownTitle();
+    storage::PuzzleRecord record = m_game.collectRecord();
+    const QString preset =
+        shown ? QString::fromStdString(*shown) + Separator + withCrLf(m_lb1->text()) : QString();
+    if (!askDetails(preset, record))
         return;
     // A failed write has been reported already; the board, the list and the
     // chosen puzzle stay as they are so the author can try again.
     if (!storage::SavePuzzleRecord(m_settingsFile, record))
         return;
-    m_current.puzzle = record.puzzle;
-    m_current.solution[0] = record.solution;
-    const QString title = QString::fromStdString(record.title);
-    if (shown && title == *shown) {
-        showListed(title);
-        return;
-    }
+    m_game.keepSaved(record);
+    if (shown && record.title == *shown)
+        return showListed(QString::fromStdString(record.title));
     LoadPuzzleList();
-    resetChoice();
-    m_history.clear();
+    m_game.forgetChoice();
 }
 
 // Asks until the author gives details that can be saved, cancels, or leaves
@@ -122,23 +104,18 @@ bool Form1::askDetails(QString preset, storage::PuzzleRecord &record)
     }
 }
 
-// Saving over another puzzle loses it; re-saving the one on show does not.
 bool Form1::mayReplace(const std::string &title)
 {
-    const std::optional<QString> shown = shownTitle();
-    if (shown && sameTitle(title, shown->toStdString()))
+    const std::optional<std::string> replaced =
+        m_game.replacedTitle(title, storage::ListPuzzleTitles(m_settingsFile));
+    if (!replaced)
         return true;
-    for (const std::string &existing : storage::ListPuzzleTitles(m_settingsFile)) {
-        if (!sameTitle(existing, title))
-            continue;
-        return QMessageBox::question(
-                   this, tr("Replace Puzzle"),
-                   tr("A puzzle called \"%1\" is in the list already.\n\nDo you want to "
-                      "replace it with this one?")
-                       .arg(QString::fromStdString(existing)),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
-    }
-    return true;
+    return QMessageBox::question(
+               this, tr("Replace Puzzle"),
+               tr("A puzzle called \"%1\" is in the list already.\n\nDo you want to replace it "
+                  "with this one?")
+                   .arg(QString::fromStdString(*replaced)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 // Chooses the list row of a title and shows it, as a click on it would.
@@ -157,7 +134,7 @@ void Form1::showListed(const QString &title)
 // crossed on its way to the board.
 void Form1::DeletePuzzle()
 {
-    const std::optional<QString> shown = shownTitle();
+    const std::optional<std::string> shown = m_game.shownTitle();
     if (!shown) {
         QMessageBox::information(this, QStringLiteral("No puzzle"),
                                  QStringLiteral("No puzzle has been selected to be deleted."));
@@ -165,17 +142,16 @@ void Form1::DeletePuzzle()
     }
     const QMessageBox::StandardButton answer = QMessageBox::question(
         this, QStringLiteral("Delete Puzzle"),
-        QStringLiteral("This will delete the selected puzzle and can not be undone,\n") + *shown +
+        QStringLiteral("This will delete the selected puzzle and can not be undone,\n") +
+            QString::fromStdString(*shown) +
             QStringLiteral("\n\nAre you sure you wish to continue?"),
         QMessageBox::Yes | QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
-    if (!storage::RemovePuzzleRecord(m_settingsFile, shown->toStdString()))
+    if (!storage::RemovePuzzleRecord(m_settingsFile, *shown))
         return;
-    forgetSolved(*shown);
-    resetChoice();
+    m_game.deleted(*shown);
     LoadPuzzleList();
-    m_history.clear();
 }
 
 } // namespace board

@@ -1,18 +1,35 @@
-// Playing without dragging: a click picks a match up and the next click
-// puts it down; the wheel and R turn; arrow keys nudge the picked match;
-// Escape puts it back. Also the undo keys.
+// The keys of play: R turns the match under the pointer or the one picked
+// up (Shift+R the other way), the arrows nudge a picked match (Shift by
+// ten pixels), Escape puts it back; and the undo keys.
 #include "board/Form1.h"
-
-#include "controls/DDFrm.h"
 
 #include <QKeyEvent>
 #include <QShortcut>
+#include <optional>
 
 namespace board {
 
 namespace {
 
-constexpr int BigNudge = 10;
+std::optional<PlayKey> playKey(int key, bool shift)
+{
+    switch (key) {
+    case Qt::Key_R:
+        return shift ? PlayKey::TurnAnticlockwise : PlayKey::TurnClockwise;
+    case Qt::Key_Escape:
+        return PlayKey::PutBack;
+    case Qt::Key_Left:
+        return PlayKey::Left;
+    case Qt::Key_Right:
+        return PlayKey::Right;
+    case Qt::Key_Up:
+        return PlayKey::Up;
+    case Qt::Key_Down:
+        return PlayKey::Down;
+    default:
+        return std::nullopt;
+    }
+}
 
 } // namespace
 
@@ -34,96 +51,25 @@ void Form1::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool shift = modifiers == Qt::ShiftModifier;
-    if (modifiers != Qt::NoModifier && !shift)
+    const std::optional<PlayKey> key =
+        modifiers == Qt::NoModifier || shift ? playKey(event->key(), shift) : std::nullopt;
+    if (!key)
         return QWidget::keyPressEvent(event);
-    const int step = shift ? BigNudge : 1;
-    switch (event->key()) {
-    case Qt::Key_R:
-        return turnByKey(!shift);
-    case Qt::Key_Escape:
-        return putBack();
-    case Qt::Key_Left:
-        return nudgePicked(-step, 0);
-    case Qt::Key_Right:
-        return nudgePicked(step, 0);
-    case Qt::Key_Up:
-        return nudgePicked(0, -step);
-    case Qt::Key_Down:
-        return nudgePicked(0, step);
-    default:
-        return QWidget::keyPressEvent(event);
-    }
+    m_handling.key(*key, shift);
 }
 
-// Not raised until it moves, like a drag.
-void Form1::pickUp(int sprite)
+void Form1::undo()
 {
-    m_picked = sprite;
-    m_pickedFrom = m_board.sprite(sprite);
-    m_pickedState = m_pressedFrom;
-    m_sprites[sprite]->grabMouse(Qt::ClosedHandCursor);
+    m_handling.putBack();
+    m_game.undo();
+    update();
 }
 
-// The drop counts as one move from where the match was picked up.
-void Form1::putDown()
+void Form1::redo()
 {
-    const int sprite = m_picked;
-    m_sprites[sprite]->releaseMouse();
-    m_picked = -1;
-    if (m_pickedState && !(capture() == *m_pickedState))
-        m_history.record(*m_pickedState);
-    playerMoved(sprite, m_pressedBox);
-    m_pickedState.reset();
-}
-
-void Form1::putBack()
-{
-    if (m_picked < 0)
-        return;
-    const int sprite = m_picked;
-    m_sprites[sprite]->releaseMouse();
-    m_picked = -1;
-    m_board.setOrientation(sprite, m_pickedFrom.k);
-    m_board.moveTo(sprite, m_pickedFrom.left, m_pickedFrom.top);
-    m_pickedState.reset();
-    m_dd1->raise();
-}
-
-void Form1::nudgePicked(int dx, int dy)
-{
-    if (m_picked < 0)
-        return;
-    const SpriteState &s = m_board.sprite(m_picked);
-    m_board.moveTo(m_picked, s.left + dx, s.top + dy);
-}
-
-void Form1::turnByKey(bool clockwise)
-{
-    const int sprite = m_picked >= 0 ? m_picked : m_hovered;
-    if (sprite < 0)
-        return;
-    if (m_picked >= 0) {
-        m_board.turn(sprite, clockwise);
-        return;
-    }
-    const std::optional<Rect> before = boxInPlay(m_board, sprite, m_play);
-    undoable([&] { m_board.turn(sprite, clockwise); });
-    playerMoved(sprite, before);
-}
-
-void Form1::Image2_Wheel(int Index, int steps)
-{
-    if (m_picked >= 0 && m_picked != Index)
-        return;
-    const std::optional<Rect> before = boxInPlay(m_board, Index, m_play);
-    const auto turn = [&] {
-        for (int i = 0; i < std::abs(steps); ++i)
-            m_board.turn(Index, steps > 0);
-    };
-    if (m_picked >= 0)
-        return turn();
-    undoable(turn);
-    playerMoved(Index, before);
+    m_handling.putBack();
+    m_game.redo();
+    update();
 }
 
 } // namespace board

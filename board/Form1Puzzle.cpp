@@ -50,7 +50,7 @@ void Form1::LoadPuzzleList()
     m_cl1->Clear();
     for (const std::string &title : titles) {
         const QString text = QString::fromStdString(title);
-        const int mark = solvedBefore(text) ? SolvedMarkIcon : NoMarkIcon;
+        const int mark = m_game.solvedBefore(title) ? SolvedMarkIcon : NoMarkIcon;
         m_cl1->AddItem(text, mark, mark);
     }
     showPuzzleStatus();
@@ -80,36 +80,38 @@ void Form1::ShowPuzzle()
     std::vector<storage::LoadCorrection> corrections;
     const storage::PuzzleRecord record =
         storage::LoadPuzzleRecord(m_settingsFile, title.toStdString(), corrections);
-    m_current.instructions = record.instructions;
-    m_current.puzzle = record.puzzle;
-    m_current.solution = {record.solution, record.solution};
-    putBack();
+    m_handling.putBack();
+    m_game.choose(title.toStdString(), record);
     ShowPuzzleMatches();
-    m_cb1[1]->setEnabled(true);
-    m_candyButton1[1]->setEnabled(true);
-    m_play = PlayState{};
-    m_play.shownPuzzle = m_board.collectMatches(m_board.areas().puzzleBox);
-    m_playing = true;
-    m_history.clear();
-    showPlayStatus(false);
     if (!corrections.empty())
         reportCorrections(this, title, corrections);
 }
 
+// The whole placement shows at once.
 void Form1::ShowPuzzleMatches()
 {
     setUpdatesEnabled(false);
-    m_board.ShowPuzzleMatches(m_current.puzzle);
-    m_dd1->raise();
+    m_game.showPuzzleMatches();
     fitInstructions();
     setUpdatesEnabled(true);
     update();
 }
 
+// What follows from whether a puzzle is chosen.
+void Form1::showChoice()
+{
+    const bool chosen = m_game.chosen();
+    m_dd1->setTitle(chosen ? QString::fromStdString(m_game.title())
+                           : QString::fromUtf8(NoPuzzleTitle));
+    m_lb1->setText(displayText(m_game.current().instructions));
+    m_cb1[1]->setEnabled(chosen);
+    m_candyButton1[1]->setEnabled(m_game.deleteOffered());
+}
+
 void Form1::fitInstructions()
 {
     m_lb1->hide();
-    m_lb1->setText(displayText(m_current.instructions));
+    m_lb1->setText(displayText(m_game.current().instructions));
     const int limit = instructionHeightLimit(height(), m_lb1->y(), m_lb1->x());
     const int width = m_shape2->x() + m_shape2->width() - m_shape1->x();
     const int points = fitInstructionPoints(

@@ -1,5 +1,5 @@
-// The match sprites: their creation, hit shapes, and the mouse handlers
-// that drag and turn them.
+// The match sprites: their creation and hit shapes; their mouse events go
+// to MatchHandling, and they follow the board.
 #include "board/Form1.h"
 
 #include "board/BoardBox.h"
@@ -36,78 +36,35 @@ void Form1::LoadOrientationTemplates()
     }
     for (MatchSprite *sprite : m_sprites) {
         spriteOriented(sprite->index());
-        connect(sprite, &MatchSprite::MouseDown, this, &Form1::Image2_MouseDown);
-        connect(sprite, &MatchSprite::MouseMove, this, &Form1::Image2_MouseMove);
-        connect(sprite, &MatchSprite::MouseUp, this, &Form1::Image2_MouseUp);
-        connect(sprite, &MatchSprite::WheelTurned, this, &Form1::Image2_Wheel);
-        connect(sprite, &MatchSprite::PointerLeft, this, [this](int i) {
-            if (m_hovered == i)
-                m_hovered = -1;
-        });
+        connectSprite(sprite);
     }
 }
 
-void Form1::ResetBoard()
+void Form1::connectSprite(MatchSprite *sprite)
 {
-    m_board.ResetBoard();
+    connect(sprite, &MatchSprite::MouseDown, this, &Form1::Image2_MouseDown);
+    connect(sprite, &MatchSprite::MouseMove, this, &Form1::Image2_MouseMove);
+    connect(sprite, &MatchSprite::MouseUp, this, &Form1::Image2_MouseUp);
+    connect(sprite, &MatchSprite::WheelTurned, this,
+            [this](int i, int steps) { m_handling.wheel(i, steps); });
+    connect(sprite, &MatchSprite::PointerLeft, this, [this](int i) { m_handling.pointerLeft(i); });
 }
 
 void Form1::Image2_MouseDown(int Index, int Button, int Shift, float X, float Y)
 {
-    if (m_picked >= 0 && Button == controls::LeftButton) {
-        putDown();
-        m_dropping = true;
-        return;
-    }
-    if (m_picked < 0) {
-        m_pressedFrom = capture();
-        m_pressedBox = boxInPlay(m_board, Index, m_play);
-        m_dragged = false;
-    }
-    if (Button == controls::LeftButton) {
-        m_grabX = qRound(X);
-        m_grabY = qRound(Y);
-    } else if (Button == controls::RightButton) {
-        m_board.turn(Index, Shift == 0);
-    }
+    m_handling.press(Index, Button, Shift, qRound(X), qRound(Y));
 }
 
-// The sprite follows the pointer, so each event's offset from the grab
-// point is the travel since the last one. Only the left button alone drags;
-// a picked-up match follows with no button held.
 void Form1::Image2_MouseMove(int Index, int Button, int, float X, float Y)
 {
-    const bool following = Index == m_picked && Button == 0;
-    if (Button == 0 && !following)
-        m_hovered = Index;
-    if (!following && (Button != controls::LeftButton || m_picked >= 0))
-        return;
-    const int dx = qRound(X) - m_grabX;
-    const int dy = qRound(Y) - m_grabY;
-    if (dx == 0 && dy == 0)
-        return;
-    m_dragged = true;
-    const SpriteState &s = m_board.sprite(Index);
-    m_board.moveTo(Index, s.left + dx, s.top + dy);
-    m_board.raise(Index);
+    m_handling.move(Index, Button, qRound(X), qRound(Y));
 }
 
+// Only the puzzle box is repainted, whichever box the match was dropped in.
 void Form1::Image2_MouseUp(int Index, int Button, int, float, float)
 {
     repaintPuzzleBox();
-    m_dd1->raise();
-    if (m_dropping || m_picked >= 0) {
-        m_dropping = false;
-        return;
-    }
-    if (Button == controls::LeftButton && !m_dragged) {
-        pickUp(Index);
-        return;
-    }
-    if (m_pressedFrom && !(capture() == *m_pressedFrom))
-        m_history.record(*m_pressedFrom);
-    m_pressedFrom.reset();
-    playerMoved(Index, m_pressedBox);
+    m_handling.release(Index, Button);
 }
 
 void Form1::repaintPuzzleBox()
@@ -117,24 +74,36 @@ void Form1::repaintPuzzleBox()
 
 void Form1::spriteOriented(int i)
 {
-    const int k = m_board.sprite(i).k;
+    const int k = m_game.board().sprite(i).k;
     m_sprites[i]->setPicture(orientationImage(k));
     CreateRegion(k, i);
 }
 
 void Form1::spriteMoved(int i)
 {
-    m_sprites[i]->move(m_board.sprite(i).left, m_board.sprite(i).top);
+    const SpriteState &s = m_game.board().sprite(i);
+    m_sprites[i]->move(s.left, s.top);
 }
 
 void Form1::spriteShown(int i)
 {
-    m_sprites[i]->setVisible(m_board.sprite(i).visible);
+    m_sprites[i]->setVisible(m_game.board().sprite(i).visible);
 }
 
+// Just under the drop-down frame: no match ever covers it.
 void Form1::spriteRaised(int i)
 {
-    m_sprites[i]->raise();
+    m_sprites[i]->stackUnder(m_dd1);
+}
+
+void Form1::grabPointer(int sprite)
+{
+    m_sprites[sprite]->grabMouse(Qt::ClosedHandCursor);
+}
+
+void Form1::releasePointer(int sprite)
+{
+    m_sprites[sprite]->releaseMouse();
 }
 
 } // namespace board

@@ -38,7 +38,6 @@ void Form1::CandyButton1_Click(int Index)
                          false, {}, {}, {}, {}, HelpBalloonColor, 0, 0, HelpShadowIntensity);
         break;
     }
-    m_dd1->raise();
 }
 
 // The counts share the bar with the buttons; a long text gets a smaller font

@@ -1,17 +1,12 @@
-// The button and shift codes that the controls' mouse and key events carry:
-// bit sets of left 1, right 2, middle 4 and of Shift 1, Ctrl 2, Alt 4.
+// Qt's buttons and modifiers as the codes that the controls' mouse and key
+// events carry.
 #pragma once
+
+#include "controls/MouseButtonCodes.h"
 
 #include <Qt>
 
 namespace controls {
-
-constexpr short LeftButton = 1;
-constexpr short RightButton = 2;
-constexpr short MiddleButton = 4;
-constexpr short ShiftKey = 1;
-constexpr short CtrlKey = 2;
-constexpr short AltKey = 4;
 
 inline short buttonCode(Qt::MouseButtons buttons)
 {
