@@ -25,7 +25,7 @@ class ActionsTest : public BoardWindowTest
 {
 protected:
     ActionsTest()
-        : BoardWindowTest(twoPuzzles() + puzzleOf("Thirty-two", 32) + puzzleOf("Thirty-three", 33))
+        : BoardWindowTest(twoPuzzles() + puzzleOf("Thirty-three", 33))
     {
     }
     void click(controls::CandyButton *button)
@@ -60,17 +60,6 @@ TEST_F(ActionsTest, CopyLaysThePuzzleOutAgainInTheSolutionBox)
     EXPECT_EQ(window->childAt(window->DD1()->geometry().center()), window->DD1());
 }
 
-TEST_F(ActionsTest, CopyOf32MatchesEndsOnSpriteZero)
-{
-    choose("Thirty-two");
-    click(window->CB1(2));
-    const std::vector<int> used = inSolutionBox();
-    ASSERT_EQ(used.size(), 32u);
-    EXPECT_EQ(used.front(), 0);
-    EXPECT_EQ(used[1], 33);
-    EXPECT_EQ(used.back(), 63);
-}
-
 TEST_F(ActionsTest, CopyRefusesAnEmptyBoxAnd33Matches)
 {
     SeenBox seen;
@@ -79,29 +68,10 @@ TEST_F(ActionsTest, CopyRefusesAnEmptyBoxAnd33Matches)
     EXPECT_EQ(seen.title, "No Matches");
     EXPECT_EQ(seen.text, "There does not appear to be any matches in the Puzzle to copy.");
     choose("Thirty-three");
-    const board::Board::Snapshot before = window->boardState().snapshot();
     answerBalloon(seen);
     click(window->CB1(2));
     EXPECT_EQ(seen.title, "Not enought matches");
     EXPECT_TRUE(seen.text.startsWith("There are more that 32 matches in the Puzzle box"));
-    EXPECT_EQ(window->boardState().snapshot(), before);
-}
-
-TEST_F(ActionsTest, SolutionAndCopyNeverTakeAMatchOutOfThePuzzleBox)
-{
-    choose("Triangle");
-    // With match 1 taken out, sprite 3 would be the first number after the
-    // two left in the box.
-    drag(centreOf(1), centreOf(1) + QPoint(400, 0));
-    const board::Rect puzzleBox = window->boardState().areas().puzzleBox;
-    const board::Arrangement before = window->boardState().collectMatches(puzzleBox);
-    ASSERT_EQ(before.size(), 2u);
-    click(window->CB1(1));
-    EXPECT_EQ(window->boardState().collectMatches(puzzleBox), before);
-    EXPECT_EQ(inSolutionBox(), (std::vector<int>{4, 5, 6}));
-    click(window->CB1(2));
-    EXPECT_EQ(window->boardState().collectMatches(puzzleBox), before);
-    EXPECT_EQ(inSolutionBox(), (std::vector<int>{4, 5}));
 }
 
 TEST_F(ActionsTest, SolutionShowsTheStoredSolutionWithoutTouchingThePuzzle)
@@ -134,13 +104,11 @@ TEST_F(ActionsTest, ResetForgetsTheChoiceButKeepsTheListSelection)
     EXPECT_EQ(window->currentPuzzle().solution[1].size(), 3u);
 }
 
-TEST_F(ActionsTest, TheHelpTextHasOnlyLineFeedsAndTwoEmptyLines)
+TEST_F(ActionsTest, InstructionsShowTheHelpWithOnlyLineFeedsAndTwoEmptyLines)
 {
     const QString help = board::instructionsHelpText();
     EXPECT_FALSE(help.contains('\r'));
     EXPECT_EQ(help.count(QStringLiteral("\n\n")), 2);
-    EXPECT_TRUE(help.contains("from the centre matches and arrange"));
-    EXPECT_TRUE(help.endsWith("and it's solution."));
     SeenBox seen;
     answerBalloon(seen);
     click(window->CandyButton1(3));
@@ -158,6 +126,9 @@ TEST_F(ActionsTest, TheWebLinkTurnsBlueUnderThePointerAndOpensOnRelease)
     EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), board::LinkBlue);
     QTest::mouseClick(handle(), Qt::LeftButton, {}, link);
     EXPECT_EQ(opened, 1);
+    QTest::mouseMove(handle(), window->Shape1()->geometry().center());
+    EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), board::LinkBlue)
+        << "only the bare window turns it grey";
     QTest::mouseMove(handle(), QPoint(window->width() / 2, 40));
     EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), board::LinkGrey);
 }

@@ -48,26 +48,6 @@ TEST(Form1Start, AMissingFileGivesAnEmptyList)
     EXPECT_EQ(window.lbstats()->text(), "0 puzzles loaded");
 }
 
-TEST_F(BoardWindowTest, ChoosingFromTheListShowsThePuzzle)
-{
-    QTest::mouseClick(handle(), Qt::LeftButton, {},
-                      window->DD1()->geometry().topLeft() + QPoint(20, 10));
-    ASSERT_TRUE(window->DD1()->Expanded());
-    controls::CoolList *list = window->CL1();
-    const QPoint firstRow = list->mapTo(window.get(), QPoint(40, list->RowHeight() / 2));
-    QTest::mouseClick(handle(), Qt::LeftButton, {}, firstRow);
-    EXPECT_EQ(window->DD1()->Title(), "Triangle");
-    EXPECT_FALSE(window->DD1()->Expanded());
-    EXPECT_TRUE(window->CB1(1)->Enabled());
-    EXPECT_EQ(window->GetMatchesInPuzzle(), 3);
-    const QPoint box = window->Shape1()->pos();
-    EXPECT_EQ(window->Image2(1)->pos(), box + QPoint(60, 20));
-    EXPECT_EQ(window->Image2(2)->size(), QSize(74, 74));
-    EXPECT_EQ(window->Image2(3)->size(), QSize(95, 9));
-    EXPECT_EQ(window->lb1()->text(), "Move one match.\nGood luck");
-    EXPECT_EQ(window->currentPuzzle().solution[1].size(), 3u);
-}
-
 TEST_F(BoardWindowTest, ChoosingAgainReloadsFromTheFileAndResets)
 {
     choose("Triangle");
@@ -93,20 +73,6 @@ TEST_F(BoardWindowTest, TheInstructionsFontStartsAgainForEveryPuzzle)
     EXPECT_EQ(window->lb1()->font().pointSizeF(), fitted);
     EXPECT_EQ(window->lb1()->width(),
               window->shape2()->geometry().right() + 1 - window->Shape1()->x());
-}
-
-TEST_F(BoardWindowTest, ResizeKeepsBoxedMatchesAndSendsTheRestHome)
-{
-    choose("Triangle");
-    const QPoint solution = window->shape2()->pos();
-    drag(centreOf(3), centreOf(3) + (solution - window->Shape1()->pos()));
-    drag(centreOf(2), centreOf(2) + QPoint(330, 0)); // between the boxes
-    window->resize(1200, 800);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window->Image2(1)->pos(), window->Shape1()->pos() + QPoint(60, 20));
-    EXPECT_EQ(window->Image2(3)->pos(), window->shape2()->pos() + QPoint(60, 90));
-    EXPECT_EQ(sprite(2), window->boardState().homeOf(2));
-    EXPECT_EQ(window->Shape1()->size(), QSize(534, 577));
 }
 
 // The resize used to clamp matches into the smaller box for good, and
@@ -140,17 +106,6 @@ TEST(Form1Start, OpensAtASizeTheScreenHoldsAndGoesNoSmallerThanTheMinimum)
     EXPECT_LE(window.height() + 40, free.height()) << "room for a title bar";
     window.resize(150, 60);
     EXPECT_EQ(window.size(), QSize(board::MinimumInnerSize.width, board::MinimumInnerSize.height));
-}
-
-TEST_F(BoardWindowTest, MovingOverTheBareWindowTurnsTheLinkGreyAgain)
-{
-    QPalette blue = window->lbWeb()->palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    window->lbWeb()->setPalette(blue);
-    QTest::mouseMove(handle(), window->Shape1()->geometry().center());
-    EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-    QTest::mouseMove(handle(), QPoint(window->width() / 2, 40));
-    EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), QColor(128, 128, 128));
 }
 
 } // namespace
