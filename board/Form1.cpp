@@ -22,13 +22,11 @@ namespace board {
 
 namespace {
 
-constexpr int TopBarHeight = 27;
 constexpr drawing::OleColor TopBarButtonColor = 0x7568A0; // RGB(160, 104, 117)
 constexpr drawing::OleColor CopyButtonColor = 0x7878A8;   // RGB(168, 120, 120)
 constexpr drawing::OleColor ListBackColor = 0xF8E1E0;     // RGB(224, 225, 248)
 constexpr drawing::OleColor ListTextColor = 0x906B52;     // RGB(82, 107, 144)
 
-constexpr int ListHeight = 300;
 // A usual window frame: the window manager frames the window only after it
 // is shown, too late for choosing its size.
 constexpr Size AssumedFrame{10, 40};
@@ -85,16 +83,16 @@ Form1::Form1(std::string settingsFile, QWidget *parent)
 void Form1::buildControls(const controls::DesignFile &design)
 {
     m_shape1 = new BoardBox(QStringLiteral("PUZZLE"), this);
-    m_shape1->move(16, 45);
+    m_shape1->move(PuzzleBoxCorner.x, PuzzleBoxCorner.y);
     m_shape2 = new BoardBox(QStringLiteral("SOLUTION"), this);
-    m_shape2->move(538, 47);
+    m_shape2->move(SolutionBoxCorner.x, SolutionBoxCorner.y);
     m_picMatchbox = new QLabel(this);
     m_picMatchbox->setPixmap(QPixmap::fromImage(matchboxImage()));
     m_picMatchbox->resize(matchboxImage().size());
     for (int i = 0; i < 3; ++i) {
         m_cb1[i] = new controls::CandyButton(QStringLiteral("CB1"), this);
         m_cb1[i]->ReadProperties(design.control(arrayName("CB1", i)));
-        m_cb1[i]->resize(130, 40);
+        m_cb1[i]->resize(BoardButtonSize.width, BoardButtonSize.height);
         connect(m_cb1[i], &controls::CandyButton::Click, this, [this, i] { CB1_Click(i); });
     }
     m_lb1 = new QLabel(this);
@@ -102,7 +100,7 @@ void Form1::buildControls(const controls::DesignFile &design)
     m_lb1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lb1->setFont(comicFont(InstructionPoints));
     m_lbWeb = new QLabel(tr("Flintora: how to play"), this);
-    m_lbWeb->resize(248, 25);
+    m_lbWeb->resize(WebLinkSize.width, WebLinkSize.height);
     m_lbWeb->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_lbWeb->setMouseTracking(true);
     m_lbWeb->setCursor(Qt::PointingHandCursor);
@@ -146,11 +144,11 @@ void Form1::buildTopBar(const controls::DesignFile &design)
 void Form1::buildPuzzleList(const controls::DesignFile &design)
 {
     m_dd1 = new controls::DDFrm(QStringLiteral("DD1"), this);
-    m_dd1->resize(296, TopBarHeight);
+    m_dd1->resize(DropDownWidth, TopBarHeight);
     m_dd1->ReadProperties(design.control(QStringLiteral("DD1")));
     m_cl1 = new controls::CoolList(m_dd1);
     // Sized first: the list trims its height to whole rows as it lays out.
-    m_cl1->resize(m_dd1->width(), ListHeight);
+    m_cl1->resize(m_dd1->width(), PuzzleListHeight);
     m_cl1->ReadProperties(design.control(QStringLiteral("CL1")));
 }
 
@@ -202,12 +200,19 @@ void Form1::Form_Resize()
     in.outerWidth = isWindow() ? frameGeometry().width() : width();
     in.twipsPerPixelX = drawing::twipsPerPixelX();
     in.topBarHeight = m_p1->height();
+    in.puzzleBoxCorner = {m_shape1->x(), m_shape1->y()};
     in.boxBorder = BoardBox::Border;
     in.puzzleCaptionWidth = m_shape1->captionLabel()->width();
     in.solutionCaptionWidth = m_shape2->captionLabel()->width();
+    in.matchboxWidth = m_picMatchbox->width();
+    in.matchboxHeight = m_picMatchbox->height();
+    in.boardButtonWidth = m_cb1[0]->width();
+    in.boardButtonHeight = m_cb1[0]->height();
     in.dropDownWidth = m_dd1->width();
     in.aboutWidthTwips = qRound(m_candyButton1[2]->width() * in.twipsPerPixelX);
     in.instructionsWidthTwips = qRound(m_candyButton1[3]->width() * in.twipsPerPixelX);
+    in.webLinkWidth = m_lbWeb->width();
+    in.webLinkHeight = m_lbWeb->height();
     const std::optional<FormLayout> layout = Form_ResizeLayout(in);
     if (!layout)
         return;

@@ -53,6 +53,13 @@ protected:
     QWindow *handle() const { return window->windowHandle(); }
     const board::SpriteState &sprite(int i) const { return window->boardState().sprite(i); }
     QPoint centreOf(int i) const { return window->Image2(i)->geometry().center(); }
+    QPoint homeOf(int i) const
+    {
+        const board::SpriteState home = window->boardState().homeOf(i);
+        return {home.left, home.top};
+    }
+    // A spot of the top upright spare away from where the lying ones cross.
+    QPoint verticalStack() const { return homeOf(31) + QPoint(4, 18); }
 
     void choose(const QString &title)
     {

@@ -19,8 +19,6 @@ namespace board_test {
 namespace {
 
 const char *const BundledCollection = FLINTORA_SOURCE_DIR "/assets/Kindlet.ini";
-const QPoint VerticalStack(487, 200); // the top match of the upright stack
-const QPoint VerticalStackOrigin(483, 182);
 
 // The bundled collection when the tree has one, a small one otherwise.
 std::string startingCollection()
@@ -98,7 +96,7 @@ protected:
     // Takes the top match of the upright stack to a spot inside a box.
     void dealInto(board::BoardBox *box, QPoint spot)
     {
-        drag(VerticalStack, box->pos() + spot + (VerticalStack - VerticalStackOrigin));
+        drag(verticalStack(), box->pos() + spot + (verticalStack() - homeOf(31)));
     }
 
     // Fills in the details dialog with real clicks and keys and presses OK.

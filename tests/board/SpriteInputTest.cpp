@@ -7,17 +7,14 @@
 namespace board_test {
 namespace {
 
-// A spot on the vertical stack away from where the horizontal one crosses.
-const QPoint VerticalStack(487, 200);
-
 // The grab point must stay under the pointer through the window's routing.
 TEST_F(BoardWindowTest, DraggingKeepsTheGrabPointUnderThePointerAndRaisesTheMatch)
 {
     const QPoint into = window->Shape1()->geometry().center();
-    drag(VerticalStack, into);
-    EXPECT_EQ(window->Image2(31)->pos(), QPoint(483, 182) + (into - VerticalStack));
+    drag(verticalStack(), into);
+    EXPECT_EQ(window->Image2(31)->pos(), homeOf(31) + (into - verticalStack()));
     EXPECT_EQ(window->boardState().zOrder().back(), 31);
-    EXPECT_EQ(window->Image2(30)->pos(), QPoint(483, 182));
+    EXPECT_EQ(window->Image2(30)->pos(), homeOf(31));
     EXPECT_EQ(window->GetMatchesInPuzzle(), 1);
     EXPECT_EQ(window->childAt(into), window->Image2(31));
 }
@@ -26,7 +23,7 @@ TEST_F(BoardWindowTest, DraggingKeepsTheGrabPointUnderThePointerAndRaisesTheMatc
 TEST_F(BoardWindowTest, ADroppedMatchNeverCoversTheDropDown)
 {
     const QPoint overList = window->DD1()->geometry().center();
-    drag(VerticalStack, overList);
+    drag(verticalStack(), overList);
     EXPECT_EQ(window->childAt(overList), window->DD1());
 }
 
@@ -61,8 +58,8 @@ TEST_F(BoardWindowTest, ClicksOnTheClearCornerOfADiagonalMatchReachWhatLiesBenea
 {
     choose("Triangle"); // match 1 lies at 45 degrees: its top-left area is key green
     const QPoint diagonal = window->Image2(1)->pos();
-    const QPoint grab = VerticalStack - QPoint(483, 182);
-    drag(VerticalStack, diagonal + QPoint(2, 2) + grab);
+    const QPoint grab = verticalStack() - homeOf(31);
+    drag(verticalStack(), diagonal + QPoint(2, 2) + grab);
     ASSERT_EQ(window->Image2(31)->pos(), diagonal + QPoint(2, 2));
     // A drag there and back brings the diagonal match above the spare.
     drag(centreOf(1), centreOf(1) + QPoint(1, 0));
@@ -81,7 +78,7 @@ TEST_F(BoardWindowTest, ClicksOnTheClearCornerOfADiagonalMatchReachWhatLiesBenea
 TEST_F(BoardWindowTest, AFastDoubleRightClickTurnsTwice)
 {
     // The tail end of the top vertical spare, drawn when upright and at 30 degrees.
-    const QPoint tail(483 + 6, 182 + 84);
+    const QPoint tail = homeOf(31) + QPoint(6, 84);
     QTest::mouseDClick(handle(), Qt::RightButton, {}, tail);
     EXPECT_EQ(sprite(31).k, 2);
 }
