@@ -20,20 +20,11 @@ BoardBox::BoardBox(const QString &caption, QWidget *parent)
     : QWidget(parent)
     , m_caption(new QLabel(caption, this))
     , m_backColor(BoxBlue)
-    , m_gradientFrom(White)
-    , m_gradientTo(BoxBlue)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_caption->setFont(comicFont(14.25, true));
     m_caption->adjustSize();
     m_caption->setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void BoardBox::setGradientColors(drawing::OleColor from, drawing::OleColor to)
-{
-    m_gradientFrom = from;
-    m_gradientTo = to;
-    repaintBackground();
 }
 
 void BoardBox::resizeEvent(QResizeEvent *)
@@ -49,7 +40,7 @@ void BoardBox::repaintBackground()
         return;
     m_background = QImage(size(), QImage::Format_RGB32);
     QPainter painter(&m_background);
-    drawing::PaintGradientBackground(painter, size(), m_gradientFrom, m_gradientTo, CornerGradient);
+    drawing::PaintGradientBackground(painter, size(), White, BoxBlue, CornerGradient);
     painter.setPen(QColor(64, 64, 96));
     painter.drawRect(QRect(QPoint(0, 0), size()).adjusted(0, 0, -Border, -Border));
     update();

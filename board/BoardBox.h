@@ -21,7 +21,6 @@ public:
 
     QLabel *captionLabel() const { return m_caption; }
     drawing::OleColor BackColor() const { return m_backColor; }
-    void setGradientColors(drawing::OleColor from, drawing::OleColor to);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -32,8 +31,6 @@ private:
 
     QLabel *m_caption;
     drawing::OleColor m_backColor;
-    drawing::OleColor m_gradientFrom;
-    drawing::OleColor m_gradientTo;
     QImage m_background;
 };
 

@@ -73,6 +73,7 @@ public:
     virtual void spriteRaised(int i) = 0;
 };
 
+// Names fixed by the program's design: keep them as they are.
 // Both bounds inclusive on both axes.
 bool InRectangle(float xp, float yp, float X1, float Y1, float X2, float Y2);
 
@@ -107,16 +108,17 @@ public:
     const BoardAreas &areas() const { return m_areas; }
     void setAreas(const BoardAreas &areas) { m_areas = areas; }
 
+    // Names fixed by the program's design: keep them as they are.
     int GetMatchesInPuzzle() const;
+    void ResetBoard();
+    // Places up to 63 matches (sprite j for match j); returns how many.
+    int ShowPuzzleMatches(const Arrangement &puzzle);
+
     int matchesIn(const Rect &box) const;
     // The matches whose corner lies in the box, in sprite order, as offsets
     // from the box's corner: what a save stores.
     Arrangement collectMatches(const Rect &box) const;
-
     SpriteState homeOf(int i) const;
-    void ResetBoard();
-    // Places up to 63 matches (sprite j for match j); returns how many.
-    int ShowPuzzleMatches(const Arrangement &puzzle);
 
     // Sends every match whose corner lies in the box back to the matchbox.
     void sendBoxHome(const Rect &box);

@@ -61,11 +61,9 @@ public:
     MatchSprite *Image2(int i) const { return m_sprites[i]; }
     BoardBox *Shape1() const { return m_shape1; }
     BoardBox *shape2() const { return m_shape2; }
-    QLabel *picMatchbox() const { return m_picMatchbox; }
     QLabel *lb1() const { return m_lb1; }
     QLabel *lbstats() const { return m_lbstats; }
     QLabel *lbWeb() const { return m_lbWeb; }
-    QWidget *P1() const { return m_p1; }
     controls::DDFrm *DD1() const { return m_dd1; }
     controls::CoolList *CL1() const { return m_cl1; }
     controls::CandyButton *CB1(int i) const { return m_cb1[i]; }

@@ -6,6 +6,7 @@
 
 namespace board {
 
+// Names fixed by the program's design: keep them as they are.
 // The program's folder with a trailing "/", and the one file that holds the
 // settings and the puzzles. Set once at start-up.
 inline std::string AppFolder;
