@@ -63,12 +63,13 @@ std::string_view valueText(std::string_view line)
     return trimBlanks(value.substr(0, value.find('\0')));
 }
 
-} // namespace
-
+// Where the text starts: past a leading UTF-8 mark, else at 0.
 std::size_t textStart(std::string_view bytes)
 {
     return bytes.substr(0, utf8Mark.size()) == utf8Mark ? utf8Mark.size() : 0;
 }
+
+} // namespace
 
 std::string_view trimBlanks(std::string_view text)
 {

@@ -82,9 +82,6 @@ private:
     std::unordered_map<std::string, std::uint32_t> m_firstSection;
 };
 
-// Where the text starts: past a leading UTF-8 mark, else at 0.
-std::size_t textStart(std::string_view bytes);
-
 // Blanks of the profile rules: space, TAB, form feed, vertical tab and ^Z.
 std::string_view trimBlanks(std::string_view text);
 std::string lowerAscii(std::string_view text);

@@ -35,17 +35,20 @@ bool editProfile(const std::string &path, const std::function<bool(ProfileDocume
 
 // How long an edit waits for another writer's lock before it gives up.
 constexpr std::chrono::milliseconds defaultLockWaitLimit{3000};
-void setLockWaitLimit(std::chrono::milliseconds limit);
-
-// For tests: runs right after each replacement, still under the lock, as
-// another program replacing the file at that moment would.
-void setReplaceHook(std::function<void()> hook);
-
-// Counts file replacements, so callers can check that a batch of edits
-// touched the disk once.
-std::uint64_t profileReplacementCount();
 
 // Shows "ERROR 1" through the installed handler.
 void reportProfileError();
+
+// For tests only.
+
+void setLockWaitLimit(std::chrono::milliseconds limit);
+
+// Runs right after each replacement, still under the lock, as another
+// program replacing the file at that moment would.
+void setReplaceHook(std::function<void()> hook);
+
+// Counts file replacements, so a test can check that a batch of edits
+// touched the disk once.
+std::uint64_t profileReplacementCount();
 
 } // namespace storage

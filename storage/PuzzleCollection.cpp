@@ -165,7 +165,7 @@ std::string replaceAll(std::string text, const std::string &from, const std::str
 
 bool isReservedTitle(const std::string &title)
 {
-    return lowerAscii(title) == "settings";
+    return lowerAscii(title) == lowerAscii(SettingsSection);
 }
 
 // Every line break, also a lone CR or LF that would otherwise split the

@@ -9,6 +9,8 @@
 
 namespace storage {
 
+// Names fixed by the program's design: keep them as they are.
+
 // x, y: pixel offset of the sprite's top-left corner from its box's
 // top-left corner; o: orientation index 0..15.
 struct MatchPlacement
@@ -33,6 +35,19 @@ struct PuzzleRecord
 std::vector<std::string> ListPuzzleTitles(const std::string &file);
 PuzzleRecord LoadPuzzleRecord(const std::string &file, const std::string &title);
 
+// False when the record is refused or writing failed; the file is then
+// exactly as it was. The file is replaced once, holding what writing the
+// keys one by one would give.
+bool SavePuzzleRecord(const std::string &file, const PuzzleRecord &record);
+bool RemovePuzzleRecord(const std::string &file, const std::string &title);
+
+// The program's own additions: free to rename.
+
+// The section of the program's settings, its name set by the file layout.
+// A section of this name in any letter case is never a puzzle: it is not
+// listed, and no title may take its name.
+inline constexpr char SettingsSection[] = "Settings";
+
 // A value outside the format that the loader replaced with a sound one.
 struct LoadCorrection
 {
@@ -54,11 +69,5 @@ std::optional<std::string> TitleProblem(const std::string &title);
 // text Windows-1252 cannot hold, more matches than the board has), or
 // nothing when it can.
 std::optional<std::string> RecordProblem(const PuzzleRecord &record);
-
-// False when the record is refused or writing failed; the file is then
-// exactly as it was. The file is replaced once, holding what writing the
-// keys one by one would give.
-bool SavePuzzleRecord(const std::string &file, const PuzzleRecord &record);
-bool RemovePuzzleRecord(const std::string &file, const std::string &title);
 
 } // namespace storage

@@ -1,15 +1,14 @@
 #include "storage/FileIObas.h"
+#include "storage/FolderLock.h"
 #include "storage/ProfileStore.h"
 #include "storage/PuzzleCollection.h"
 
 #include "TempFolder.h"
 
-#include <gtest/gtest.h>
-
 #include <csignal>
-#include <fcntl.h>
+#include <limits>
+#include <map>
 #include <random>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,139 +30,159 @@ public:
 };
 
 const std::string original = "[A]\r\nk=v\r\n";
+const std::string notes = "; no section, so readers find nothing\r\n";
+const std::string utf16 = "[\0A\0]\0\r\0\n\0k\0=\0v\0"s;
 
-void expectFailedWrite(const std::string &path, const std::string &before)
+std::string writeKey(const std::string &path, const std::string &value = "new")
 {
-    RecordingHandler handler;
-    EXPECT_EQ(WriteProfileString("A", std::string("k"), std::string("new"), path), "") << path;
-    EXPECT_EQ(handler.messages, std::vector<std::string>{"ERROR 1"}) << path;
-    if (!before.empty()) {
-        EXPECT_EQ(readBytes(path), before) << path;
+    return WriteProfileString("A", std::string("k"), value, path);
+}
+
+// Every entry below the folder with its bytes or link target, to show that
+// a failed write changed nothing.
+std::map<std::string, std::string> contentsOf(const std::string &folder)
+{
+    std::map<std::string, std::string> contents;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::string path = entry.path().string();
+        if (entry.is_symlink())
+            contents[path] = "-> " + std::filesystem::read_symlink(path).string();
+        else
+            contents[path] = entry.is_directory() ? "/" : readBytes(path);
     }
+    return contents;
 }
 
-TEST(ProfileFailure, PathThatIsAFolderIsReportedAndUnchanged)
+struct stat statOf(const std::string &path)
 {
-    TempFolder folder;
-    expectFailedWrite(folder.path(), "");
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    struct stat st = {};
+    ::stat(path.c_str(), &st);
+    return st;
 }
 
-TEST(ProfileFailure, UnwritablePlacesAreReported)
+using Folder = const TempFolder &;
+
+std::string link(Folder folder, const std::string &target)
 {
-    TempFolder folder;
-    expectFailedWrite(folder.file("no-such-folder/Kindlet.ini"), "");
-    expectFailedWrite("/proc/flintora-test.ini", "");
-    EXPECT_FALSE(std::filesystem::exists(folder.file("no-such-folder")));
+    std::filesystem::create_symlink(target, folder.file("Kindlet.ini"));
+    return folder.file("Kindlet.ini");
 }
 
-TEST(ProfileFailure, UnreadableRecordIsReportedOnceAndEmpty)
+// The made file, once the permissions of cut allow only reading.
+std::string readOnly(const std::string &made, const std::string &cut)
 {
-    TempFolder folder;
-    RecordingHandler handler;
-    const PuzzleRecord record = LoadPuzzleRecord(folder.path(), "Any");
-    EXPECT_EQ(handler.messages, std::vector<std::string>{"ERROR 1"});
-    EXPECT_TRUE(record.puzzle.empty());
-    EXPECT_TRUE(record.solution.empty());
-    EXPECT_EQ(record.instructions, "");
+    std::filesystem::permissions(cut, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::owner_exec);
+    return made;
 }
 
-// The profile rules here are for single-byte and UTF-8 text: a UTF-16 file
-// is reported to every reader and never overwritten.
-TEST(ProfileFailure, Utf16FileIsReportedAndKept)
+struct FailureCase
 {
-    for (const std::string mark : {"\xFF\xFE", "\xFE\xFF"}) {
-        TempFolder folder;
-        const std::string path = folder.file("Kindlet.ini");
-        const std::string bytes = mark + "[\0A\0]\0\r\0\n\0k\0=\0v\0"s;
-        writeBytes(path, bytes);
-        {
-            RecordingHandler handler;
-            EXPECT_EQ(ReadProfileString("A", "k", "d", 255, path), "");
-            EXPECT_TRUE(ListPuzzleTitles(path).empty());
-            EXPECT_EQ(handler.messages, (std::vector<std::string>{"ERROR 1", "ERROR 1"}));
-        }
-        expectFailedWrite(path, bytes);
-    }
-}
+    const char *name;
+    std::string (*place)(Folder folder); // makes it; returns the path to use
+    bool unreadable;                     // else the file is readable or missing
+    bool onlyForUsers;                   // file permissions do not bind root
+};
 
-TEST(ProfileFailure, ReadOnlyFileAndFolderAreReportedAndUnchanged)
+// A write that fails is reported once and leaves every file as it was. Each
+// reader of a file that cannot be read gets empty text and one report; of a
+// missing file, the default and none.
+const FailureCase failureCases[] = {
+    {"a folder", [](Folder f) { return f.path(); }, true, false},
+    {"a missing folder", [](Folder f) { return f.file("none/Kindlet.ini"); }, false, false},
+    {"a place nobody may create files in", [](Folder) { return "/proc/a.ini"s; }, false, false},
+    {"a UTF-16 LE file", [](Folder f) { return f.collection("\xFF\xFE" + utf16); }, true, false},
+    {"a UTF-16 BE file", [](Folder f) { return f.collection("\xFE\xFF" + utf16); }, true, false},
+    {"a link to nothing", [](Folder f) { return link(f, "gone.ini"); }, false, false},
+    {"a read-only file",
+     [](Folder f) { return readOnly(f.collection(notes), f.file("Kindlet.ini")); }, false, true},
+    {"a read-only folder", [](Folder f) { return readOnly(f.collection(notes), f.path()); }, false,
+     true},
+};
+
+class ProfileFailure : public testing::TestWithParam<FailureCase>
 {
-    if (::geteuid() == 0)
+};
+
+TEST_P(ProfileFailure, IsReportedOnceAndChangesNothing)
+{
+    const FailureCase &c = GetParam();
+    if (c.onlyForUsers && ::geteuid() == 0)
         GTEST_SKIP() << "file permissions do not bind root";
     TempFolder folder;
-    const std::string path = folder.file("Kindlet.ini");
-    writeBytes(path, original);
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    expectFailedWrite(path, original);
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read |
-                                                    std::filesystem::perms::owner_exec);
-    expectFailedWrite(path, original);
+    const std::string path = c.place(folder);
+    const auto before = contentsOf(folder.path());
+    RecordingHandler handler;
+    EXPECT_EQ(writeKey(path), "");
+    EXPECT_EQ(ReadProfileString("A", "none", "d", 255, path), c.unreadable ? "" : "d");
+    SectionNames = {"stale"};
+    GetSectionNames(path);
+    EXPECT_EQ(SectionNames, std::vector<std::string>{""});
+    LoadPuzzleRecord(path, "A");
+    EXPECT_EQ(handler.messages, std::vector<std::string>(c.unreadable ? 4 : 1, "ERROR 1"));
+    EXPECT_EQ(contentsOf(folder.path()), before);
     std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
 }
 
-TEST(ProfileReplace, KeepsPermissionsAndLeavesNoTemporaryFile)
-{
-    TempFolder folder;
-    const std::string path = folder.file("Kindlet.ini");
-    writeBytes(path, original);
-    ::chmod(path.c_str(), 0640);
-    struct stat before;
-    ::stat(path.c_str(), &before);
-    EXPECT_EQ(WriteProfileString("A", std::string("k"), std::string("w"), path), "1");
-    struct stat after;
-    ::stat(path.c_str(), &after);
-    EXPECT_EQ(after.st_mode & 07777, 0640u);
-    EXPECT_NE(after.st_ino, before.st_ino); // replaced, not rewritten in place
-    int entries = 0;
-    for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
-        (void)entry;
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, ProfileFailure, testing::ValuesIn(failureCases),
+                         rowName<FailureCase>);
 
-TEST(ProfileReplace, KeepsOwnerAndGroup)
+// The replacement is a new file, never one rewritten in place, so a crash
+// cannot leave half of it. It keeps what the player set up: a symbolic
+// link, the mode and, when root writes, the owner and group. No temporary
+// stays.
+TEST(ProfileReplace, KeepsTheSetupAndLeavesNoTemporary)
 {
     TempFolder folder;
+    const std::string real = folder.file("real.ini");
     const std::string path = folder.file("Kindlet.ini");
-    writeBytes(path, original);
+    writeBytes(real, original);
+    std::filesystem::create_symlink("real.ini", path);
     constexpr uid_t player = 4321;
     constexpr gid_t players = 4322;
-    if (::chown(path.c_str(), player, players) != 0)
-        GTEST_SKIP() << "only root can give a file to another user";
-    EXPECT_EQ(WriteProfileString("A", std::string("k"), std::string("w"), path), "1");
-    struct stat after;
-    ::stat(path.c_str(), &after);
-    EXPECT_EQ(after.st_uid, player);
-    EXPECT_EQ(after.st_gid, players);
+    const bool givenAway = ::chown(real.c_str(), player, players) == 0; // root only
+    ::chmod(real.c_str(), 0640);
+    const struct stat before = statOf(real);
+    EXPECT_EQ(writeKey(path, "w"), "1");
+    const struct stat after = statOf(real);
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(readBytes(real), "[A]\r\nk=w\r\n");
+    EXPECT_NE(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(after.st_uid, givenAway ? player : before.st_uid);
+    EXPECT_EQ(after.st_gid, givenAway ? players : before.st_gid);
+    EXPECT_EQ(contentsOf(folder.path()).size(), 2u);
 }
 
-// Another program replacing the file just after our write must be seen, not
+// A cached file is checked against the disk before each use: a change of
+// the same size may show only in the inode, or only in the nanoseconds.
+// Another program replacing the file just after our write must not be
 // masked by the stamp of our own write.
-TEST(ProfileReplace, ChangeRightAfterOurWriteIsSeen)
+TEST(ProfileCache, OutsideChangesAreSeen)
 {
     TempFolder folder;
-    const std::string path = folder.file("Kindlet.ini");
-    writeBytes(path, original);
-    setReplaceHook([&] {
-        writeBytes(path + ".other", "[A]\r\nk=other\r\n");
-        std::filesystem::rename(path + ".other", path);
-    });
-    WriteProfileString("A", std::string("k"), std::string("ours"), path);
+    const std::string path = folder.collection("[S]\r\nk=one\r\n");
+    const auto value = [&] {
+        return ReadProfileString("S", "k", "gone", 255, path);
+    };
+    const auto replace = [&](const std::string &bytes) {
+        writeBytes(path + ".new", bytes);
+        std::filesystem::rename(path + ".new", path);
+    };
+    EXPECT_EQ(value(), "one");
+    const auto written = std::filesystem::last_write_time(path);
+    replace("[S]\r\nk=two\r\n");
+    std::filesystem::last_write_time(path, written); // only the inode tells
+    EXPECT_EQ(value(), "two");
+    writeBytes(path, "[S]\r\nk=six\r\n");
+    std::filesystem::last_write_time(path, written + std::chrono::nanoseconds(1));
+    EXPECT_EQ(value(), "six");
+    setReplaceHook([&] { replace("[S]\r\nk=other\r\n"); });
+    WriteProfileString("S", "k", "ours", path);
     setReplaceHook(nullptr);
-    EXPECT_EQ(ReadProfileString("A", "k", "", 255, path), "other");
-}
-
-pid_t finishedProcess()
-{
-    const pid_t pid = ::fork();
-    if (pid == 0)
-        ::_exit(0);
-    ::waitpid(pid, nullptr, 0);
-    return pid;
+    EXPECT_EQ(value(), "other");
+    std::filesystem::remove(path);
+    EXPECT_EQ(value(), "gone");
 }
 
 // What killed writers left is removed by the next write; a running
@@ -171,9 +190,9 @@ pid_t finishedProcess()
 TEST(ProfileReplace, StaleTemporariesAreRemoved)
 {
     TempFolder folder;
-    const std::string path = folder.file("Kindlet.ini");
-    writeBytes(path, original);
-    const std::string dead = std::to_string(finishedProcess());
+    const std::string path = folder.collection(original);
+    // Above any process id Linux hands out, so never a running writer.
+    const std::string dead = std::to_string(std::numeric_limits<pid_t>::max());
     const std::string running = std::to_string(::getpid());
     struct Case
     {
@@ -188,47 +207,15 @@ TEST(ProfileReplace, StaleTemporariesAreRemoved)
         {".Other.ini.tmp-" + dead + "-a1B2c3", false, false},
         {".Kindlet.ini.backup", true, false},
     };
+    const auto twoHoursAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
     for (const Case &c : cases) {
         writeBytes(folder.file(c.name), "left over");
         if (c.old)
-            std::filesystem::last_write_time(folder.file(c.name),
-                                             std::filesystem::file_time_type::clock::now() -
-                                                 std::chrono::hours(2));
+            std::filesystem::last_write_time(folder.file(c.name), twoHoursAgo);
     }
-    EXPECT_EQ(WriteProfileString("A", std::string("k"), std::string("w"), path), "1");
+    EXPECT_EQ(writeKey(path), "1");
     for (const Case &c : cases)
         EXPECT_EQ(std::filesystem::exists(folder.file(c.name)), !c.removed) << c.name;
-}
-
-TEST(ProfileReplace, UnchangedValueDoesNotTouchTheFile)
-{
-    TempFolder folder;
-    const std::string path = folder.file("Kindlet.ini");
-    writeBytes(path, original);
-    const std::uint64_t before = profileReplacementCount();
-    EXPECT_EQ(WriteProfileString("a", std::string("K"), std::string("v"), path), "1");
-    EXPECT_EQ(profileReplacementCount(), before);
-}
-
-TEST(ProfileReplace, FollowsASymbolicLink)
-{
-    TempFolder folder;
-    const std::string path = folder.file("Kindlet.ini");
-    writeBytes(folder.file("real.ini"), original);
-    std::filesystem::create_symlink("real.ini", path);
-    WriteProfileString("A", std::string("k"), std::string("w"), path);
-    EXPECT_TRUE(std::filesystem::is_symlink(path));
-    EXPECT_EQ(readBytes(folder.file("real.ini")), "[A]\r\nk=w\r\n");
-}
-
-TEST(ProfileReplace, DanglingLinkIsReportedNotReplaced)
-{
-    TempFolder folder;
-    const std::string path = folder.file("Kindlet.ini");
-    std::filesystem::create_symlink("gone.ini", path);
-    expectFailedWrite(path, "");
-    EXPECT_TRUE(std::filesystem::is_symlink(path));
-    EXPECT_FALSE(std::filesystem::exists(folder.file("gone.ini")));
 }
 
 // Two running copies must not lose each other's keys.
@@ -238,13 +225,15 @@ TEST(ProfileLocking, ConcurrentWritersKeepEveryKey)
     const std::string path = folder.file("Kindlet.ini");
     constexpr int writers = 2;
     constexpr int keysEach = 40;
+    const auto key = [](int w, int i) {
+        return "w" + std::to_string(w) + "k" + std::to_string(i);
+    };
     std::vector<pid_t> children;
     for (int w = 0; w < writers; ++w) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             for (int i = 0; i < keysEach; ++i)
-                WriteProfileString("S", "w" + std::to_string(w) + "k" + std::to_string(i), "x",
-                                   path);
+                WriteProfileString("S", key(w, i), "x", path);
             ::_exit(0);
         }
         children.push_back(pid);
@@ -254,11 +243,10 @@ TEST(ProfileLocking, ConcurrentWritersKeepEveryKey)
         ::waitpid(pid, &status, 0);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    for (int w = 0; w < writers; ++w)
+    for (int w = 0; w < writers; ++w) {
         for (int i = 0; i < keysEach; ++i)
-            EXPECT_EQ(ReadProfileString("S", "w" + std::to_string(w) + "k" + std::to_string(i),
-                                        "lost", 5, path),
-                      "x");
+            EXPECT_EQ(ReadProfileString("S", key(w, i), "lost", 5, path), "x");
+    }
 }
 
 // A writer that keeps the lock (a hung copy of the program) costs one failed
@@ -266,26 +254,25 @@ TEST(ProfileLocking, ConcurrentWritersKeepEveryKey)
 TEST(ProfileLocking, LockHeldTooLongFailsTheWrite)
 {
     TempFolder folder;
-    const std::string path = folder.file("Kindlet.ini");
-    writeBytes(path, original);
-    int ready[2];
-    ASSERT_EQ(::pipe(ready), 0);
-    const pid_t holder = ::fork();
-    if (holder == 0) {
-        ::flock(::open(folder.path().c_str(), O_RDONLY | O_DIRECTORY), LOCK_EX);
-        if (::write(ready[1], "x", 1) == 1)
-            ::sleep(5); // long enough to show a write that waits for it
-        ::_exit(0);
+    const std::string path = folder.collection(original);
+    pid_t holder = 0;
+    {
+        const FolderLock lock(folder.path(), std::chrono::milliseconds(0));
+        ASSERT_TRUE(lock.held());
+        holder = ::fork();
+        if (holder == 0) {
+            ::sleep(5); // holds the inherited lock long enough to show a write that waits
+            ::_exit(0);
+        }
     }
-    char byte;
-    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
     setLockWaitLimit(std::chrono::milliseconds(100));
-    expectFailedWrite(path, original);
+    RecordingHandler handler;
+    EXPECT_EQ(writeKey(path), "");
     setLockWaitLimit(defaultLockWaitLimit);
+    EXPECT_EQ(handler.messages, std::vector<std::string>{"ERROR 1"});
+    EXPECT_EQ(readBytes(path), original);
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
-    ::close(ready[0]);
-    ::close(ready[1]);
 }
 
 // A file is always one of the complete versions, whatever moment a writer
