@@ -1,4 +1,4 @@
-// The solved puzzles as the puzzle file remembers them.
+// The solved puzzles as the puzzle file remembers them, for the game.
 #pragma once
 
 #include "board/Game.h"

@@ -5,7 +5,7 @@
 #include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
 #include "dialogs/MsgAutoBox.h"
-#include "storage/FileIObas.h"
+#include "storage/SolvedPuzzles.h"
 
 #include <QApplication>
 
@@ -13,10 +13,9 @@ namespace board_test {
 namespace {
 
 // One upright match to be laid flat: four clockwise turns solve it.
-std::string oneTurn(const std::string &title = "Lay it down")
+std::string oneTurn()
 {
-    return "[Settings]\r\n[" + title +
-           "]\r\nInstructions=Lay the match down.\r\n"
+    return "[Settings]\r\n[Lay it down]\r\nInstructions=Lay the match down.\r\n"
            "MatchesInPuzzle=2\r\nM1=100,100,0\r\nM2=300,100,4\r\n"
            "MatchesInSolution=2\r\nS1=20,150,4\r\nS2=220,150,4\r\n";
 }
@@ -50,8 +49,7 @@ protected:
     }
     bool solvedRemembered() const
     {
-        return storage::ReadProfileString("Settings", "Solved Lay it down", "", 5,
-                                          folder.file("Kindlet.ini")) == "1";
+        return storage::IsSolved(folder.file("Kindlet.ini"), "Lay it down");
     }
 };
 
@@ -160,33 +158,6 @@ TEST_F(SolvedListTest, PuzzlesSolvedBeforeShowATickAndAreCounted)
         << "the count stays clear of the Instructions button";
     window->CL1()->setListIndex(0);
     EXPECT_TRUE(showsTick(list, 0)) << "also on the chosen row";
-}
-
-// An equation's "=" cannot stand in a key as it is.
-class EquationTitleTest : public BoardWindowTest
-{
-protected:
-    EquationTitleTest()
-        : BoardWindowTest(oneTurn("Lay 1=1 down, 100%"))
-    {
-        choose("Lay 1=1 down, 100%");
-    }
-};
-
-TEST_F(EquationTitleTest, ASolvedEquationIsRememberedAndTickedAgainNextTime)
-{
-    for (int i = 0; i < 4; ++i)
-        rightClick(centreOf(1));
-    ASSERT_NE(solvedBalloon(), nullptr);
-    solvedBalloon()->close();
-    EXPECT_EQ(window->CL1()->ItemIcon(0), board::SolvedMarkIcon);
-    EXPECT_EQ(storage::ReadProfileString("Settings", "Solved Lay 1%3D1 down, 100%25", "", 5,
-                                         folder.file("Kindlet.ini")),
-              "1");
-    board::Form1 again(folder.file("Kindlet.ini"));
-    again.Form_Load();
-    EXPECT_EQ(again.CL1()->ItemIcon(0), board::SolvedMarkIcon);
-    EXPECT_EQ(again.lbstats()->text(), "1 puzzles loaded, 1 solved");
 }
 
 } // namespace
