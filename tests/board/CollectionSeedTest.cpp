@@ -54,31 +54,37 @@ private:
     std::optional<QByteArray> savedDirs = saved("XDG_DATA_DIRS");
 };
 
-TEST_F(CollectionSeed, WithoutAnInstalledCollectionTheCompiledInOneIsUsed)
+// The first collection that reads as something wins: beside the program,
+// then installed in any data folder, then compiled in.
+TEST_F(CollectionSeed, TheFirstCollectionThatReadsAsSomethingSeeds)
 {
-    ASSERT_FALSE(bundled().empty());
-    EXPECT_EQ(seedCollection(), bundled());
-}
-
-TEST_F(CollectionSeed, AnInstalledCollectionInAnyDataFolderIsPreferred)
-{
-    install(second, "[Settings]\r\n[Distributor's puzzle]\r\n");
-    EXPECT_EQ(seedCollection(), "[Settings]\r\n[Distributor's puzzle]\r\n");
-}
-
-TEST_F(CollectionSeed, ACollectionBesideTheProgramComesFirstUnlessItIsEmpty)
-{
-    install(first, "[Settings]\r\n[Installed]\r\n");
-    writeBytes(home.file("beside.ini"), "[Settings]\r\n[Beside]\r\n");
-    writeBytes(home.file("empty.ini"), "");
-    EXPECT_EQ(seedCollection(home.file("beside.ini")), "[Settings]\r\n[Beside]\r\n");
-    EXPECT_EQ(seedCollection(home.file("empty.ini")), "[Settings]\r\n[Installed]\r\n");
-}
-
-TEST_F(CollectionSeed, AnEmptyInstalledCollectionFallsBackToTheCompiledInOne)
-{
-    install(first, "");
-    EXPECT_EQ(seedCollection(), bundled());
+    const std::string beside = "[Settings]\r\n[Beside]\r\n";
+    const std::string installed = "[Settings]\r\n[Installed]\r\n";
+    struct Case
+    {
+        const char *name;
+        std::optional<std::string> besideProgram, inFirst, inSecond;
+        std::string expected;
+    } cases[] = {
+        {"nothing found", {}, {}, {}, bundled()},
+        {"installed in the second folder", {}, {}, installed, installed},
+        {"an empty install", {}, std::string(), {}, bundled()},
+        {"beside the program first", beside, installed, {}, beside},
+        {"an empty file beside it", std::string(), installed, {}, installed},
+    };
+    for (const Case &c : cases) {
+        std::filesystem::remove_all(first.file("flintora"));
+        std::filesystem::remove_all(second.file("flintora"));
+        if (c.inFirst)
+            install(first, *c.inFirst);
+        if (c.inSecond)
+            install(second, *c.inSecond);
+        if (c.besideProgram)
+            writeBytes(home.file("beside.ini"), *c.besideProgram);
+        EXPECT_EQ(seedCollection(c.besideProgram ? home.file("beside.ini") : std::string()),
+                  c.expected)
+            << c.name;
+    }
 }
 
 TEST_F(CollectionSeed, AnUnreadableInstalledCollectionFallsBackToTheCompiledInOne)

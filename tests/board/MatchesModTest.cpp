@@ -15,53 +15,47 @@ TEST(MatchesMod, FoldersGetExactlyOneTrailingSlash)
     EXPECT_EQ(withTrailingSlash("/opt/flintora/"), "/opt/flintora/");
 }
 
-TEST(MatchesMod, AWritableProgramFolderKeepsTheFileBesideTheProgram)
+bool anything(const std::string &)
 {
-    TempFolder program;
-    writeBytes(program.file("Kindlet.ini"), "[Settings]\r\n");
-    const SettingsLocation at = chooseSettingsFile(program.path(), "/nowhere");
-    EXPECT_EQ(at.file, program.path() + "/Kindlet.ini");
-    EXPECT_FALSE(at.perUser);
+    return true;
+}
+bool notTheFile(const std::string &path)
+{
+    return path.find("Kindlet.ini") == std::string::npos;
+}
+bool onlyTheFile(const std::string &path)
+{
+    return !notTheFile(path);
 }
 
-TEST(MatchesMod, AWritableProgramFolderWithoutACollectionUsesThePerUserFolder)
-{
-    TempFolder program;
-    TempFolder data;
-    const SettingsLocation at = chooseSettingsFile(program.path(), data.path());
-    EXPECT_EQ(at.file, data.path() + "/Kindlet.ini");
-    EXPECT_TRUE(at.perUser);
-    EXPECT_TRUE(at.seedFrom.empty()) << "nothing beside the program to start from";
-}
-
-// A collection beside the program that cannot be written used to be
+// A collection beside the program that could not be written used to be
 // dropped for the bundled one, and the player lost its puzzles.
-TEST(MatchesMod, AnUnwritableCollectionOrFolderSeedsThePerUserCopy)
+TEST(MatchesMod, TheFileBesideTheProgramIsUsedOnlyWhereBothItAndItsFolderCanBeWritten)
 {
     TempFolder program;
     writeBytes(program.file("Kindlet.ini"), "[Settings]\r\n");
-    const std::string besideProgram = program.path() + "/Kindlet.ini";
-    const std::string dataFolder = "/home/player/.local/flintora";
-    const CanWrite readOnlyFile = [](const std::string &path) {
-        return path.find("Kindlet.ini") == std::string::npos;
+    TempFolder empty;
+    const std::string beside = program.path() + "/Kindlet.ini";
+    const std::string data = "/home/player/.local/flintora";
+    struct Case
+    {
+        const char *name;
+        std::string folder;
+        CanWrite writable;
+        SettingsLocation expected;
+    } cases[] = {
+        {"writable", program.path(), anything, {beside, false, {}}},
+        {"no collection beside it", empty.path(), anything, {data + "/Kindlet.ini", true, {}}},
+        {"no such folder", "/no/such/folder", anything, {data + "/Kindlet.ini", true, {}}},
+        {"a read-only file", program.path(), notTheFile, {data + "/Kindlet.ini", true, beside}},
+        {"a read-only folder", program.path(), onlyTheFile, {data + "/Kindlet.ini", true, beside}},
     };
-    const CanWrite readOnlyFolder = [](const std::string &path) {
-        return path.find("Kindlet.ini") != std::string::npos;
-    };
-    for (const CanWrite writable : {readOnlyFile, readOnlyFolder}) {
-        const SettingsLocation at = chooseSettingsFile(program.path(), dataFolder, writable);
-        EXPECT_EQ(at.file, dataFolder + "/Kindlet.ini");
-        EXPECT_TRUE(at.perUser);
-        EXPECT_EQ(at.seedFrom, besideProgram);
+    for (const Case &c : cases) {
+        const SettingsLocation at = chooseSettingsFile(c.folder, data, c.writable);
+        EXPECT_EQ(at.file, c.expected.file) << c.name;
+        EXPECT_EQ(at.perUser, c.expected.perUser) << c.name;
+        EXPECT_EQ(at.seedFrom, c.expected.seedFrom) << c.name;
     }
-}
-
-TEST(MatchesMod, AMissingProgramFolderUsesThePerUserFolder)
-{
-    TempFolder data;
-    const SettingsLocation at = chooseSettingsFile("/no/such/program/folder", data.path());
-    EXPECT_EQ(at.file, data.path() + "/Kindlet.ini");
-    EXPECT_TRUE(at.perUser);
 }
 
 TEST(MatchesMod, SeedingCreatesTheFolderAndNeverOverwritesAPlayersFile)
