@@ -1,5 +1,6 @@
 #include "dialogs/BalloonContent.h"
 
+#include "dialogs/IconStrip.h"
 #include "drawing/Twips.h"
 
 #include <QCursor>
@@ -13,6 +14,10 @@
 
 namespace dialogs {
 
+namespace {
+constexpr int MessageMarginTwips = 130;
+} // namespace
+
 int pxX(double twips)
 {
     return int(std::lround(twips / drawing::twipsPerPixelX()));
@@ -21,6 +26,11 @@ int pxX(double twips)
 int pxY(double twips)
 {
     return int(std::lround(twips / drawing::twipsPerPixelY()));
+}
+
+int messageWidthFor(int frameWidth)
+{
+    return pxX(frameWidth * drawing::twipsPerPixelX() - MessageMarginTwips);
 }
 
 QWidget *makeContentFrame(QWidget *parent, const QColor &balloon)
@@ -56,6 +66,32 @@ QLabel *makePassiveLabel(QWidget *parent, const QFont &font)
     return label;
 }
 
+BalloonHeading makeHeading(QWidget *frame)
+{
+    auto *icon = new QLabel(frame);
+    icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return {icon, makePassiveLabel(frame, balloonTitleFont())};
+}
+
+void placeHeading(const BalloonHeading &heading, const QRect &titleTwips)
+{
+    heading.icon->setGeometry(pxX(IconTwips.x()), pxY(IconTwips.y()), pxX(IconTwips.width()),
+                              pxY(IconTwips.height()));
+    heading.title->setGeometry(pxX(titleTwips.x()), pxY(titleTwips.y()), pxX(titleTwips.width()),
+                               pxY(titleTwips.height()) + LabelRoomPx);
+}
+
+void showIcon(const BalloonHeading &heading, int mFlags, const QColor &balloon, int titleLeft)
+{
+    const int cell = StripCellForFlags(mFlags);
+    if (cell == 0) {
+        heading.icon->hide();
+        heading.title->move(titleLeft, heading.title->y());
+        return;
+    }
+    heading.icon->setPixmap(DrawStripIcon(cell, StripCellSize, balloon));
+}
+
 MessageArea makeMessageArea(QWidget *frame, const QFont &font)
 {
     MessageArea area;
@@ -88,10 +124,15 @@ int fitMessage(const MessageArea &area, int left, int top, int width, int maxHei
     return shown;
 }
 
+QScreen *screenHolding(QPoint p)
+{
+    QScreen *screen = QGuiApplication::screenAt(p);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
 QRect cursorScreen()
 {
-    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
-    return (screen ? screen : QGuiApplication::primaryScreen())->geometry();
+    return screenHolding(QCursor::pos())->geometry();
 }
 
 } // namespace dialogs

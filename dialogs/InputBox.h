@@ -2,7 +2,6 @@
 // optional check box, "OK" and "Cancel". It blocks until answered.
 #pragma once
 
-#include "dialogs/BalloonContent.h"
 #include "dialogs/msgFrm.h"
 
 class QCheckBox;
@@ -44,15 +43,13 @@ protected:
 
 private:
     void layoutContent(const QString &CheckboxTxt);
-    void setIcon(int mFlags);
     void pressOK();
     void pressCancel();
     void finish(bool cancelled);
 
     MsgFrmState &m_fields;
     QWidget *m_frame = nullptr;
-    QLabel *m_iPic = nullptr;
-    QLabel *m_iTitle = nullptr;
+    BalloonHeading m_heading;
     MessageArea m_iMsg;
     QLineEdit *m_iTxt = nullptr;
     QPushButton *m_iCmd[2] = {};

@@ -4,7 +4,6 @@
 // window deletes itself.
 #pragma once
 
-#include "dialogs/BalloonContent.h"
 #include "dialogs/msgFrm.h"
 
 #include <QLabel>
@@ -60,7 +59,7 @@ public:
                      const QRect &area);
 
     CloseImage *command1() const { return m_command1; }
-    QLabel *aPic() const { return m_aPic; }
+    QLabel *aPic() const { return m_heading.icon; }
     const QTimer &Timer1() const { return m_timer1; }
 
     // Milliseconds for nTime seconds, without the 16-bit overflow.
@@ -75,11 +74,9 @@ private:
     void setContent(const QString &mPrompt, const QString &mCaption);
     void present(int mFlags, short nTime);
     void layoutContent();
-    void setIcon(int mFlags);
 
     QWidget *m_frame = nullptr;
-    QLabel *m_aPic = nullptr;
-    QLabel *m_aTitle = nullptr;
+    BalloonHeading m_heading;
     MessageArea m_aMsg;
     CloseImage *m_command1 = nullptr;
     QTimer m_timer1;

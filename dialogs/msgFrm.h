@@ -5,10 +5,9 @@
 // window manager's close) answers it.
 #pragma once
 
-#include "drawing/GraphicsBas.h"
+#include "dialogs/BalloonContent.h"
 
 #include <QImage>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -16,7 +15,6 @@ class QCheckBox;
 class QEventLoop;
 class QLabel;
 class QPushButton;
-class QScrollArea;
 
 namespace dialogs {
 
@@ -59,7 +57,7 @@ public:
 
     short run(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer,
               const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2,
-              const QString &Btn3, drawing::OleColor mColor, float X, float Y, short Intensity);
+              const QString &Btn3, float X, float Y, short Intensity);
 
     void DrawBalloon(bool NoPointer, float X, float Y, short Inty);
     // Points at an area (screen pixels) from outside it; see placeOutside.
@@ -73,10 +71,10 @@ public:
     void SetDefaultButton(int MF);
     void SetDisplayIcon(int MF);
 
-    QPushButton *button(int index) const;
-    QCheckBox *checkBox() const;
-    QLabel *messageLabel() const;
-    QLabel *titleLabel() const { return m_title; }
+    QPushButton *button(int index) const { return m_buttons[index]; }
+    QCheckBox *checkBox() const { return m_check; }
+    QLabel *messageLabel() const { return m_message.label; }
+    QLabel *titleLabel() const { return m_heading.title; }
     const QImage &surface() const { return m_surface; }
     static bool compositesTranslucency();
 
@@ -107,10 +105,8 @@ private:
     MsgFrmState &m_state;
     QImage m_surface;
     QWidget *m_frame = nullptr;
-    QLabel *m_icon = nullptr;
-    QLabel *m_title = nullptr;
-    QLabel *m_message = nullptr;
-    QScrollArea *m_scroll = nullptr;
+    BalloonHeading m_heading;
+    MessageArea m_message;
     QCheckBox *m_check = nullptr;
     QPushButton *m_buttons[3] = {};
     short m_tags[3] = {};
