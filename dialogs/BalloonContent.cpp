@@ -15,7 +15,25 @@
 namespace dialogs {
 
 namespace {
+
 constexpr int MessageMarginTwips = 130;
+
+// A label that ignores the mouse, so moves and presses reach the frame.
+QLabel *makePassiveLabel(QWidget *parent, const QFont &font)
+{
+    auto *label = new QLabel(parent);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+QFont balloonTitleFont()
+{
+    QFont bold = balloonFont("MS Sans Serif", 8.25);
+    bold.setBold(true);
+    return bold;
+}
+
 } // namespace
 
 int pxX(double twips)
@@ -44,26 +62,11 @@ QWidget *makeContentFrame(QWidget *parent, const QColor &balloon)
     return frame;
 }
 
-QFont balloonTitleFont()
-{
-    QFont bold = balloonFont("MS Sans Serif", 8.25);
-    bold.setBold(true);
-    return bold;
-}
-
 QFont balloonFont(const char *family, double points)
 {
     QFont font(QString::fromLatin1(family));
     font.setPointSizeF(points);
     return font;
-}
-
-QLabel *makePassiveLabel(QWidget *parent, const QFont &font)
-{
-    auto *label = new QLabel(parent);
-    label->setFont(font);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
 }
 
 BalloonHeading makeHeading(QWidget *frame)

@@ -1,7 +1,8 @@
 // BalloonContent -- pieces shared by the content frames of the message box,
 // the timed message and the input box: twips to pixels, the balloon's
 // colour, the frame in it, the icon and title over the message, fonts, and
-// a message label that scrolls when the screen is too short for it.
+// a message label that scrolls when the screen is too short for it. No name
+// here is fixed by the program's design.
 #pragma once
 
 #include "drawing/GraphicsBas.h"
@@ -45,11 +46,7 @@ int messageWidthFor(int frameWidth);
 // The frame takes the balloon colour; mouse moves reach it while no button
 // is held.
 QWidget *makeContentFrame(QWidget *parent, const QColor &balloon);
-QFont balloonTitleFont();
 QFont balloonFont(const char *family, double points);
-
-// A label that ignores the mouse, so moves and presses reach the frame.
-QLabel *makePassiveLabel(QWidget *parent, const QFont &font);
 
 struct BalloonHeading
 {

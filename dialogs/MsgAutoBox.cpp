@@ -22,6 +22,12 @@ constexpr int CloseRightGapTwips = 50;
 constexpr int WindowBelowFramePx = 40;
 constexpr int MsPerSecond = 1000;
 
+// Milliseconds for nTime seconds, without the 16-bit overflow.
+int closeDelayMs(short nTime)
+{
+    return std::max(0, int(nTime)) * MsPerSecond;
+}
+
 } // namespace
 
 short MsgAuto_box(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
@@ -114,11 +120,6 @@ MsgAutoFrm::MsgAutoFrm(MsgFrmState &state)
 
     m_timer1.setSingleShot(true);
     connect(&m_timer1, &QTimer::timeout, this, &QWidget::close);
-}
-
-int MsgAutoFrm::closeDelayMs(short nTime)
-{
-    return std::max(0, int(nTime)) * MsPerSecond;
 }
 
 void MsgAutoFrm::open(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,

@@ -36,6 +36,13 @@ constexpr QRgb FringeColor = 0xFF464646; // RGB(70, 70, 70)
 
 msgFrm *g_current = nullptr;
 
+// Wayland always composites and offers no screen reading; elsewhere the
+// screen behind the window is read and shaded.
+bool compositesTranslucency()
+{
+    return QGuiApplication::platformName() == QLatin1String("wayland");
+}
+
 struct ButtonSpec
 {
     QString caption;
@@ -115,13 +122,6 @@ msgFrm::~msgFrm()
 msgFrm *msgFrm::current()
 {
     return g_current;
-}
-
-bool msgFrm::compositesTranslucency()
-{
-    // Wayland always composites and offers no screen reading; elsewhere the
-    // screen behind the window is read and shaded.
-    return QGuiApplication::platformName() == QLatin1String("wayland");
 }
 
 void msgFrm::buildContent()
