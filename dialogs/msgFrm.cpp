@@ -43,13 +43,13 @@ bool compositesTranslucency()
     return QGuiApplication::platformName() == QLatin1String("wayland");
 }
 
-struct ButtonSpec
+struct CaptionAndTag
 {
     QString caption;
     short tag;
 };
 
-std::vector<ButtonSpec> standardSet(int set)
+std::vector<CaptionAndTag> standardSet(int set)
 {
     switch (set) {
     case 1:
@@ -69,13 +69,13 @@ std::vector<ButtonSpec> standardSet(int set)
 
 // Set 6 shows the custom captions up to the last one given, tagged 1 to 3;
 // without any caption it offers OK, so that the window can be answered.
-std::vector<ButtonSpec> buttonsFor(int MF, const QString &Btn1, const QString &Btn2,
-                                   const QString &Btn3)
+std::vector<CaptionAndTag> buttonsFor(int MF, const QString &Btn1, const QString &Btn2,
+                                      const QString &Btn3)
 {
     if ((MF & 7) != 6) {
         return standardSet(MF & 7);
     }
-    std::vector<ButtonSpec> custom = {{Btn1, 1}, {Btn2, 2}, {Btn3, 3}};
+    std::vector<CaptionAndTag> custom = {{Btn1, 1}, {Btn2, 2}, {Btn3, 3}};
     while (!custom.empty() && custom.back().caption.isEmpty()) {
         custom.pop_back();
     }
@@ -311,8 +311,8 @@ QRegion msgFrm::n_SetPointer(short style)
 
 void msgFrm::SetupButtons(int MF, const QString &Btn1, const QString &Btn2, const QString &Btn3)
 {
-    const std::vector<ButtonSpec> specs = buttonsFor(MF, Btn1, Btn2, Btn3);
-    m_shownButtons = int(specs.size());
+    const std::vector<CaptionAndTag> shown = buttonsFor(MF, Btn1, Btn2, Btn3);
+    m_shownButtons = int(shown.size());
 
     const double fw = m_frame->width() * drawing::twipsPerPixelX();
     const double w = ButtonWidthTwips;
@@ -328,8 +328,8 @@ void msgFrm::SetupButtons(int MF, const QString &Btn1, const QString &Btn2, cons
     const double top =
         m_frame->height() * drawing::twipsPerPixelY() - ButtonHeightTwips - ButtonBottomGapTwips;
     for (int i = 0; i < m_shownButtons; ++i) {
-        m_tags[i] = specs[size_t(i)].tag;
-        m_buttons[i]->setText(specs[size_t(i)].caption);
+        m_tags[i] = shown[size_t(i)].tag;
+        m_buttons[i]->setText(shown[size_t(i)].caption);
         m_buttons[i]->setGeometry(pxX(lefts[i]), pxY(top), pxX(w), pxY(ButtonHeightTwips));
         m_buttons[i]->show();
     }
