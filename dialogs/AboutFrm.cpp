@@ -38,16 +38,17 @@ enum LabelNumber
     Label6
 };
 
+// "major.minor" of this build.
+QString versionText()
+{
+    return QStringLiteral("%1.%2").arg(FLINTORA_VERSION_MAJOR).arg(FLINTORA_VERSION_MINOR);
+}
+
 } // namespace
 
 AboutLinks AboutLinks::fromBuild()
 {
     return {QStringLiteral(FLINTORA_HOME_PAGE), QStringLiteral(FLINTORA_AUTHOR_EMAIL)};
-}
-
-QString versionText()
-{
-    return QStringLiteral("%1.%2").arg(FLINTORA_VERSION_MAJOR).arg(FLINTORA_VERSION_MINOR);
 }
 
 bool MakeMailLink(const QString &address, const QString &subject, const QString &body)

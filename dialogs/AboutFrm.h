@@ -12,6 +12,7 @@ class CandyButton;
 
 namespace dialogs {
 
+// Project extensions.
 // Where the two links lead; empty mail address hides the mail line, empty
 // home page opens the manual.
 struct AboutLinks
@@ -25,9 +26,7 @@ struct AboutLinks
 // window's web link opens the same.
 void OpenHomePage(const AboutLinks &links = AboutLinks::fromBuild());
 
-// "major.minor" of this build.
-QString versionText();
-
+// Names fixed by the program's design: keep them as they are.
 // Opens "mailto:" address "?subject=" subject "%20&body=" body, with subject
 // and body percent-encoded so that no character of theirs can change the
 // link. False when no program took it.
@@ -39,6 +38,7 @@ class AboutFrm : public QDialog
 public:
     explicit AboutFrm(QWidget *parent = nullptr, const AboutLinks &links = AboutLinks::fromBuild());
 
+    // Test accessors, named after the controls the program's design fixes.
     QLabel *label(int number) const; // Label1 .. Label6
     controls::CandyButton *cmdok() const { return m_cmdok; }
 
@@ -48,9 +48,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildControls();
+    // Names fixed by the program's design: keep them as they are.
     void Label4_Click();
     void Label6_Click();
+
+    void buildControls();
     void colourLinks(const QColor &colour);
 
     AboutLinks m_links;

@@ -1,5 +1,6 @@
 #include "dialogs/BalloonContent.h"
 
+#include "dialogs/IconStrip.h"
 #include "drawing/Twips.h"
 
 #include <QCursor>
@@ -13,6 +14,28 @@
 
 namespace dialogs {
 
+namespace {
+
+constexpr int MessageMarginTwips = 130;
+
+// A label that ignores the mouse, so moves and presses reach the frame.
+QLabel *makePassiveLabel(QWidget *parent, const QFont &font)
+{
+    auto *label = new QLabel(parent);
+    label->setFont(font);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+QFont balloonTitleFont()
+{
+    QFont bold = balloonFont("MS Sans Serif", 8.25);
+    bold.setBold(true);
+    return bold;
+}
+
+} // namespace
+
 int pxX(double twips)
 {
     return int(std::lround(twips / drawing::twipsPerPixelX()));
@@ -21,6 +44,11 @@ int pxX(double twips)
 int pxY(double twips)
 {
     return int(std::lround(twips / drawing::twipsPerPixelY()));
+}
+
+int messageWidthFor(int frameWidth)
+{
+    return pxX(frameWidth * drawing::twipsPerPixelX() - MessageMarginTwips);
 }
 
 QWidget *makeContentFrame(QWidget *parent, const QColor &balloon)
@@ -34,13 +62,6 @@ QWidget *makeContentFrame(QWidget *parent, const QColor &balloon)
     return frame;
 }
 
-QFont balloonTitleFont()
-{
-    QFont bold = balloonFont("MS Sans Serif", 8.25);
-    bold.setBold(true);
-    return bold;
-}
-
 QFont balloonFont(const char *family, double points)
 {
     QFont font(QString::fromLatin1(family));
@@ -48,12 +69,30 @@ QFont balloonFont(const char *family, double points)
     return font;
 }
 
-QLabel *makePassiveLabel(QWidget *parent, const QFont &font)
+BalloonHeading makeHeading(QWidget *frame)
 {
-    auto *label = new QLabel(parent);
-    label->setFont(font);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
+    auto *icon = new QLabel(frame);
+    icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return {icon, makePassiveLabel(frame, balloonTitleFont())};
+}
+
+void placeHeading(const BalloonHeading &heading, const QRect &titleTwips)
+{
+    heading.icon->setGeometry(pxX(IconTwips.x()), pxY(IconTwips.y()), pxX(IconTwips.width()),
+                              pxY(IconTwips.height()));
+    heading.title->setGeometry(pxX(titleTwips.x()), pxY(titleTwips.y()), pxX(titleTwips.width()),
+                               pxY(titleTwips.height()) + LabelRoomPx);
+}
+
+void showIcon(const BalloonHeading &heading, int mFlags, const QColor &balloon, int titleLeft)
+{
+    const int cell = StripCellForFlags(mFlags);
+    if (cell == 0) {
+        heading.icon->hide();
+        heading.title->move(titleLeft, heading.title->y());
+        return;
+    }
+    heading.icon->setPixmap(DrawStripIcon(cell, StripCellSize, balloon));
 }
 
 MessageArea makeMessageArea(QWidget *frame, const QFont &font)
@@ -88,10 +127,15 @@ int fitMessage(const MessageArea &area, int left, int top, int width, int maxHei
     return shown;
 }
 
+QScreen *screenHolding(QPoint p)
+{
+    QScreen *screen = QGuiApplication::screenAt(p);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
 QRect cursorScreen()
 {
-    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
-    return (screen ? screen : QGuiApplication::primaryScreen())->geometry();
+    return screenHolding(QCursor::pos())->geometry();
 }
 
 } // namespace dialogs

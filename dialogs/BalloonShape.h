@@ -14,7 +14,10 @@
 
 namespace dialogs {
 
-// Pointer styles: which corner of the window the pointer tip leaves from.
+// Names fixed by the program's design: keep them as they are.
+// Project extensions.
+// Pointer styles (numbers fixed by the design): which corner of the window
+// the pointer tip leaves from.
 enum PointerStyle : short
 {
     LowerRight = 1,

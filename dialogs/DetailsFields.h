@@ -3,6 +3,7 @@
 // the puzzle file stores a line break as (it would come back as a line
 // break), and typing or pasting never makes a text longer than its limit.
 // A line break counts as one character, as the puzzle file stores it.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include <QPlainTextEdit>

@@ -1,5 +1,6 @@
 #include "dialogs/IconStrip.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -7,6 +8,8 @@ namespace dialogs {
 
 namespace {
 
+constexpr int StripCells = 12;
+constexpr QRgb StripKey = 0xFF00FF00;
 constexpr QRectF CellDisc(1.5, 1.5, 13, 13);
 
 void drawDiscGlyph(QPainter &p, QColor disc, const QString &glyph)
@@ -85,8 +88,6 @@ void drawCell(QPainter &p, int cell)
     }
 }
 
-} // namespace
-
 QImage makeIconStrip()
 {
     QImage strip(StripCellSize * StripCells, StripCellSize, QImage::Format_RGB32);
@@ -111,6 +112,8 @@ QImage makeIconStrip()
     }
     return strip;
 }
+
+} // namespace
 
 int StripCellForFlags(int mFlags)
 {

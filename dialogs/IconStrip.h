@@ -5,26 +5,23 @@
 #pragma once
 
 #include <QColor>
-#include <QImage>
 #include <QPixmap>
 
 namespace dialogs {
 
+// Names fixed by the program's design: keep them as they are.
+// Cell k (1-based) drawn over the background colour.
+QPixmap DrawStripIcon(int cell, int size, QColor background);
+
+// Project extensions.
 constexpr int StripCellSize = 16;
-constexpr int StripCells = 12;
-constexpr QRgb StripKey = 0xFF00FF00;
 
 // The timed message's close-image faces.
 constexpr int CloseNormalCell = 9;
 constexpr int CloseHoverCell = 10;
 constexpr int ClosePressedCell = 11;
 
-QImage makeIconStrip();
-
 // The cell that the icon bits (mFlags And 112) choose; 0 for no icon.
 int StripCellForFlags(int mFlags);
-
-// Cell k (1-based) drawn over the background colour.
-QPixmap DrawStripIcon(int cell, int size, QColor background);
 
 } // namespace dialogs

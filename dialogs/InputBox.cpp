@@ -1,7 +1,6 @@
 #include "dialogs/InputBox.h"
 
 #include "dialogs/BalloonShape.h"
-#include "dialogs/IconStrip.h"
 #include "drawing/Twips.h"
 
 #include <QCheckBox>
@@ -17,16 +16,8 @@ namespace dialogs {
 
 namespace {
 
-constexpr int IconLeftTwips = 45;
-constexpr int IconTopTwips = 30;
-constexpr int IconSizeTwips = 240;
-constexpr int TitleLeftTwips = 375;
-constexpr int TitleTopTwips = 45;
-constexpr int TitleWidthTwips = 4215;
-constexpr int TitleHeightTwips = 225;
 constexpr int MessageLeftTwips = 75;
 constexpr int MessageTopTwips = 465;
-constexpr int MessageMarginTwips = 130;
 constexpr int FieldGapTwips = 300;
 constexpr int FieldHeightTwips = 315;
 constexpr int ButtonGapTwips = 70;
@@ -39,7 +30,6 @@ constexpr int WindowBelowFramePx = 65;
 constexpr int OKIndex = 1;
 constexpr int CancelIndex = 0;
 constexpr short CancelledFlag = -1; // true, in the window's truth values
-constexpr drawing::OleColor DefaultBalloon = drawing::rgb(255, 255, 204);
 
 bool isEnter(int key)
 {
@@ -53,7 +43,7 @@ QString input_box(const QString &mPrompt, int mFlags, const QString &mCaption,
                   drawing::OleColor mColor, float X, float Y, short Intensity)
 {
     MsgFrmState &state = msgFrmState();
-    state.BalloonColor = mColor == 0 ? DefaultBalloon : mColor;
+    state.BalloonColor = balloonColorFor(mColor);
     InputFrm window(state);
     return window.run(mPrompt, mFlags, mCaption, DefaultText, NoPointer, CheckboxTxt, X, Y,
                       Intensity);
@@ -65,9 +55,7 @@ InputFrm::InputFrm(MsgFrmState &state)
 {
     messageFrame()->hide();
     m_frame = makeContentFrame(this, drawing::toQColor(state.BalloonColor));
-    m_iPic = new QLabel(m_frame);
-    m_iPic->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_iTitle = makePassiveLabel(m_frame, balloonTitleFont());
+    m_heading = makeHeading(m_frame);
     m_iMsg = makeMessageArea(m_frame, balloonFont("MS Sans Serif", 8.25));
     m_iTxt = new QLineEdit(m_frame);
     m_check2 = new QCheckBox(m_frame);
@@ -86,12 +74,12 @@ QString InputFrm::run(const QString &mPrompt, int mFlags, const QString &mCaptio
                       const QString &DefaultText, bool NoPointer, const QString &CheckboxTxt,
                       float X, float Y, short Intensity)
 {
-    m_iTitle->setText(mCaption);
+    m_heading.title->setText(mCaption);
     m_iMsg.label->setText(mPrompt);
     layoutContent(CheckboxTxt);
     m_iTxt->setText(DefaultText);
     DrawBalloon(NoPointer, X, Y, clampIntensity(Intensity));
-    setIcon(mFlags);
+    showIcon(m_heading, mFlags, m_frame->palette().window().color(), m_iMsg.scroll->x());
 
     QEventLoop loop;
     m_loop = &loop;
@@ -114,7 +102,7 @@ void InputFrm::layoutContent(const QString &CheckboxTxt)
     const int frameWidth = width() - ContentInsetPx;
     const int messageLeft = pxX(MessageLeftTwips);
     const int messageTop = pxY(MessageTopTwips);
-    const int messageWidth = pxX(frameWidth * tx - MessageMarginTwips);
+    const int messageWidth = messageWidthFor(frameWidth);
     // Everything under the message must stay on the screen.
     const int belowMessage = pxY(FieldGapTwips + FieldHeightTwips + ButtonGapTwips +
                                  ButtonHeightTwips + BelowButtonsTwips);
@@ -144,22 +132,8 @@ void InputFrm::layoutContent(const QString &CheckboxTxt)
     }
     const int frameHeight = pxY(buttonTop + ButtonHeightTwips + BelowButtonsTwips);
     m_frame->setGeometry(ContentLeftPx, ContentTopPx, frameWidth, frameHeight);
-    m_iPic->setGeometry(pxX(IconLeftTwips), pxY(IconTopTwips), pxX(IconSizeTwips),
-                        pxY(IconSizeTwips));
-    m_iTitle->setGeometry(pxX(TitleLeftTwips), pxY(TitleTopTwips), pxX(TitleWidthTwips),
-                          pxY(TitleHeightTwips) + 2);
+    placeHeading(m_heading);
     resize(width(), frameHeight + WindowBelowFramePx);
-}
-
-void InputFrm::setIcon(int mFlags)
-{
-    const int cell = StripCellForFlags(mFlags);
-    if (cell == 0) {
-        m_iPic->hide();
-        m_iTitle->move(m_iMsg.scroll->x(), m_iTitle->y());
-        return;
-    }
-    m_iPic->setPixmap(DrawStripIcon(cell, StripCellSize, m_frame->palette().window().color()));
 }
 
 void InputFrm::pressOK()

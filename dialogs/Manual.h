@@ -1,5 +1,6 @@
 // Manual -- the bundled manual page (how to play, how to make puzzles),
 // written out to a file so that a browser can open it.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include <QString>

@@ -13,22 +13,20 @@ namespace dialogs {
 
 namespace {
 
-constexpr int IconLeftTwips = 45;
-constexpr int IconTopTwips = 30;
-constexpr int IconSizeTwips = 240;
-constexpr int TitleLeftTwips = 420;
-constexpr int TitleTopTwips = 45;
-constexpr int TitleWidthTwips = 3855;
-constexpr int TitleHeightTwips = 225;
+constexpr QRect TitleBesideCloseTwips(420, 45, 3855, 225);
 constexpr int MessageLeftTwips = 75;
 constexpr int MessageTopTwips = 465;
-constexpr int MessageMarginTwips = 130;
 constexpr int BelowMessageTwips = 300;
 constexpr int CloseSizeTwips = 240;
 constexpr int CloseRightGapTwips = 50;
 constexpr int WindowBelowFramePx = 40;
 constexpr int MsPerSecond = 1000;
-constexpr drawing::OleColor DefaultBalloon = drawing::rgb(255, 255, 204);
+
+// Milliseconds for nTime seconds, without the 16-bit overflow.
+int closeDelayMs(short nTime)
+{
+    return std::max(0, int(nTime)) * MsPerSecond;
+}
 
 } // namespace
 
@@ -36,7 +34,7 @@ short MsgAuto_box(const QString &mPrompt, int mFlags, const QString &mCaption, s
                   bool NoPointer, drawing::OleColor mColor, float X, float Y, short Intensity)
 {
     MsgFrmState &state = msgFrmState();
-    state.BalloonColor = mColor == 0 ? DefaultBalloon : mColor;
+    state.BalloonColor = balloonColorFor(mColor);
     auto *window = new MsgAutoFrm(state);
     window->open(mPrompt, mFlags, mCaption, nTime, NoPointer, X, Y, Intensity);
     return 0;
@@ -115,20 +113,13 @@ MsgAutoFrm::MsgAutoFrm(MsgFrmState &state)
 
     const QColor balloon = drawing::toQColor(state.BalloonColor);
     m_frame = makeContentFrame(this, balloon);
-    m_aPic = new QLabel(m_frame);
-    m_aPic->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_aTitle = makePassiveLabel(m_frame, balloonTitleFont());
+    m_heading = makeHeading(m_frame);
     m_aMsg = makeMessageArea(m_frame, balloonFont("MS Sans Serif", 13.5));
     m_command1 = new CloseImage(m_frame, balloon);
     connect(m_command1, &CloseImage::clicked, this, &QWidget::close);
 
     m_timer1.setSingleShot(true);
     connect(&m_timer1, &QTimer::timeout, this, &QWidget::close);
-}
-
-int MsgAutoFrm::closeDelayMs(short nTime)
-{
-    return std::max(0, int(nTime)) * MsPerSecond;
 }
 
 void MsgAutoFrm::open(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
@@ -149,14 +140,14 @@ void MsgAutoFrm::openOutside(const QString &mPrompt, int mFlags, const QString &
 
 void MsgAutoFrm::setContent(const QString &mPrompt, const QString &mCaption)
 {
-    m_aTitle->setText(mCaption);
+    m_heading.title->setText(mCaption);
     m_aMsg.label->setText(mPrompt);
     layoutContent();
 }
 
 void MsgAutoFrm::present(int mFlags, short nTime)
 {
-    setIcon(mFlags);
+    showIcon(m_heading, mFlags, m_frame->palette().window().color(), m_aMsg.scroll->x());
     show();
     raise();
     if (nTime > 0) {
@@ -170,7 +161,7 @@ void MsgAutoFrm::layoutContent()
     const int frameWidth = width() - ContentInsetPx;
     const int messageLeft = pxX(MessageLeftTwips);
     const int messageTop = pxY(MessageTopTwips);
-    const int messageWidth = pxX(frameWidth * tx - MessageMarginTwips);
+    const int messageWidth = messageWidthFor(frameWidth);
     const int belowMessage = pxY(BelowMessageTwips);
     const int maxMessage =
         cursorScreen().height() - ContentTopPx - WindowBelowFramePx - messageTop - belowMessage;
@@ -178,24 +169,11 @@ void MsgAutoFrm::layoutContent()
 
     const int frameHeight = messageTop + shown + belowMessage;
     m_frame->setGeometry(ContentLeftPx, ContentTopPx, frameWidth, frameHeight);
-    m_aPic->setGeometry(pxX(IconLeftTwips), pxY(IconTopTwips), pxX(IconSizeTwips),
-                        pxY(IconSizeTwips));
-    m_aTitle->setGeometry(pxX(TitleLeftTwips), pxY(TitleTopTwips), pxX(TitleWidthTwips),
-                          pxY(TitleHeightTwips) + 2);
+    placeHeading(m_heading, TitleBesideCloseTwips);
     const int closeLeft = pxX(frameWidth * tx - CloseSizeTwips - CloseRightGapTwips);
-    m_command1->setGeometry(closeLeft, m_aPic->y(), pxX(CloseSizeTwips), pxY(CloseSizeTwips));
+    m_command1->setGeometry(closeLeft, m_heading.icon->y(), pxX(CloseSizeTwips),
+                            pxY(CloseSizeTwips));
     resize(width(), ContentTopPx + frameHeight + WindowBelowFramePx);
-}
-
-void MsgAutoFrm::setIcon(int mFlags)
-{
-    const int cell = StripCellForFlags(mFlags);
-    if (cell == 0) {
-        m_aPic->hide();
-        m_aTitle->move(m_aMsg.scroll->x(), m_aTitle->y());
-        return;
-    }
-    m_aPic->setPixmap(DrawStripIcon(cell, StripCellSize, m_frame->palette().window().color()));
 }
 
 void MsgAutoFrm::mousePressEvent(QMouseEvent *event)

@@ -4,7 +4,6 @@
 // window deletes itself.
 #pragma once
 
-#include "dialogs/BalloonContent.h"
 #include "dialogs/msgFrm.h"
 
 #include <QLabel>
@@ -12,12 +11,14 @@
 
 namespace dialogs {
 
+// Names fixed by the program's design: keep them as they are.
 // Returns 0 at once while the message stays open. nTime is in seconds;
 // 0 or less leaves closing to the close image.
 short MsgAuto_box(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
                   bool NoPointer = false, drawing::OleColor mColor = 0, float X = 0, float Y = 0,
                   short Intensity = 0);
 
+// Project extensions.
 // The same message about an area of the screen that it must not hide: it
 // points at the area from below or above it, in the default colour.
 void MsgAutoNotice(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
@@ -30,7 +31,6 @@ class CloseImage : public QLabel
     Q_OBJECT
 public:
     CloseImage(QWidget *parent, const QColor &background);
-    QString tag() const { return m_tag; }
 
 signals:
     void clicked();
@@ -48,23 +48,21 @@ private:
     QString m_tag;
 };
 
+// The message window with the timed message's content.
 class MsgAutoFrm : public msgFrm
 {
     Q_OBJECT
 public:
     explicit MsgAutoFrm(MsgFrmState &state);
-
     void open(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
               bool NoPointer, float X, float Y, short Intensity);
     void openOutside(const QString &mPrompt, int mFlags, const QString &mCaption, short nTime,
                      const QRect &area);
 
+    // Test accessors, named after the controls the program's design fixes.
     CloseImage *command1() const { return m_command1; }
-    QLabel *aPic() const { return m_aPic; }
+    QLabel *aPic() const { return m_heading.icon; }
     const QTimer &Timer1() const { return m_timer1; }
-
-    // Milliseconds for nTime seconds, without the 16-bit overflow.
-    static int closeDelayMs(short nTime);
 
 protected:
     // Neither drags nor answers buttons: the window only closes.
@@ -75,11 +73,9 @@ private:
     void setContent(const QString &mPrompt, const QString &mCaption);
     void present(int mFlags, short nTime);
     void layoutContent();
-    void setIcon(int mFlags);
 
     QWidget *m_frame = nullptr;
-    QLabel *m_aPic = nullptr;
-    QLabel *m_aTitle = nullptr;
+    BalloonHeading m_heading;
     MessageArea m_aMsg;
     CloseImage *m_command1 = nullptr;
     QTimer m_timer1;

@@ -14,25 +14,29 @@ class CandyButton;
 
 namespace dialogs {
 
+// Names fixed by the program's design: keep them as they are.
 class SaveAsFrm : public QDialog
 {
     Q_OBJECT
 public:
+    // Names fixed by the program's design: keep them as they are.
     // iTx is empty or title "¦" description, filling the fields. The answer
     // is title "¦" description with CR LF line breaks, or "¦" alone when
     // the window was closed (close button or Escape). Neither field can
     // hold "¦", so the answer always splits back into the two texts.
     static QString GetDetails(const QString &iTx = QString(), QWidget *parent = nullptr);
 
+    // Project extensions.
     explicit SaveAsFrm(const QString &iTx, QWidget *parent = nullptr);
+    // What GetDetails hands back once the window has closed.
+    QString answer() const;
+    // The close button and Escape cancel.
+    void reject() override;
 
+    // Test accessors, named after the controls the program's design fixes.
     QLineEdit *Text1() const { return m_text1; }
     DescriptionEdit *Text2() const { return m_text2; }
     controls::CandyButton *cmdOK() const { return m_cmdOK; }
-    bool cancelled() const { return m_cancelled; }
-    QString answer() const;
-
-    void reject() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

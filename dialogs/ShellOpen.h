@@ -1,6 +1,7 @@
 // ShellOpen -- hands a link to the desktop (browser, mail program). The
 // opener can be replaced, so that tests see the link without starting a
 // program.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include <QUrl>

@@ -1,7 +1,6 @@
 #include "dialogs/msgFrm.h"
 
 #include "dialogs/BalloonShape.h"
-#include "dialogs/IconStrip.h"
 #include "drawing/Twips.h"
 
 #include <QCheckBox>
@@ -14,7 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <cmath>
 
 namespace dialogs {
@@ -22,37 +20,36 @@ namespace dialogs {
 namespace {
 
 constexpr int DesignWidthTwips = 5385;
-constexpr int FrameLeftPx = 8;
-constexpr int FrameTopPx = 30;
-constexpr int FrameInsetPx = 30;
+constexpr int DesignHeightPx = 225;
 constexpr int WindowBelowFramePx = 65;
 constexpr int MessageLeftTwips = 45;
 constexpr int MessageTopTwips = 450;
-constexpr int MessageMarginTwips = 130;
 constexpr int BelowMessageTwips = 900;
 constexpr int CheckGapTwips = 70;
+constexpr int CheckWidthTwips = 4470;
 constexpr int CheckHeightTwips = 255;
 constexpr int ButtonWidthTwips = 1200;
 constexpr int ButtonHeightTwips = 375;
 constexpr int ButtonBottomGapTwips = 100;
 constexpr int MiddleButtonDesignLeftTwips = 1815;
-constexpr drawing::OleColor DefaultBalloon = drawing::rgb(255, 255, 204);
 constexpr QRgb FringeColor = 0xFF464646; // RGB(70, 70, 70)
 
 msgFrm *g_current = nullptr;
 
-int px(double twips, double perPixel)
+// Wayland always composites and offers no screen reading; elsewhere the
+// screen behind the window is read and shaded.
+bool compositesTranslucency()
 {
-    return int(std::lround(twips / perPixel));
+    return QGuiApplication::platformName() == QLatin1String("wayland");
 }
 
-struct ButtonSpec
+struct CaptionAndTag
 {
-    const char *caption;
+    QString caption;
     short tag;
 };
 
-std::vector<ButtonSpec> standardSet(int set)
+std::vector<CaptionAndTag> standardSet(int set)
 {
     switch (set) {
     case 1:
@@ -70,10 +67,19 @@ std::vector<ButtonSpec> standardSet(int set)
     }
 }
 
-QScreen *screenHolding(QPoint p)
+// Set 6 shows the custom captions up to the last one given, tagged 1 to 3;
+// without any caption it offers OK, so that the window can be answered.
+std::vector<CaptionAndTag> buttonsFor(int MF, const QString &Btn1, const QString &Btn2,
+                                      const QString &Btn3)
 {
-    QScreen *screen = QGuiApplication::screenAt(p);
-    return screen ? screen : QGuiApplication::primaryScreen();
+    if ((MF & 7) != 6) {
+        return standardSet(MF & 7);
+    }
+    std::vector<CaptionAndTag> custom = {{Btn1, 1}, {Btn2, 2}, {Btn3, 3}};
+    while (!custom.empty() && custom.back().caption.isEmpty()) {
+        custom.pop_back();
+    }
+    return custom.empty() ? standardSet(0) : custom;
 }
 
 } // namespace
@@ -88,9 +94,11 @@ short msg_Box(const QString &mPrompt, int mFlags, const QString &mCaption, bool 
               const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2,
               const QString &Btn3, drawing::OleColor mColor, float X, float Y, short Intensity)
 {
-    msgFrm window(msgFrmState());
-    return window.run(mPrompt, mFlags, mCaption, NoPointer, CheckboxTxt, Btn1, Btn2, Btn3, mColor,
-                      X, Y, Intensity);
+    MsgFrmState &state = msgFrmState();
+    state.BalloonColor = balloonColorFor(mColor);
+    msgFrm window(state);
+    return window.run(mPrompt, mFlags, mCaption, NoPointer, CheckboxTxt, Btn1, Btn2, Btn3, X, Y,
+                      Intensity);
 }
 
 msgFrm::msgFrm(MsgFrmState &state)
@@ -99,7 +107,7 @@ msgFrm::msgFrm(MsgFrmState &state)
 {
     setAttribute(Qt::WA_TranslucentBackground, compositesTranslucency());
     setWindowModality(Qt::ApplicationModal);
-    resize(px(DesignWidthTwips, drawing::twipsPerPixelX()), 225);
+    resize(pxX(DesignWidthTwips), DesignHeightPx);
     buildContent();
     g_current = this;
 }
@@ -116,35 +124,11 @@ msgFrm *msgFrm::current()
     return g_current;
 }
 
-bool msgFrm::compositesTranslucency()
-{
-    // Wayland always composites and offers no screen reading; elsewhere the
-    // screen behind the window is read and shaded.
-    return QGuiApplication::platformName() == QLatin1String("wayland");
-}
-
 void msgFrm::buildContent()
 {
-    m_frame = new QWidget(this);
-    m_frame->setAutoFillBackground(true);
-    m_icon = new QLabel(m_frame);
-    m_title = new QLabel(m_frame);
-    QFont bold("MS Sans Serif");
-    bold.setPointSizeF(8.25);
-    bold.setBold(true);
-    m_title->setFont(bold);
-    m_scroll = new QScrollArea(m_frame);
-    m_scroll->setFrameShape(QFrame::NoFrame);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->viewport()->setAutoFillBackground(false);
-    m_message = new QLabel;
-    m_message->setWordWrap(true);
-    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont comic("Comic Sans MS");
-    comic.setPointSizeF(9.75);
-    m_message->setFont(comic);
-    m_message->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_scroll->setWidget(m_message);
+    m_frame = makeContentFrame(this, balloonColor());
+    m_heading = makeHeading(m_frame);
+    m_message = makeMessageArea(m_frame, balloonFont("Comic Sans MS", 9.75));
     m_check = new QCheckBox(m_frame);
     m_check->hide();
     for (int i = 0; i < 3; ++i) {
@@ -162,15 +146,11 @@ QColor msgFrm::balloonColor() const
 
 short msgFrm::run(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer,
                   const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2,
-                  const QString &Btn3, drawing::OleColor mColor, float X, float Y, short Intensity)
+                  const QString &Btn3, float X, float Y, short Intensity)
 {
-    m_title->setText(mCaption);
-    m_message->setText(mPrompt);
-    m_state.BalloonColor = mColor == 0 ? DefaultBalloon : mColor;
+    m_heading.title->setText(mCaption);
+    m_message.label->setText(mPrompt);
     m_intensity = clampIntensity(Intensity);
-    QPalette pal = m_frame->palette();
-    pal.setColor(QPalette::Window, balloonColor());
-    m_frame->setPalette(pal);
     layoutContent(CheckboxTxt);
     DrawBalloon(NoPointer, X, Y, m_intensity);
     SetupButtons(mFlags, Btn1, Btn2, Btn3);
@@ -189,37 +169,22 @@ short msgFrm::run(const QString &mPrompt, int mFlags, const QString &mCaption, b
 
 void msgFrm::layoutContent(const QString &CheckboxTxt)
 {
-    const double tx = drawing::twipsPerPixelX();
-    const double ty = drawing::twipsPerPixelY();
-    const int frameWidth = width() - FrameInsetPx;
-    const int messageWidth = px(frameWidth * tx - MessageMarginTwips, tx);
-    const int messageLeft = px(MessageLeftTwips, tx);
-    const int messageTop = px(MessageTopTwips, ty);
-    m_message->setFixedWidth(messageWidth);
-    const int messageHeight = m_message->heightForWidth(messageWidth);
-    m_message->setFixedHeight(messageHeight);
-
+    const int frameWidth = width() - ContentInsetPx;
+    const int messageLeft = pxX(MessageLeftTwips);
+    const int messageTop = pxY(MessageTopTwips);
     // A message taller than the screen scrolls inside a window limited to it.
-    const int belowMessage = px(BelowMessageTwips, ty);
-    const int screenHeight = screenHolding(QCursor::pos())->geometry().height();
-    const int maxMessage = screenHeight - WindowBelowFramePx - messageTop - belowMessage;
-    const int shownMessage = std::max(1, std::min(messageHeight, maxMessage));
-    const bool scrolls = shownMessage < messageHeight;
-    m_scroll->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    m_scroll->setGeometry(messageLeft, messageTop, messageWidth, shownMessage);
-    if (scrolls) {
-        m_message->setFixedWidth(messageWidth - m_scroll->verticalScrollBar()->sizeHint().width());
-        m_message->setFixedHeight(m_message->heightForWidth(m_message->width()));
-    }
+    const int belowMessage = pxY(BelowMessageTwips);
+    const int maxMessage = cursorScreen().height() - WindowBelowFramePx - messageTop - belowMessage;
+    const int shown =
+        fitMessage(m_message, messageLeft, messageTop, messageWidthFor(frameWidth), maxMessage);
 
-    const int frameHeight = messageTop + shownMessage + belowMessage;
-    m_frame->setGeometry(FrameLeftPx, FrameTopPx, frameWidth, frameHeight);
-    m_icon->setGeometry(px(45, tx), px(30, ty), px(240, tx), px(240, ty));
-    m_title->setGeometry(px(375, tx), px(45, ty), px(4215, tx), px(225, ty) + 2);
+    const int frameHeight = messageTop + shown + belowMessage;
+    m_frame->setGeometry(ContentLeftPx, ContentTopPx, frameWidth, frameHeight);
+    placeHeading(m_heading);
     if (!CheckboxTxt.isEmpty()) {
         m_check->setText(CheckboxTxt);
-        m_check->setGeometry(messageLeft, messageTop + shownMessage + px(CheckGapTwips, ty),
-                             px(4470, tx), px(CheckHeightTwips, ty) + 2);
+        m_check->setGeometry(messageLeft, messageTop + shown + pxY(CheckGapTwips),
+                             pxX(CheckWidthTwips), pxY(CheckHeightTwips) + LabelRoomPx);
         m_check->setVisible(true);
     }
     resize(width(), frameHeight + WindowBelowFramePx);
@@ -229,7 +194,7 @@ void msgFrm::DrawBalloon(bool NoPointer, float X, float Y, short Inty)
 {
     clearSurface(Inty);
     if (NoPointer) {
-        const QRect screen = screenHolding(QCursor::pos())->geometry();
+        const QRect screen = cursorScreen();
         move(screen.x() + (screen.width() - width()) / 2,
              screen.y() + (screen.height() - height()) / 2);
         const QRegion shadow = n_GetShadowRect(Inty);
@@ -346,35 +311,10 @@ QRegion msgFrm::n_SetPointer(short style)
 
 void msgFrm::SetupButtons(int MF, const QString &Btn1, const QString &Btn2, const QString &Btn3)
 {
-    const double tx = drawing::twipsPerPixelX();
-    const double ty = drawing::twipsPerPixelY();
-    std::vector<ButtonSpec> specs;
-    std::vector<QString> captions;
-    const int set = MF & 7;
-    if (set == 6) {
-        const QString custom[3] = {Btn1, Btn2, Btn3};
-        for (short i = 0; i < 3; ++i) {
-            captions.push_back(custom[i]);
-            if (!custom[i].isEmpty()) {
-                m_shownButtons = i + 1;
-            }
-        }
-        captions.resize(m_shownButtons);
-        for (short i = 0; i < m_shownButtons; ++i) {
-            specs.push_back({nullptr, short(i + 1)});
-        }
-    }
-    if (specs.empty()) {
-        // Also for a custom set without any caption: a window must be answerable.
-        specs = standardSet(set == 6 ? 0 : set);
-        captions.clear();
-        for (const ButtonSpec &spec : specs) {
-            captions.push_back(QString::fromLatin1(spec.caption));
-        }
-    }
-    m_shownButtons = int(specs.size());
+    const std::vector<CaptionAndTag> shown = buttonsFor(MF, Btn1, Btn2, Btn3);
+    m_shownButtons = int(shown.size());
 
-    const double fw = m_frame->width() * tx;
+    const double fw = m_frame->width() * drawing::twipsPerPixelX();
     const double w = ButtonWidthTwips;
     double lefts[3] = {(fw - w) / 2, 0, 0};
     if (m_shownButtons == 2) {
@@ -385,43 +325,27 @@ void msgFrm::SetupButtons(int MF, const QString &Btn1, const QString &Btn2, cons
         lefts[1] = (fw - w) / 2;
         lefts[2] = fw - w - lefts[0];
     }
-    const double top = m_frame->height() * ty - ButtonHeightTwips - ButtonBottomGapTwips;
+    const double top =
+        m_frame->height() * drawing::twipsPerPixelY() - ButtonHeightTwips - ButtonBottomGapTwips;
     for (int i = 0; i < m_shownButtons; ++i) {
-        m_tags[i] = specs[size_t(i)].tag;
-        m_buttons[i]->setText(captions[size_t(i)]);
-        m_buttons[i]->setGeometry(px(lefts[i], tx), px(top, ty), px(w, tx),
-                                  px(ButtonHeightTwips, ty));
+        m_tags[i] = shown[size_t(i)].tag;
+        m_buttons[i]->setText(shown[size_t(i)].caption);
+        m_buttons[i]->setGeometry(pxX(lefts[i]), pxY(top), pxX(w), pxY(ButtonHeightTwips));
         m_buttons[i]->show();
     }
 }
 
 void msgFrm::SetDefaultButton(int MF)
 {
-    switch (MF & 768) {
-    case 0:
-        m_state.DefaultButton = 1;
-        break;
-    case 256:
-        m_state.DefaultButton = 2;
-        break;
-    case 512:
-        m_state.DefaultButton = 3;
-        break;
-    default:
-        break;
+    const int bits = (MF & 768) >> 8; // 3 keeps the button of the previous call
+    if (bits < 3) {
+        m_state.DefaultButton = short(bits + 1);
     }
 }
 
 void msgFrm::SetDisplayIcon(int MF)
 {
-    const int cell = StripCellForFlags(MF);
-    if (cell == 0) {
-        m_icon->hide();
-        m_title->move(m_scroll->x(), m_title->y());
-        return;
-    }
-    m_icon->setPixmap(DrawStripIcon(cell, StripCellSize, balloonColor()));
-    m_icon->show();
+    showIcon(m_heading, MF, balloonColor(), m_message.scroll->x());
 }
 
 void msgFrm::showEvent(QShowEvent *event)
@@ -443,21 +367,6 @@ void msgFrm::showEvent(QShowEvent *event)
         m_buttons[focus - 1]->setFocus();
         m_buttons[focus - 1]->setDefault(true);
     }
-}
-
-QPushButton *msgFrm::button(int index) const
-{
-    return m_buttons[index];
-}
-
-QCheckBox *msgFrm::checkBox() const
-{
-    return m_check;
-}
-
-QLabel *msgFrm::messageLabel() const
-{
-    return m_message;
 }
 
 void msgFrm::answer(short result)

@@ -5,10 +5,9 @@
 // window manager's close) answers it.
 #pragma once
 
-#include "drawing/GraphicsBas.h"
+#include "dialogs/BalloonContent.h"
 
 #include <QImage>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -16,20 +15,22 @@ class QCheckBox;
 class QEventLoop;
 class QLabel;
 class QPushButton;
-class QScrollArea;
 
 namespace dialogs {
 
-// Window fields that outlive each showing (0 before the first call).
+// The window object's fields, which outlive each showing (0 before the first
+// call); msgFrmState() is the one the balloons share.
 struct MsgFrmState
 {
+    // Names fixed by the program's design: keep them as they are.
     short ButtonResult = 0;
     short DefaultButton = 0;
     drawing::OleColor BalloonColor = 0;
 };
 MsgFrmState &msgFrmState();
 
-// Result codes in the numbering of the standard message box.
+// Result codes in the numbering of the standard message box; a ticked check
+// box adds CheckedBonus.
 enum MsgResult : short
 {
     ResultOK = 1,
@@ -42,6 +43,7 @@ enum MsgResult : short
 };
 constexpr short CheckedBonus = 100;
 
+// Names fixed by the program's design: keep them as they are.
 short msg_Box(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer = false,
               const QString &CheckboxTxt = {}, const QString &Btn1 = {}, const QString &Btn2 = {},
               const QString &Btn3 = {}, drawing::OleColor mColor = 0, float X = 0, float Y = 0,
@@ -54,16 +56,8 @@ public:
     explicit msgFrm(MsgFrmState &state);
     ~msgFrm() override;
 
-    // The showing in progress, so that tests and callers can answer it.
-    static msgFrm *current();
-
-    short run(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer,
-              const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2,
-              const QString &Btn3, drawing::OleColor mColor, float X, float Y, short Intensity);
-
+    // Names fixed by the program's design: keep them as they are.
     void DrawBalloon(bool NoPointer, float X, float Y, short Inty);
-    // Points at an area (screen pixels) from outside it; see placeOutside.
-    void DrawBalloonOutside(const QRect &area, short Inty);
     short GetPointerStyle(float X, float Y);
     QRegion n_GetMainRect();
     QRegion n_GetShadowRect(short Inty);
@@ -73,12 +67,22 @@ public:
     void SetDefaultButton(int MF);
     void SetDisplayIcon(int MF);
 
-    QPushButton *button(int index) const;
-    QCheckBox *checkBox() const;
-    QLabel *messageLabel() const;
-    QLabel *titleLabel() const { return m_title; }
+    // Project extensions.
+    // One showing of the message box: blocks until answered.
+    short run(const QString &mPrompt, int mFlags, const QString &mCaption, bool NoPointer,
+              const QString &CheckboxTxt, const QString &Btn1, const QString &Btn2,
+              const QString &Btn3, float X, float Y, short Intensity);
+    // Points at an area (screen pixels) from outside it; see placeOutside.
+    void DrawBalloonOutside(const QRect &area, short Inty);
+
+    // Test accessors.
+    // The showing in progress, so that tests and benchmarks can answer it.
+    static msgFrm *current();
+    QPushButton *button(int index) const { return m_buttons[index]; }
+    QCheckBox *checkBox() const { return m_check; }
+    QLabel *messageLabel() const { return m_message.label; }
+    QLabel *titleLabel() const { return m_heading.title; }
     const QImage &surface() const { return m_surface; }
-    static bool compositesTranslucency();
 
 protected:
     // The message box's own content; the timed and input boxes hide it and
@@ -107,10 +111,8 @@ private:
     MsgFrmState &m_state;
     QImage m_surface;
     QWidget *m_frame = nullptr;
-    QLabel *m_icon = nullptr;
-    QLabel *m_title = nullptr;
-    QLabel *m_message = nullptr;
-    QScrollArea *m_scroll = nullptr;
+    BalloonHeading m_heading;
+    MessageArea m_message;
     QCheckBox *m_check = nullptr;
     QPushButton *m_buttons[3] = {};
     short m_tags[3] = {};

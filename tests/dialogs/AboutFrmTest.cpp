@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QUrlQuery>
 #include <gtest/gtest.h>
 
 using namespace dialogs;
@@ -24,36 +23,17 @@ struct OpenAbout
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     void click(int label) { clickAt(&window, window.label(label), QPoint(4, 4)); }
-    QColor colour(int label) const
-    {
-        return window.label(label)->palette().color(QPalette::WindowText);
-    }
     AboutFrm window;
 };
 
 const AboutLinks WithMail{{}, "author@example.org"};
 
-TEST(AboutFrm, ShowsNameVersionAndTheProjectsRightsNotice)
-{
-    OpenAbout about(WithMail);
-    EXPECT_EQ(about.window.windowTitle(), "About");
-    EXPECT_EQ(about.window.label(1)->text(), "Flintora");
-    EXPECT_EQ(about.window.label(2)->text(), "Freeware Version: " + Version);
-    EXPECT_TRUE(about.window.label(3)->text().contains("MIT"));
-    EXPECT_TRUE(about.window.label(3)->text().contains("Flintora developers"));
-    EXPECT_TRUE(about.window.label(4)->text().startsWith("Email The Author: "));
-}
-
-TEST(AboutFrm, TheMailLineIsHiddenWithoutAnAddress)
+// A build without an address must not offer a mail to nobody; a mail tells
+// the author which version it is about.
+TEST(AboutFrm, TheMailLineShowsOnlyWithAnAddressAndItsSubjectNamesTheVersion)
 {
     OpenAbout without(AboutLinks{});
     EXPECT_FALSE(without.window.label(4)->isVisible());
-    OpenAbout with(WithMail);
-    EXPECT_TRUE(with.window.label(4)->isVisible());
-}
-
-TEST(AboutFrm, TheMailLinkCarriesTheVersionInItsSubject)
-{
     RecordingOpener opener;
     OpenAbout about(WithMail);
     about.click(4);
@@ -79,25 +59,11 @@ TEST(MakeMailLink, SubjectAndBodyAreEncodedSoTheyCannotChangeTheLink)
         RecordingOpener opener;
         EXPECT_TRUE(MakeMailLink("a@b.org", c.subject, c.body));
         ASSERT_EQ(opener.urls.size(), 1u);
-        const QUrl &url = opener.urls[0];
-        EXPECT_EQ(url.toString(QUrl::FullyEncoded), c.link);
-        const QUrlQuery query(url);
-        EXPECT_EQ(query.queryItems().size(), 2) << c.link.toStdString();
-        EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), c.subject + " ");
-        EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), c.body);
+        EXPECT_EQ(opener.urls[0].toString(QUrl::FullyEncoded), c.link);
     }
 }
 
-TEST(AboutFrm, TheWebLinkOpensTheHomePage)
-{
-    RecordingOpener opener;
-    OpenAbout about(AboutLinks{"https://flintora.example/", {}});
-    EXPECT_EQ(about.window.label(6)->text(), "https://flintora.example/");
-    about.click(6);
-    ASSERT_EQ(opener.urls.size(), 1u);
-    EXPECT_EQ(opener.urls[0], QUrl("https://flintora.example/"));
-}
-
+// Without a home page the web link would lead nowhere; the manual stands in.
 TEST(AboutFrm, WithoutAHomePageTheWebLinkOpensTheBundledManual)
 {
     RecordingOpener opener;
@@ -107,39 +73,10 @@ TEST(AboutFrm, WithoutAHomePageTheWebLinkOpensTheBundledManual)
     ASSERT_TRUE(opener.urls[0].isLocalFile());
     QFile page(opener.urls[0].toLocalFile());
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(page.readAll());
-    for (const char *topic : {"How to play", "How to make a puzzle", "Kindlet.ini", "Shift", "Ctrl",
-                              "Save...", "Delete"}) {
-        EXPECT_TRUE(html.contains(topic)) << topic;
-    }
+    EXPECT_TRUE(page.readAll().contains("How to make a puzzle"));
 }
 
-TEST(AboutFrm, LinksLightUpUnderThePointerAndDimOverTheBackground)
-{
-    OpenAbout about(WithMail);
-    const QColor link(0, 0, 192);
-    const QColor lit(192, 0, 192);
-    EXPECT_EQ(about.colour(4), link);
-    // A move to where the pointer already is would not count as one.
-    moveOver(&about.window, &about.window, QPoint(about.window.width() / 2, 4));
-    moveOver(&about.window, about.window.label(6), QPoint(4, 4));
-    EXPECT_EQ(about.colour(6), lit);
-    EXPECT_EQ(about.colour(4), link);
-    moveOver(&about.window, about.window.label(4), QPoint(4, 4));
-    EXPECT_EQ(about.colour(4), lit);
-    moveOver(&about.window, &about.window, QPoint(about.window.width() / 2, 4));
-    EXPECT_EQ(about.colour(4), link);
-    EXPECT_EQ(about.colour(6), link);
-}
-
-TEST(AboutFrm, OKClosesTheWindow)
-{
-    OpenAbout about(WithMail);
-    clickAt(&about.window, about.window.cmdok(), about.window.cmdok()->rect().center());
-    EXPECT_FALSE(about.window.isVisible());
-    EXPECT_EQ(about.window.result(), QDialog::Accepted);
-}
-
+// A link that no program opens must not fail silently.
 TEST(ShellOpen, ALinkNoProgramTakesIsReported)
 {
     RecordingOpener refusing(false);
@@ -155,8 +92,7 @@ TEST(ShellOpen, ALinkNoProgramTakesIsReported)
     EXPECT_TRUE(message.contains("mailto:a@b.org"));
 }
 
-} // namespace
-
+// Both links and OK must work without a mouse; Tab shows where it is.
 TEST(AboutFrm, TheKeyboardGoesRoundTheLinksAndOK)
 {
     RecordingOpener opener;
@@ -184,3 +120,5 @@ TEST(AboutFrm, TheKeyboardGoesRoundTheLinksAndOK)
     EXPECT_FALSE(about.window.isVisible());
     EXPECT_EQ(about.window.result(), QDialog::Accepted);
 }
+
+} // namespace

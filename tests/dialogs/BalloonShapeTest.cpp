@@ -9,34 +9,30 @@ namespace {
 const QRect Screen(0, 0, 1000, 800);
 const QSize Window(359, 200);
 
-struct QuadrantCase
-{
-    const char *name;
-    QPoint target;
-    PointerStyle style;
-    QPoint topLeft;
-};
-
+// Halves are taken of the screen that holds the target.
 TEST(PointerPlacement, QuadrantRuleWithTiesGoingLeftAndUp)
 {
-    const QuadrantCase cases[] = {
-        {"exact middle is upper left", {500, 400}, UpperLeft, {458, 400}},
-        {"one right of middle", {501, 400}, UpperRight, {501 + 42 - 359, 400}},
-        {"one below middle", {500, 401}, LowerLeft, {458, 401 - 200}},
-        {"lower right", {900, 700}, LowerRight, {900 + 42 - 359, 500}},
-    };
-    for (const QuadrantCase &c : cases) {
-        const PointerPlacement p = placeForPointer(c.target, Screen, Window);
-        EXPECT_EQ(p.style, c.style) << c.name;
-        EXPECT_EQ(p.windowTopLeft, c.topLeft) << c.name;
-    }
-}
-
-TEST(PointerPlacement, HalvesAreTakenOfTheScreenHoldingThePoint)
-{
     const QRect second(1000, 0, 600, 400);
-    EXPECT_EQ(placeForPointer({1300, 200}, second, Window).style, UpperLeft);
-    EXPECT_EQ(placeForPointer({1301, 201}, second, Window).style, LowerRight);
+    const struct
+    {
+        const char *name;
+        QPoint target;
+        QRect screen;
+        PointerStyle style;
+        QPoint topLeft;
+    } rows[] = {
+        {"exact middle is upper left", {500, 400}, Screen, UpperLeft, {458, 400}},
+        {"one right of middle", {501, 400}, Screen, UpperRight, {501 + 42 - 359, 400}},
+        {"one below middle", {500, 401}, Screen, LowerLeft, {458, 401 - 200}},
+        {"lower right", {900, 700}, Screen, LowerRight, {900 + 42 - 359, 500}},
+        {"middle of a second screen", {1300, 200}, second, UpperLeft, {1258, 200}},
+        {"lower right of a second screen", {1301, 201}, second, LowerRight, {1301 + 42 - 359, 1}},
+    };
+    for (const auto &row : rows) {
+        const PointerPlacement p = placeForPointer(row.target, row.screen, Window);
+        EXPECT_EQ(p.style, row.style) << row.name;
+        EXPECT_EQ(p.windowTopLeft, row.topLeft) << row.name;
+    }
 }
 
 // A notice about an area hangs outside it, below where the screen allows.
@@ -92,18 +88,16 @@ TEST(ShadePixelRule, IntensityIsLimitedSoTheWeightStaysAByte)
 
 TEST(ShadowRings, StepsGrowTowardTheOuterEdge)
 {
-    int outer = 0;
-    int inner = 0;
-    for (const ShadowPixel &s : shadowPixels(Window)) {
-        if (s.at == QPoint(Window.width() / 2, Window.height() - 23)) {
-            outer = s.step;
+    const auto stepAt = [](int y) {
+        for (const ShadowPixel &s : shadowPixels(Window)) {
+            if (s.at == QPoint(Window.width() / 2, y)) {
+                return s.step;
+            }
         }
-        if (s.at == QPoint(Window.width() / 2, Window.height() - 40)) {
-            inner = s.step;
-        }
-    }
-    EXPECT_EQ(outer, 180);
-    EXPECT_EQ(inner, 20);
+        return -1;
+    };
+    EXPECT_EQ(stepAt(Window.height() - 23), 180);
+    EXPECT_EQ(stepAt(Window.height() - 40), 20);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// Drives the dialogs through their top-level windows: typing, finding the
-// open timed messages, answering a modal dialog and recording the links
-// that would be opened.
+// Drives the dialogs through their top-level windows: typing, answering a
+// modal dialog and recording the links that would be opened.
 #pragma once
 
 #include "dialogs/ShellOpen.h"
@@ -33,18 +32,6 @@ inline void typeText(QWindow *window, const QString &text)
     }
 }
 
-template<typename Window>
-std::vector<Window *> openWindows()
-{
-    std::vector<Window *> found;
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (auto *window = qobject_cast<Window *>(top); window && window->isVisible()) {
-            found.push_back(window);
-        }
-    }
-    return found;
-}
-
 // The action runs inside the modal loop, on the dialog then shown.
 template<typename Dialog>
 void whenModal(std::function<void(Dialog &)> action)
@@ -59,11 +46,6 @@ void whenModal(std::function<void(Dialog &)> action)
 inline void clickAt(QWidget *top, QWidget *child, QPoint at)
 {
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, child->mapTo(top, at));
-}
-
-inline void moveOver(QWidget *top, QWidget *child, QPoint at)
-{
-    QTest::mouseMove(top->windowHandle(), child->mapTo(top, at));
 }
 
 // Keeps every link instead of opening it, for the lifetime of the object.

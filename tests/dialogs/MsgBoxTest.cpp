@@ -1,3 +1,4 @@
+#include "DialogDriver.h"
 #include "ModalDriver.h"
 #include "dialogs/BalloonShape.h"
 #include "dialogs/msgFrm.h"
@@ -5,7 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QScreen>
-#include <QScrollArea>
 #include <gtest/gtest.h>
 
 using namespace dialogs;
@@ -13,144 +13,101 @@ using namespace dialogs_test;
 
 namespace {
 
-constexpr int InfoOK = 64;
+using Answer = std::function<void(msgFrm &)>;
 
-short showAndClick(int flags, int index, const QString &b1 = {}, const QString &b2 = {},
-                   const QString &b3 = {})
+Answer click(int index)
 {
-    whenShown([index](msgFrm &w) { clickButton(w, index); });
-    return msg_Box("Pick one", flags, "Title", true, {}, b1, b2, b3);
+    return [index](msgFrm &w) {
+        clickButton(w, index);
+    };
 }
 
-TEST(MsgBoxButtons, EveryStandardSetAnswersWithItsCodes)
+void tickThenOK(msgFrm &w)
 {
-    struct Case
+    clickAt(&w, w.checkBox(), QPoint(8, w.checkBox()->height() / 2));
+    clickButton(w, 0);
+}
+
+void okIsOffered(msgFrm &w)
+{
+    EXPECT_EQ(w.button(0)->text(), "OK");
+    clickButton(w, 0);
+}
+
+short answered(int flags, const Answer &answer, const QString &check = {},
+               const QStringList &captions = {})
+{
+    answerWhenShown(answer);
+    const QStringList b = captions + QStringList{QString(), QString(), QString()};
+    return msg_Box("Pick one", flags, "Title", true, check, b[0], b[1], b[2]);
+}
+
+// A caller must learn which button answered. Rows run in order: default bits
+// 768 keep the button of the row before.
+TEST(MsgBox, AnswersWithTheCodeOfThePressedButton)
+{
+    const struct
     {
-        int set;
-        int index;
+        const char *name;
+        int flags;
+        Answer answer;
         short result;
-    } const cases[] = {{0, 0, 1}, {7, 0, 1}, {1, 0, 1}, {1, 1, 2}, {2, 0, 3}, {2, 1, 4}, {2, 2, 5},
-                       {3, 0, 6}, {3, 1, 7}, {3, 2, 2}, {4, 0, 6}, {4, 1, 7}, {5, 0, 4}, {5, 1, 2}};
-    for (const Case &c : cases) {
-        EXPECT_EQ(showAndClick(InfoOK | c.set, c.index), c.result)
-            << "set " << c.set << " button " << c.index;
+        QString check = {};
+        QStringList captions = {};
+    } rows[] = {
+        {"set 0: OK", 0, click(0), 1},
+        {"set 7 is set 0", 7, click(0), 1},
+        {"set 1: OK", 1, click(0), 1},
+        {"set 1: Cancel", 1, click(1), 2},
+        {"set 2: Abort", 2, click(0), 3},
+        {"set 2: Retry", 2, click(1), 4},
+        {"set 2: Ignore", 2, click(2), 5},
+        {"set 3: Yes", 3, click(0), 6},
+        {"set 3: No", 3, click(1), 7},
+        {"set 3: Cancel", 3, click(2), 2},
+        {"set 4: Yes", 4, click(0), 6},
+        {"set 4: No", 4, click(1), 7},
+        {"set 5: Retry", 5, click(0), 4},
+        {"set 5: Cancel", 5, click(1), 2},
+        {"custom: the middle of three", 6, click(1), 2, {}, {"Left", "Middle", "Right"}},
+        {"custom: after an empty caption", 6, click(1), 2, {}, {"", "Only"}},
+        {"custom without captions offers OK", 6, okIsOffered, 1},
+        {"ticked check box adds 100", 0, tickThenOK, 101, "Don't ask again"},
+        {"unticked check box adds nothing", 1, click(1), 2, "Don't ask again"},
+        {"Escape chooses Cancel before No", 3, pressKeys({Qt::Key_Escape}), 2},
+        {"Escape chooses No", 4, pressKeys({Qt::Key_Escape}), 7},
+        {"Escape otherwise the last button", 2, pressKeys({Qt::Key_Escape}), 5},
+        {"Escape on custom buttons: the one tagged as Cancel",
+         6,
+         pressKeys({Qt::Key_Escape}),
+         2,
+         {},
+         {"A", "B", "C"}},
+        {"closing is Escape", 4, [](msgFrm &w) { w.close(); }, 7},
+        {"Enter presses default 1", 3, pressKeys({Qt::Key_Return}), 6},
+        {"Enter presses default 2 (256)", 3 | 256, pressKeys({Qt::Key_Return}), 7},
+        {"768 keeps default 2", 3 | 768, pressKeys({Qt::Key_Return}), 7},
+        {"Enter presses default 3 (512)", 3 | 512, pressKeys({Qt::Key_Return}), 2},
+        {"768 keeps default 3", 3 | 768, pressKeys({Qt::Key_Return}), 2},
+        {"a hidden default falls back to the first", 0 | 512, pressKeys({Qt::Key_Return}), 1},
+        {"Tab moves on from the default, Space presses", 3 | 256,
+         pressKeys({Qt::Key_Tab, Qt::Key_Space}), 2},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(answered(row.flags, row.answer, row.check, row.captions), row.result) << row.name;
     }
 }
 
-TEST(MsgBoxButtons, CustomCaptionsAnswerWithTheirPosition)
-{
-    EXPECT_EQ(showAndClick(6, 1, "Left", "Middle", "Right"), 2);
-    EXPECT_EQ(showAndClick(6, 1, "", "Only"), 2);
-}
-
-TEST(MsgBoxButtons, CustomSetWithoutCaptionsStillOffersOK)
-{
-    QString caption;
-    whenShown([&caption](msgFrm &w) {
-        caption = w.button(0)->text();
-        clickButton(w, 0);
-    });
-    EXPECT_EQ(msg_Box("Nothing to press?", 6, "Empty", true), 1);
-    EXPECT_EQ(caption, "OK");
-}
-
-TEST(MsgBoxCheckBox, TickedAddsAHundredToTheResult)
+// A long message must not push the buttons off the screen.
+TEST(MsgBox, AMessageTallerThanTheScreenScrollsInsideIt)
 {
     whenShown([](msgFrm &w) {
-        QCheckBox *box = w.checkBox();
-        QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {},
-                          box->mapTo(&w, QPoint(8, box->height() / 2)));
+        EXPECT_GT(w.height(), 100);
+        EXPECT_LE(w.height(), QGuiApplication::primaryScreen()->geometry().height());
         clickButton(w, 0);
     });
-    EXPECT_EQ(msg_Box("Again?", InfoOK, "Check", true, "Don't ask again"), 101);
-    whenShown([](msgFrm &w) { clickButton(w, 1); });
-    EXPECT_EQ(msg_Box("Again?", InfoOK | 1, "Check", true, "Don't ask again"), 2);
-}
-
-TEST(MsgBoxClosing, EscapeAndCloseChooseCancelElseNoElseTheLastButton)
-{
-    struct Case
-    {
-        int set;
-        short result;
-    } const cases[] = {{0, 1}, {1, 2}, {2, 5}, {3, 2}, {4, 7}, {5, 2}};
-    for (const Case &c : cases) {
-        whenShown([](msgFrm &w) { QTest::keyClick(w.windowHandle(), Qt::Key_Escape); });
-        EXPECT_EQ(msg_Box("Esc", c.set, "Keys", true), c.result) << "escape, set " << c.set;
-        whenShown([](msgFrm &w) { w.close(); });
-        EXPECT_EQ(msg_Box("Close", c.set, "Keys", true), c.result) << "close, set " << c.set;
-    }
-}
-
-int focusedButton(int flags)
-{
-    int focused = -1;
-    whenShown([&focused](msgFrm &w) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        for (int i = 0; i < 3; ++i) {
-            if (w.button(i)->hasFocus()) {
-                focused = i;
-            }
-        }
-        QTest::keyClick(w.windowHandle(), Qt::Key_Return);
-    });
-    msg_Box("Focus", flags, "Default", true);
-    return focused;
-}
-
-TEST(MsgBoxDefaultButton, BitsChooseTheFocusedButtonAnd768KeepsThePrevious)
-{
-    EXPECT_EQ(focusedButton(3 | 256), 1);
-    EXPECT_EQ(focusedButton(3 | 768), 1);
-    EXPECT_EQ(focusedButton(3 | 512), 2);
-    EXPECT_EQ(focusedButton(3 | 768), 2);
-    EXPECT_EQ(focusedButton(3), 0);
-}
-
-TEST(MsgBoxDefaultButton, EnterPressesTheDefaultAndAHiddenDefaultFallsBackToTheFirst)
-{
-    whenShown([](msgFrm &w) { QTest::keyClick(w.windowHandle(), Qt::Key_Return); });
-    EXPECT_EQ(msg_Box("Enter", 3 | 256, "Default", true), 7);
-    EXPECT_EQ(focusedButton(0 | 512), 0);
-}
-
-TEST(MsgBoxDefaultButton, TabMovesToTheNextButtonAndSpacePressesIt)
-{
-    whenShown([](msgFrm &w) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
-        EXPECT_TRUE(w.button(2)->hasFocus());
-        QTest::keyClick(w.windowHandle(), Qt::Key_Space);
-    });
-    EXPECT_EQ(msg_Box("Tab", 3 | 256, "Keys", true), 2) << "Cancel, not the default No";
-}
-
-TEST(MsgBoxState, BalloonColourIsKeptAndZeroMeansPaleYellow)
-{
-    whenShown([](msgFrm &w) { clickButton(w, 0); });
-    msg_Box("Colour", InfoOK, "C", true, {}, {}, {}, {}, 0);
-    EXPECT_EQ(msgFrmState().BalloonColor, drawing::rgb(255, 255, 204));
-    whenShown([](msgFrm &w) { clickButton(w, 0); });
-    msg_Box("Colour", InfoOK, "C", true, {}, {}, {}, {}, drawing::rgb(217, 197, 197));
-    EXPECT_EQ(msgFrmState().BalloonColor, drawing::rgb(217, 197, 197));
-    EXPECT_EQ(msgFrmState().ButtonResult, 1);
-}
-
-TEST(MsgBoxLayout, AMessageTallerThanTheScreenScrollsInsideIt)
-{
-    QString longText;
-    for (int i = 0; i < 200; ++i) {
-        longText += QString("Line %1 of a very long message.\n").arg(i);
-    }
-    int height = 0;
-    int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
-    whenShown([&height](msgFrm &w) {
-        height = w.height();
-        clickButton(w, 0);
-    });
-    EXPECT_EQ(msg_Box(longText, InfoOK, "Long", true), 1);
-    EXPECT_GT(height, 100);
-    EXPECT_LE(height, screenHeight);
+    EXPECT_EQ(msg_Box(QString("A line of a very long message.\n").repeated(200), 64, "Long", true),
+              1);
 }
 
 // A solid window under the whole screen gives the shadow a known colour.
@@ -160,77 +117,57 @@ protected:
     void SetUp() override
     {
         m_backdrop.setWindowFlags(Qt::FramelessWindowHint);
-        QPalette pal;
-        pal.setColor(QPalette::Window, Backdrop);
-        m_backdrop.setPalette(pal);
-        m_backdrop.setAutoFillBackground(true);
+        m_backdrop.setPalette(QPalette(Backdrop));
         m_backdrop.setGeometry(QGuiApplication::primaryScreen()->geometry());
         m_backdrop.show();
         QApplication::processEvents();
+    }
+    QRgb shaded(int step, short intensity) const
+    {
+        return ShadePixel(Backdrop.rgb(), qRgb(0, 0, 0), step, intensity);
     }
     const QColor Backdrop{200, 120, 40};
     QWidget m_backdrop;
 };
 
+// Intensity 200 is limited to 75; colour 0 paints the body pale yellow.
 TEST_F(ShadowTest, ShadowPixelsDarkenTheBackgroundByShadePixel)
 {
     for (short intensity : {short(0), short(20), short(200)}) {
-        QRgb outer = 0;
-        QRgb middle = 0;
-        QRgb body = 0;
-        QSize size;
+        const short used = std::min<short>(intensity, 75);
         whenShown([&](msgFrm &w) {
-            size = w.size();
-            outer = w.surface().pixel(size.width() / 2, size.height() - 23);
-            middle = w.surface().pixel(size.width() / 2, size.height() - 28);
-            body = w.surface().pixel(4, 100);
+            EXPECT_EQ(w.surface().pixel(w.width() / 2, w.height() - 23), shaded(180, used));
+            EXPECT_EQ(w.surface().pixel(w.width() / 2, w.height() - 28), shaded(140, used));
+            EXPECT_EQ(w.surface().pixel(4, 100), qRgb(255, 255, 204));
             clickButton(w, 0);
         });
-        msg_Box("Shadow", InfoOK, "S", false, {}, {}, {}, {}, 0, 300, 200, intensity);
-        const short used = clampIntensity(intensity);
-        EXPECT_EQ(outer, ShadePixel(Backdrop.rgb(), qRgb(0, 0, 0), 180, used)) << intensity;
-        EXPECT_EQ(middle, ShadePixel(Backdrop.rgb(), qRgb(0, 0, 0), 140, used)) << intensity;
-        EXPECT_EQ(body, qRgb(255, 255, 204));
+        msg_Box("Shadow", 64, "S", false, {}, {}, {}, {}, 0, 300, 200, intensity);
     }
 }
 
-TEST_F(ShadowTest, WindowMaskHoldsThePointerTipAtTheTarget)
+// The pointer's tip is at the target until a drag moves the balloon away.
+TEST_F(ShadowTest, TheTipPointsAtTheTargetUntilADragMovesTheWindowAndDropsThePointer)
 {
-    bool tipInMask = false;
-    QPoint topLeft;
+    bool shown = false;
     whenShown([&](msgFrm &w) {
-        topLeft = w.pos();
-        tipInMask = w.mask().contains(QPoint(41, 2));
-        clickButton(w, 0);
-    });
-    msg_Box("Here", InfoOK, "Tip", false, {}, {}, {}, {}, 0, 100, 100);
-    EXPECT_EQ(topLeft, QPoint(58, 100));
-    EXPECT_TRUE(tipInMask);
-}
-
-TEST_F(ShadowTest, DraggingTheBackgroundMovesTheWindowAndDropsThePointer)
-{
-    QPoint before;
-    QPoint after;
-    bool tipAfter = true;
-    QRgb outerAfter = 0;
-    whenShown([&](msgFrm &w) {
-        before = w.pos();
+        shown = true;
+        EXPECT_EQ(w.pos(), QPoint(58, 100));
+        EXPECT_TRUE(w.mask().contains(QPoint(41, 2)));
         QWindow *win = w.windowHandle();
         QTest::mousePress(win, Qt::LeftButton, {}, QPoint(4, 100));
         QTest::mouseMove(win, QPoint(34, 140));
         QApplication::processEvents();
         // The window has moved under the pointer: same screen point, new place.
         QTest::mouseRelease(win, Qt::LeftButton, {}, QPoint(4, 100));
-        after = w.pos();
-        tipAfter = w.mask().contains(QPoint(41, 2));
-        outerAfter = w.surface().pixel(w.width() / 2, w.height() - 23);
+        EXPECT_EQ(w.pos(), QPoint(58 + 30, 100 + 40));
+        EXPECT_FALSE(w.mask().contains(QPoint(41, 2)));
+        const QPoint inShadow(w.width() / 2, w.height() - 28);
+        EXPECT_TRUE(w.mask().contains(inShadow)) << "the shadow is back";
+        EXPECT_EQ(w.surface().pixel(inShadow), shaded(140, 0));
         clickButton(w, 0);
     });
-    msg_Box("Drag me", InfoOK, "Drag", false, {}, {}, {}, {}, 0, 100, 100);
-    EXPECT_EQ(after - before, QPoint(30, 40));
-    EXPECT_FALSE(tipAfter);
-    EXPECT_EQ(outerAfter, ShadePixel(Backdrop.rgb(), qRgb(0, 0, 0), 180, 0));
+    msg_Box("Drag me", 64, "Drag", false, {}, {}, {}, {}, 0, 100, 100);
+    EXPECT_TRUE(shown);
 }
 
 } // namespace
