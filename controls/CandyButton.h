@@ -15,6 +15,7 @@
 
 #include "controls/CandyLook.h"
 #include "controls/PropertyBag.h"
+#include "controls/PropertyTable.h"
 #include "controls/SubclassCallback.h"
 #include "controls/Subclasser.h"
 
@@ -81,6 +82,7 @@ public:
     // Loading chooses the pointer (hand or arrow) and redraws.
     void ReadProperties(const PropertyBag &bag);
     void WriteProperties(PropertyBag &bag) const;
+    static const PropertyTable<CandyButton> &propertyTable();
 
 signals:
     void Click();

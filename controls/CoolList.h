@@ -11,6 +11,7 @@
 #pragma once
 
 #include "controls/PropertyBag.h"
+#include "controls/PropertyTable.h"
 #include "drawing/GraphicsBas.h"
 #include "drawing/Picture.h"
 
@@ -135,6 +136,7 @@ public:
 
     void ReadProperties(const PropertyBag &bag);
     void WriteProperties(PropertyBag &bag) const;
+    static const PropertyTable<CoolList> &propertyTable();
 
     // The surface that the rows are drawn on, left of the scroll bar.
     const QImage &surface() const { return m_surface; }

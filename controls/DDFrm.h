@@ -32,6 +32,7 @@
 #pragma once
 
 #include "controls/PropertyBag.h"
+#include "controls/PropertyTable.h"
 #include "drawing/GraphicsBas.h"
 
 #include <QImage>
@@ -106,6 +107,7 @@ public:
     // A stored TitleAlign outside 0..2 is reported and read as left.
     void ReadProperties(const PropertyBag &bag);
     void WriteProperties(PropertyBag &bag) const;
+    static const PropertyTable<DDFrm> &propertyTable();
 
     // The title as shown, with the blank on its aligned side.
     QString displayedTitle() const;
