@@ -84,7 +84,7 @@ protected:
 
 #define EXPECT_COLOR(actual, expected) EXPECT_EQ(describe(actual), describe(expected))
 
-TEST_F(CandyButtonTest, hoverEnterAndLeaveDrawTheHoverColourAndRaiseEvents)
+TEST_F(CandyButtonTest, HoverEnterAndLeaveDrawTheHoverColourAndRaiseEvents)
 {
     EXPECT_COLOR(pixel(BasePixel), Up);
     QTest::mouseMove(window(), centre());
@@ -97,7 +97,7 @@ TEST_F(CandyButtonTest, hoverEnterAndLeaveDrawTheHoverColourAndRaiseEvents)
     EXPECT_TRUE(recorder.reports().empty());
 }
 
-TEST_F(CandyButtonTest, clickRaisesDownUpClickAndPressedDrawsTheDownColour)
+TEST_F(CandyButtonTest, ClickRaisesDownUpClickAndPressedDrawsTheDownColour)
 {
     QTest::mouseMove(window(), centre());
     QTest::mousePress(window(), Qt::LeftButton, {}, centre());
@@ -107,13 +107,13 @@ TEST_F(CandyButtonTest, clickRaisesDownUpClickAndPressedDrawsTheDownColour)
     EXPECT_EQ(log, (std::vector<std::string>{"Enter", "Down1", "Up1", "Click"}));
 }
 
-TEST_F(CandyButtonTest, rightButtonGivesMouseEventsButNoClick)
+TEST_F(CandyButtonTest, RightButtonGivesMouseEventsButNoClick)
 {
     QTest::mouseClick(window(), Qt::RightButton, {}, centre());
     EXPECT_EQ(log, (std::vector<std::string>{"Enter", "Down2", "Up2"}));
 }
 
-TEST_F(CandyButtonTest, roundedCornerOutsideTheMaskDoesNotReachTheButton)
+TEST_F(CandyButtonTest, RoundedCornerOutsideTheMaskDoesNotReachTheButton)
 {
     QTest::mouseClick(window(), Qt::LeftButton, {}, inButton(QPoint(1, 1)));
     QTest::mouseClick(window(), Qt::LeftButton, {}, inButton(QPoint(128, 38)));
@@ -122,7 +122,7 @@ TEST_F(CandyButtonTest, roundedCornerOutsideTheMaskDoesNotReachTheButton)
     EXPECT_EQ(log.back(), "Click") << "the straight edge is inside";
 }
 
-TEST_F(CandyButtonTest, doubleClickRaisesOneClickAndOneDblClick)
+TEST_F(CandyButtonTest, DoubleClickRaisesOneClickAndOneDblClick)
 {
     QTest::mouseDClick(window(), Qt::LeftButton, {}, centre());
     EXPECT_EQ(std::count(log.begin(), log.end(), "Click"), 1);
@@ -130,7 +130,7 @@ TEST_F(CandyButtonTest, doubleClickRaisesOneClickAndOneDblClick)
     EXPECT_EQ(log.back(), "Up1");
 }
 
-TEST_F(CandyButtonTest, enterKeyClicksOnceAndSpaceDoesNothing)
+TEST_F(CandyButtonTest, EnterKeyClicksOnceAndSpaceDoesNothing)
 {
     button->setFocus();
     QTest::keyPress(button, Qt::Key_Return);
@@ -149,7 +149,7 @@ TEST_F(CandyButtonTest, enterKeyClicksOnceAndSpaceDoesNothing)
 
 // A window's button that closes on the Enter press hands the focus back
 // while Enter is still down; the release must not click the button.
-TEST_F(CandyButtonTest, enterReleaseWithoutItsPressOnTheButtonDoesNotClick)
+TEST_F(CandyButtonTest, EnterReleaseWithoutItsPressOnTheButtonDoesNotClick)
 {
     auto *closer = new QPushButton(&top);
     closer->setAutoDefault(true);
@@ -170,7 +170,7 @@ TEST_F(CandyButtonTest, enterReleaseWithoutItsPressOnTheButtonDoesNotClick)
     EXPECT_EQ(log, (std::vector<std::string>{"Down1"})) << "the focus left while Enter was down";
 }
 
-TEST_F(CandyButtonTest, disabledButtonOnlyHovers)
+TEST_F(CandyButtonTest, DisabledButtonOnlyHovers)
 {
     button->setEnabled(false);
     EXPECT_COLOR(pixel(BasePixel), 0xB0C0C0);
@@ -184,7 +184,7 @@ TEST_F(CandyButtonTest, disabledButtonOnlyHovers)
     EXPECT_EQ(moves, 0);
 }
 
-TEST_F(CandyButtonTest, draggingOutShowsNormalAndReleasingOutsideDoesNotClick)
+TEST_F(CandyButtonTest, DraggingOutShowsNormalAndReleasingOutsideDoesNotClick)
 {
     QTest::mouseMove(window(), centre());
     QTest::mousePress(window(), Qt::LeftButton, {}, centre());
@@ -198,7 +198,7 @@ TEST_F(CandyButtonTest, draggingOutShowsNormalAndReleasingOutsideDoesNotClick)
     EXPECT_EQ(std::count(log.begin(), log.end(), "Up1"), 1);
 }
 
-TEST_F(CandyButtonTest, checkedButtonKeepsTheDownColourInEveryState)
+TEST_F(CandyButtonTest, CheckedButtonKeepsTheDownColourInEveryState)
 {
     button->setChecked(true);
     EXPECT_COLOR(pixel(BasePixel), DownColor);
@@ -211,7 +211,7 @@ TEST_F(CandyButtonTest, checkedButtonKeepsTheDownColourInEveryState)
     EXPECT_COLOR(pixel(BasePixel), Up);
 }
 
-TEST_F(CandyButtonTest, fixedColoursOfTheRoundedBody)
+TEST_F(CandyButtonTest, FixedColoursOfTheRoundedBody)
 {
     button->setBorderBrightness(40);
     int percentage = 40;
@@ -232,7 +232,7 @@ TEST_F(CandyButtonTest, fixedColoursOfTheRoundedBody)
     EXPECT_GE(b, 0xF4);
 }
 
-TEST_F(CandyButtonTest, colourPropertiesAndSchemes)
+TEST_F(CandyButtonTest, ColourPropertiesAndSchemes)
 {
     button->setColorScheme(2);
     EXPECT_EQ(button->ColorScheme(), 2);
@@ -252,7 +252,7 @@ TEST_F(CandyButtonTest, colourPropertiesAndSchemes)
     EXPECT_EQ(button->BorderBrightness(), -100);
 }
 
-TEST_F(CandyButtonTest, tabReachesTheButtonAndFocusIsVisible)
+TEST_F(CandyButtonTest, TabReachesTheButtonAndFocusIsVisible)
 {
     auto *edit = new QLineEdit(&top);
     edit->setGeometry(10, 100, 80, 20);
@@ -271,7 +271,7 @@ TEST_F(CandyButtonTest, tabReachesTheButtonAndFocusIsVisible)
     EXPECT_FALSE(button->hasFocus()) << "a disabled button is skipped";
 }
 
-TEST_F(CandyButtonTest, anUnchangedShapeCausesNoFurtherPaint)
+TEST_F(CandyButtonTest, AnUnchangedShapeCausesNoFurtherPaint)
 {
     int paints = 0;
     struct PaintCounter : QObject

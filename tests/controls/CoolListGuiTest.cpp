@@ -45,22 +45,34 @@ protected:
         return ListOrigin + QPoint(40, RowHeight * row + RowHeight / 2);
     }
 
+    QStringList texts() const
+    {
+        QStringList all;
+        for (int i = 0; i < list->ListCount(); ++i) {
+            all << list->ItemText(i);
+        }
+        return all;
+    }
+
     QWidget top;
     CoolList *list = nullptr;
     std::vector<std::string> log;
 };
 
-TEST_F(CoolListGuiTest, clickSelectsTheRowAndRaisesClick)
+TEST_F(CoolListGuiTest, ClickSelectsTheRowAndRaisesClick)
 {
     QTest::mouseClick(window(), Qt::LeftButton, {}, rowCentre(3));
     EXPECT_EQ(list->ListIndex(), 3);
     EXPECT_TRUE(list->ItemSelected(3));
     EXPECT_EQ(log, (std::vector<std::string>{"Index3", "Click"}));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, rowCentre(1));
+    EXPECT_FALSE(list->ItemSelected(3)) << "one selected row at a time";
+    EXPECT_EQ(list->SelectedCount(), 1);
 }
 
 // X11 hands the widget the second press and then the double click; handling
 // both as presses raised MouseDown twice.
-TEST_F(CoolListGuiTest, doubleClickRaisesEachEventOncePerClick)
+TEST_F(CoolListGuiTest, DoubleClickRaisesEachEventOncePerClick)
 {
     QObject::connect(list, &CoolList::MouseDown, [this] { log.push_back("Down"); });
     QObject::connect(list, &CoolList::MouseUp, [this] { log.push_back("Up"); });
@@ -81,7 +93,7 @@ TEST_F(CoolListGuiTest, doubleClickRaisesEachEventOncePerClick)
     EXPECT_EQ(log, expected) << "the second press, then the double click";
 }
 
-TEST_F(CoolListGuiTest, keysMoveTheCurrentItem)
+TEST_F(CoolListGuiTest, KeysMoveTheCurrentItem)
 {
     QTest::mouseClick(window(), Qt::LeftButton, {}, rowCentre(1));
     struct Step
@@ -101,9 +113,13 @@ TEST_F(CoolListGuiTest, keysMoveTheCurrentItem)
     EXPECT_EQ(log, (std::vector<std::string>{"Click"}));
 }
 
-TEST_F(CoolListGuiTest, hoverSelectionFollowsThePointerWithoutClick)
+TEST_F(CoolListGuiTest, HoverSelectionFollowsThePointerWithoutClick)
 {
+    QTest::mouseMove(window(), rowCentre(1));
+    QTest::mouseMove(window(), rowCentre(3));
+    EXPECT_EQ(list->ListIndex(), -1) << "not without HoverSelection";
     list->setHoverSelection(true);
+    QTest::mouseMove(window(), QPoint(5, 5));
     QTest::mouseMove(window(), rowCentre(0));
     QTest::mouseMove(window(), rowCentre(1));
     QTest::mouseMove(window(), rowCentre(2));
@@ -111,7 +127,7 @@ TEST_F(CoolListGuiTest, hoverSelectionFollowsThePointerWithoutClick)
     EXPECT_EQ(log, (std::vector<std::string>{"Index1", "Index2"}));
 }
 
-TEST_F(CoolListGuiTest, heightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelects)
+TEST_F(CoolListGuiTest, HeightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelects)
 {
     constexpr int Strip = 13;
     constexpr int Frame = 2;
@@ -126,15 +142,7 @@ TEST_F(CoolListGuiTest, heightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelect
     EXPECT_EQ(list->TopIndex(), 0);
 }
 
-TEST_F(CoolListGuiTest, withoutHoverSelectionMovesChangeNothing)
-{
-    QTest::mouseMove(window(), rowCentre(1));
-    QTest::mouseMove(window(), rowCentre(3));
-    EXPECT_EQ(list->ListIndex(), -1);
-    EXPECT_TRUE(log.empty());
-}
-
-TEST_F(CoolListGuiTest, dragPastTheBottomEdgeScrollsOnATimer)
+TEST_F(CoolListGuiTest, DragPastTheBottomEdgeScrollsOnATimer)
 {
     QTest::mousePress(window(), Qt::LeftButton, {}, rowCentre(4));
     QTest::mouseMove(window(), rowCentre(4) + QPoint(0, RowHeight * 2));
@@ -146,22 +154,85 @@ TEST_F(CoolListGuiTest, dragPastTheBottomEdgeScrollsOnATimer)
     EXPECT_EQ(list->ListIndex(), stopped);
 }
 
-TEST_F(CoolListGuiTest, inPlaceEditCommitsOnEnterAndDiscardsOnEscape)
+// Item methods that the game itself never calls: one row each, on the list
+// "Red box", "the BOX", "Boxed in", "pear" with the third item current and
+// the focus; an edit gives the focus back.
+TEST_F(CoolListGuiTest, ItemMethodsTheGameDoesNotCall)
 {
+    const QStringList start{"Red box", "the BOX", "Boxed in", "pear"};
+    const auto edit = [this](const QString &typed, Qt::Key key) {
+        list->StartEdit();
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        QTest::keyClick(window(), key);
+    };
+    const struct
+    {
+        const char *name;
+        std::function<void()> change;
+        int current;
+        QStringList texts;
+    } cases[] = {
+        {"removing above the current item", [&] { list->RemoveItem(0); }, 1, start.mid(1)},
+        {"inserting above it",
+         [&] { list->InsertItem(1, QStringLiteral("x")); },
+         3,
+         {"Red box", "x", "the BOX", "Boxed in", "pear"}},
+        {"inserting below it",
+         [&] { list->InsertItem(3, QStringLiteral("y")); },
+         2,
+         {"Red box", "the BOX", "Boxed in", "y", "pear"}},
+        {"removing it", [&] { list->RemoveItem(2); }, -1, {"Red box", "the BOX", "pear"}},
+        {"edit committed by Enter",
+         [&] { edit(QStringLiteral("Renamed"), Qt::Key_Return); },
+         2,
+         {"Red box", "the BOX", "Renamed", "pear"}},
+        {"edit dropped by Escape", [&] { edit(QStringLiteral("Lost"), Qt::Key_Escape); }, 2, start},
+    };
     QTest::mouseClick(window(), Qt::LeftButton, {}, rowCentre(2));
-    list->StartEdit();
-    ASSERT_TRUE(list->isEditing());
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Renamed"));
-    QTest::keyClick(window(), Qt::Key_Return);
-    EXPECT_FALSE(list->isEditing());
-    EXPECT_EQ(list->ItemText(2), QStringLiteral("Renamed"));
-    EXPECT_TRUE(list->hasFocus());
+    for (const auto &c : cases) {
+        list->Clear();
+        for (const QString &text : start) {
+            list->AddItem(text);
+        }
+        list->setListIndex(2);
+        c.change();
+        EXPECT_EQ(list->ListIndex(), c.current) << c.name;
+        EXPECT_EQ(texts(), c.texts) << c.name;
+        EXPECT_FALSE(list->isEditing()) << c.name;
+        EXPECT_TRUE(list->hasFocus()) << c.name;
+    }
+    const struct
+    {
+        const char *find;
+        int start;
+        bool startWith;
+        int found;
+    } finds[] = {{"box", 0, true, 2},   {"box", 0, false, 0}, {"box", 1, false, 1},
+                 {"zzz", 0, false, -1}, {"RED", 0, true, 0},  {"box", 4, false, -1}};
+    for (const auto &f : finds) {
+        EXPECT_EQ(list->FindFirst(QString::fromLatin1(f.find), f.start, f.startWith), f.found)
+            << f.find << " from " << f.start;
+    }
+}
 
-    list->StartEdit();
-    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Lost"));
-    QTest::keyClick(window(), Qt::Key_Escape);
-    EXPECT_FALSE(list->isEditing());
-    EXPECT_EQ(list->ItemText(2), QStringLiteral("Renamed"));
+// OrderType 1 and any other value sort in opposite directions, and
+// ordering leaves no current item.
+TEST_F(CoolListGuiTest, OrderTypesGiveOppositeOrders)
+{
+    list->setListIndex(3);
+    list->setOrderType(0);
+    list->Order();
+    const QStringList orderZero = texts();
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(list->SelectedCount(), 0);
+    const auto before = [](const QString &a, const QString &b) {
+        return a < b;
+    };
+    EXPECT_TRUE(std::is_sorted(orderZero.begin(), orderZero.end(), before) ||
+                std::is_sorted(orderZero.rbegin(), orderZero.rend(), before));
+    list->setOrderType(1);
+    list->Order();
+    EXPECT_EQ(QStringList(orderZero.rbegin(), orderZero.rend()), texts());
 }
 
 } // namespace

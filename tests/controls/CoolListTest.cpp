@@ -1,6 +1,5 @@
 #include "controls/CoolList.h"
 #include "QtPrinters.h"
-#include "controls/PropertyBag.h"
 #include "drawing/ControlError.h"
 
 #include <QImage>
@@ -10,7 +9,6 @@
 #include <gtest/gtest.h>
 
 using controls::CoolList;
-using controls::PropertyBag;
 using drawing::ControlError;
 
 namespace {
@@ -47,87 +45,10 @@ protected:
         }
     }
 
-    QStringList texts() const
-    {
-        QStringList all;
-        for (int i = 0; i < list.ListCount(); ++i) {
-            all << list.ItemText(i);
-        }
-        return all;
-    }
-
     CoolList list;
 };
 
-TEST_F(CoolListModelTest, removingAndInsertingShiftTheCurrentItem)
-{
-    fill({"a", "b", "c", "d"});
-    list.setListIndex(2);
-    list.RemoveItem(0);
-    EXPECT_EQ(list.ListIndex(), 1);
-    list.InsertItem(1, QStringLiteral("x"));
-    EXPECT_EQ(list.ListIndex(), 2);
-    EXPECT_EQ(list.ItemText(2), QStringLiteral("c"));
-    list.InsertItem(3, QStringLiteral("y"));
-    EXPECT_EQ(list.ListIndex(), 2);
-    list.RemoveItem(2);
-    EXPECT_EQ(list.ListIndex(), -1);
-    EXPECT_EQ(texts(), (QStringList{"b", "x", "y", "d"}));
-}
-
-TEST_F(CoolListModelTest, singleSelectionFollowsTheCurrentItem)
-{
-    fill({"a", "b", "c"});
-    list.setListIndex(0);
-    list.setListIndex(2);
-    EXPECT_FALSE(list.ItemSelected(0));
-    EXPECT_TRUE(list.ItemSelected(2));
-    EXPECT_EQ(list.SelectedCount(), 1);
-}
-
-TEST_F(CoolListModelTest, findFirstMatchesStartOrAnywhereIgnoringCase)
-{
-    fill({"Red box", "the BOX", "Boxed in"});
-    struct Case
-    {
-        QString find;
-        int start;
-        bool startWith;
-        int expected;
-    } cases[] = {
-        {"box", 0, true, 2},   {"box", 0, false, 0}, {"box", 1, false, 1},
-        {"zzz", 0, false, -1}, {"RED", 0, true, 0},  {"box", 3, false, -1},
-    };
-    for (const Case &c : cases) {
-        EXPECT_EQ(list.FindFirst(c.find, c.start, c.startWith), c.expected)
-            << c.find.toStdString() << " from " << c.start;
-    }
-}
-
-TEST_F(CoolListModelTest, orderTypesGiveOppositeOrders)
-{
-    const QStringList items{"pear",   "Apple", "fig",  "apple", "kiwi",  "date",  "banana",
-                            "cherry", "lime",  "plum", "grape", "melon", "olive", "peach"};
-    QStringList ascending = items;
-    std::sort(ascending.begin(), ascending.end(),
-              [](const QString &a, const QString &b) { return QString::compare(a, b) < 0; });
-    QStringList descending(ascending.rbegin(), ascending.rend());
-
-    fill(items);
-    list.setListIndex(3);
-    list.setOrderType(0);
-    list.Order();
-    const QStringList orderZero = texts();
-    list.setOrderType(1);
-    list.Order();
-    const QStringList orderOne = texts();
-    EXPECT_TRUE(orderZero == ascending || orderZero == descending);
-    EXPECT_EQ(QStringList(orderOne.rbegin(), orderOne.rend()), orderZero);
-    EXPECT_EQ(list.ListIndex(), -1);
-    EXPECT_EQ(list.SelectedCount(), 0);
-}
-
-TEST_F(CoolListModelTest, badIndexesRaiseTheirErrors)
+TEST_F(CoolListModelTest, BadIndexesRaiseTheirErrors)
 {
     EXPECT_EQ(errorOf([&] { list.FindFirst(QStringLiteral("a")); }), 381);
     EXPECT_EQ(errorOf([&] { list.InsertItem(0, QStringLiteral("a")); }), 381);
@@ -144,7 +65,7 @@ TEST_F(CoolListModelTest, badIndexesRaiseTheirErrors)
     EXPECT_EQ(list.ListIndex(), -1);
 }
 
-TEST_F(CoolListModelTest, scrollBarAppearsOnlyWhenItemsDoNotFit)
+TEST_F(CoolListModelTest, ScrollBarAppearsOnlyWhenItemsDoNotFit)
 {
     const int fullWidth = list.surfaceRect().width();
     for (int i = 0; i < Rows; ++i) {
@@ -163,7 +84,7 @@ TEST_F(CoolListModelTest, scrollBarAppearsOnlyWhenItemsDoNotFit)
     EXPECT_EQ(list.ListCount(), 0);
 }
 
-TEST_F(CoolListModelTest, currentItemBelowTheViewBecomesTheLastVisibleRow)
+TEST_F(CoolListModelTest, CurrentItemBelowTheViewBecomesTheLastVisibleRow)
 {
     for (int i = 0; i < 20; ++i) {
         list.AddItem(QString::number(i));
@@ -189,7 +110,7 @@ QImage threeIcons()
     return strip;
 }
 
-TEST_F(CoolListModelTest, eachRowShowsItsOwnIconAndTheSelectedOneWhileSelected)
+TEST_F(CoolListModelTest, EachRowShowsItsOwnIconAndTheSelectedOneWhileSelected)
 {
     list.setItemTextLeft(20);
     list.AddItem(QStringLiteral("Blue, green when chosen"), 2, 1);
@@ -220,7 +141,7 @@ TEST_F(CoolListModelTest, eachRowShowsItsOwnIconAndTheSelectedOneWhileSelected)
     }
 }
 
-TEST_F(CoolListModelTest, disabledIconsPaintUnselectedRowsGreyedInsteadOfCrashing)
+TEST_F(CoolListModelTest, DisabledIconsPaintUnselectedRowsGreyedInsteadOfCrashing)
 {
     list.setItemTextLeft(20);
     list.AddItem(QStringLiteral("Red"));
@@ -232,62 +153,6 @@ TEST_F(CoolListModelTest, disabledIconsPaintUnselectedRowsGreyedInsteadOfCrashin
     EXPECT_EQ(unselected.saturation(), 0) << "greyed";
     EXPECT_NE(unselected, list.surface().pixelColor(4, 150)) << "but drawn";
     EXPECT_EQ(list.surface().pixel(4, 30), qRgb(0, 255, 0)) << "selected: in colour";
-}
-
-TEST(CoolListPropertiesTest, roundTripIntoAFreshListKeepsEverySetting)
-{
-    QWidget host;
-    CoolList source(&host);
-    QFont font(QStringLiteral("Serif"));
-    font.setPointSize(12);
-    source.setFont(font);
-    source.setAppearance(0);
-    source.setBackNormal(drawing::rgb(224, 225, 248));
-    source.setBackSelected(0xFFFFFF);
-    source.setBackSelectedG1(drawing::rgb(128, 0, 0));
-    source.setBackSelectedG2(drawing::rgb(255, 192, 192));
-    source.setFocus(false);
-    source.setHoverSelection(true);
-    source.setSelectModeStyle(2);
-    source.setItemHeight(37);
-    source.setTTipText(QStringLiteral("tip"));
-    source.setOrderType(1);
-    PropertyBag bag;
-    source.WriteProperties(bag);
-
-    CoolList copy(&host);
-    copy.ReadProperties(bag);
-    PropertyBag again;
-    copy.WriteProperties(again);
-    EXPECT_EQ(again.entries(), bag.entries());
-    EXPECT_EQ(copy.BackSelectedG1(), drawing::rgb(128, 0, 0));
-    EXPECT_TRUE(copy.HoverSelection());
-    EXPECT_FALSE(copy.Focus());
-    EXPECT_EQ(copy.Font().pointSize(), 12);
-    QStringList names;
-    for (const auto &entry : bag.entries()) {
-        names << entry.first;
-    }
-    EXPECT_EQ(names, (QStringList{"TTipText", "Appearance", "Font", "BackNormal", "BackSelected",
-                                  "BackSelectedG1", "BackSelectedG2", "Focus", "HoverSelection",
-                                  "OrderType", "SelectModeStyle", "ItemHeight"}));
-}
-
-TEST(CoolListPropertiesTest, missingNamesGiveTheirDefaults)
-{
-    QWidget host;
-    CoolList list(&host);
-    list.setScrollBarWidth(30);
-    list.setWordWrap(false);
-    list.setItemTextLeft(9);
-    list.ReadProperties(PropertyBag());
-    EXPECT_EQ(list.ScrollBarWidth(), 13);
-    EXPECT_TRUE(list.WordWrap());
-    EXPECT_EQ(list.ItemTextLeft(), 2);
-    EXPECT_EQ(list.BackNormal(), 0x80000005u);
-    EXPECT_EQ(list.BackSelected(), 0x8000000Du);
-    EXPECT_TRUE(list.Focus());
-    EXPECT_FALSE(list.HoverSelection());
 }
 
 } // namespace

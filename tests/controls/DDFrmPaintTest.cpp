@@ -55,7 +55,7 @@ protected:
     DDFrm frame{QStringLiteral("DD1")};
 };
 
-TEST_F(DDFrmPaintTest, runningProgramDrawsAGradientInTheChosenDirection)
+TEST_F(DDFrmPaintTest, RunningProgramDrawsAGradientInTheChosenDirection)
 {
     controls::AppStarted = true;
     const struct
@@ -75,7 +75,7 @@ TEST_F(DDFrmPaintTest, runningProgramDrawsAGradientInTheChosenDirection)
     }
 }
 
-TEST_F(DDFrmPaintTest, designerShowsTheFlatTitleColour)
+TEST_F(DDFrmPaintTest, DesignerShowsTheFlatTitleColour)
 {
     frame.setTitleGradient(2);
     const QImage image = painted();
@@ -84,7 +84,7 @@ TEST_F(DDFrmPaintTest, designerShowsTheFlatTitleColour)
     }
 }
 
-TEST_F(DDFrmPaintTest, arrowIsKeyedOntoTheRightOfTheTitle)
+TEST_F(DDFrmPaintTest, ArrowIsKeyedOntoTheRightOfTheTitle)
 {
     frame.setUseIcon(1);
     const QImage image = painted();
@@ -103,7 +103,7 @@ TEST_F(DDFrmPaintTest, arrowIsKeyedOntoTheRightOfTheTitle)
     EXPECT_EQ(painted().pixel(left + 9, 8), Title1);
 }
 
-TEST_F(DDFrmPaintTest, titleBorderOutlinesTheTitleBar)
+TEST_F(DDFrmPaintTest, TitleBorderOutlinesTheTitleBar)
 {
     frame.setTitleBorderColor(0x40);
     frame.setTitleBorder(1);
@@ -119,7 +119,7 @@ TEST_F(DDFrmPaintTest, titleBorderOutlinesTheTitleBar)
     EXPECT_EQ(painted().pixel(0, 0), Title1);
 }
 
-TEST_F(DDFrmPaintTest, frameBodyShowsItsBackColour)
+TEST_F(DDFrmPaintTest, FrameBodyShowsItsBackColour)
 {
     frame.setDDBackColor(rgb(10, 200, 30));
     EXPECT_EQ(painted().pixel(Width / 2, 60), qRgb(10, 200, 30));
@@ -141,7 +141,7 @@ std::pair<int, int> textSpan(const QImage &image, int height)
     return {first, last};
 }
 
-TEST_F(DDFrmPaintTest, titleTextFollowsItsAlignment)
+TEST_F(DDFrmPaintTest, TitleTextFollowsItsAlignment)
 {
     frame.setTitle(QStringLiteral("Puzzle"));
     frame.setTitleForeColor(0xFFFFFF);

@@ -83,7 +83,7 @@ protected:
 
 using Log = std::vector<std::string>;
 
-TEST_F(DDFrmTest, shownCollapsedToItsTitle)
+TEST_F(DDFrmTest, ShownCollapsedToItsTitle)
 {
     EXPECT_TRUE(frame->Collapsed());
     EXPECT_EQ(frame->height(), frame->titlePixelHeight());
@@ -91,7 +91,7 @@ TEST_F(DDFrmTest, shownCollapsedToItsTitle)
     EXPECT_FALSE(frame->isCloseTimerActive());
 }
 
-TEST_F(DDFrmTest, pointerOnTheTitleOpensAndLeavingClosesAtTheNextTick)
+TEST_F(DDFrmTest, PointerOnTheTitleOpensAndLeavingClosesAtTheNextTick)
 {
     movePointer(OnTitle);
     EXPECT_TRUE(frame->Expanded());
@@ -109,7 +109,7 @@ TEST_F(DDFrmTest, pointerOnTheTitleOpensAndLeavingClosesAtTheNextTick)
     EXPECT_FALSE(frame->isCloseTimerActive());
 }
 
-TEST_F(DDFrmTest, leavingThroughTheChildClosesTheFrame)
+TEST_F(DDFrmTest, LeavingThroughTheChildClosesTheFrame)
 {
     movePointer(OnTitle);
     movePointer(OnChild);
@@ -117,7 +117,7 @@ TEST_F(DDFrmTest, leavingThroughTheChildClosesTheFrame)
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
 }
 
-TEST_F(DDFrmTest, timerRestsWhileThePointerRestsOnTheOpenFrame)
+TEST_F(DDFrmTest, TimerRestsWhileThePointerRestsOnTheOpenFrame)
 {
     movePointer(OnTitle);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isCloseTimerActive(); }, 1000));
@@ -131,7 +131,7 @@ TEST_F(DDFrmTest, timerRestsWhileThePointerRestsOnTheOpenFrame)
     EXPECT_TRUE(frame->Expanded());
 }
 
-TEST_F(DDFrmTest, openOnDecidesWhatMovingAndClickingDo)
+TEST_F(DDFrmTest, OpenOnDecidesWhatMovingAndClickingDo)
 {
     struct Case
     {
@@ -151,7 +151,7 @@ TEST_F(DDFrmTest, openOnDecidesWhatMovingAndClickingDo)
     }
 }
 
-TEST_F(DDFrmTest, titleClickTogglesWithOpenOn2AndLeavingStillCloses)
+TEST_F(DDFrmTest, TitleClickTogglesWithOpenOn2AndLeavingStillCloses)
 {
     frame->setOpenOn(2);
     click(OnTitle);
@@ -168,7 +168,7 @@ TEST_F(DDFrmTest, titleClickTogglesWithOpenOn2AndLeavingStillCloses)
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
 }
 
-TEST_F(DDFrmTest, openOn3NeverStartsTheTimer)
+TEST_F(DDFrmTest, OpenOn3NeverStartsTheTimer)
 {
     frame->setOpenOn(3);
     frame->Expand();
@@ -179,7 +179,7 @@ TEST_F(DDFrmTest, openOn3NeverStartsTheTimer)
     EXPECT_TRUE(frame->Expanded());
 }
 
-TEST_F(DDFrmTest, expandingTheOpenOrCollapsingTheClosedFrameDoesNothing)
+TEST_F(DDFrmTest, ExpandingTheOpenOrCollapsingTheClosedFrameDoesNothing)
 {
     frame->Collapse();
     EXPECT_TRUE(log.empty());
@@ -223,7 +223,7 @@ protected:
     QLineEdit *after = nullptr;
 };
 
-TEST_F(DDFrmKeyboardTest, tabReachesTheTitleAndItsFocusShows)
+TEST_F(DDFrmKeyboardTest, TabReachesTheTitleAndItsFocusShows)
 {
     const QImage unfocused = titleOnScreen();
     type(Qt::Key_Tab);
@@ -235,7 +235,7 @@ TEST_F(DDFrmKeyboardTest, tabReachesTheTitleAndItsFocusShows)
     EXPECT_TRUE(frame->Collapsed()) << "passing over the title opens nothing";
 }
 
-TEST_F(DDFrmKeyboardTest, everyOpeningKeyDropsDownIntoTheChildAndEscapeComesBack)
+TEST_F(DDFrmKeyboardTest, EveryOpeningKeyDropsDownIntoTheChildAndEscapeComesBack)
 {
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_F4}) {
         frame->setFocus();
@@ -250,7 +250,7 @@ TEST_F(DDFrmKeyboardTest, everyOpeningKeyDropsDownIntoTheChildAndEscapeComesBack
     EXPECT_TRUE(frame->Collapsed());
 }
 
-TEST_F(DDFrmKeyboardTest, aFrameOpenedByKeyStaysOpenUntilTheFocusLeavesIt)
+TEST_F(DDFrmKeyboardTest, AFrameOpenedByKeyStaysOpenUntilTheFocusLeavesIt)
 {
     frame->setFocus();
     type(Qt::Key_Space);
@@ -268,7 +268,7 @@ TEST_F(DDFrmKeyboardTest, aFrameOpenedByKeyStaysOpenUntilTheFocusLeavesIt)
     EXPECT_TRUE(before->hasFocus()) << "Shift+Tab goes back from the title";
 }
 
-TEST_F(DDFrmKeyboardTest, aFrameOpenedByKeyClosesOnAClickOutsideIt)
+TEST_F(DDFrmKeyboardTest, AFrameOpenedByKeyClosesOnAClickOutsideIt)
 {
     frame->setFocus();
     type(Qt::Key_Space);
@@ -278,7 +278,7 @@ TEST_F(DDFrmKeyboardTest, aFrameOpenedByKeyClosesOnAClickOutsideIt)
     EXPECT_TRUE(frame->Collapsed());
 }
 
-TEST_F(DDFrmKeyboardTest, closingBehindThePointerTakesTheFocusOutOfTheHiddenChild)
+TEST_F(DDFrmKeyboardTest, ClosingBehindThePointerTakesTheFocusOutOfTheHiddenChild)
 {
     frame->setFocus();
     type(Qt::Key_Space);
@@ -288,7 +288,7 @@ TEST_F(DDFrmKeyboardTest, closingBehindThePointerTakesTheFocusOutOfTheHiddenChil
     EXPECT_TRUE(frame->hasFocus());
 }
 
-TEST_F(DDFrmKeyboardTest, aClickOnTheTitleLeavesTheFocusWhereItWas)
+TEST_F(DDFrmKeyboardTest, AClickOnTheTitleLeavesTheFocusWhereItWas)
 {
     frame->setOpenOn(2);
     click(OnTitle);
@@ -296,7 +296,7 @@ TEST_F(DDFrmKeyboardTest, aClickOnTheTitleLeavesTheFocusWhereItWas)
     EXPECT_TRUE(before->hasFocus());
 }
 
-TEST(DDFrmDesigner, neverCollapsesAndKeepsTheHeightItIsGiven)
+TEST(DDFrmDesigner, NeverCollapsesAndKeepsTheHeightItIsGiven)
 {
     controls::AppStarted = false;
     QWidget top;
@@ -311,7 +311,7 @@ TEST(DDFrmDesigner, neverCollapsesAndKeepsTheHeightItIsGiven)
     EXPECT_TRUE(frame.Expanded());
 }
 
-TEST(DDFrmTitle, alignmentPadsTheTitleOnItsSideAndRejectsOthers)
+TEST(DDFrmTitle, AlignmentPadsTheTitleOnItsSideAndRejectsOthers)
 {
     DDFrm frame(QStringLiteral("DD1"));
     frame.setTitle(QStringLiteral("Select a Puzzle"));
@@ -337,7 +337,7 @@ TEST(DDFrmTitle, alignmentPadsTheTitleOnItsSideAndRejectsOthers)
     }
 }
 
-TEST(DDFrmTitle, collapsedHeightAddsTheFrameBorder)
+TEST(DDFrmTitle, CollapsedHeightAddsTheFrameBorder)
 {
     const struct
     {

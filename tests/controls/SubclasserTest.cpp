@@ -105,7 +105,7 @@ protected:
     Subclasser subclasser{QStringLiteral("CandyButton"), &callback};
 };
 
-TEST_F(SubclasserTest, afterCallbackFollowsTheWidgetsOwnHandlingWithPackedParameters)
+TEST_F(SubclasserTest, AfterCallbackFollowsTheWidgetsOwnHandlingWithPackedParameters)
 {
     ASSERT_TRUE(subclasser.Subclass(&widget, 0));
     subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_BEFORE_AND_AFTER);
@@ -121,7 +121,7 @@ TEST_F(SubclasserTest, afterCallbackFollowsTheWidgetsOwnHandlingWithPackedParame
     EXPECT_TRUE(recorder.reports().empty());
 }
 
-TEST_F(SubclasserTest, handledBeforeCallbackWithholdsTheEventAndItsResultDecides)
+TEST_F(SubclasserTest, HandledBeforeCallbackWithholdsTheEventAndItsResultDecides)
 {
     ASSERT_TRUE(subclasser.Subclass(&widget, 0));
     subclasser.AddMsg(&widget, QtEventBase + QEvent::Close, Subclasser::MSG_BEFORE_AND_AFTER);
@@ -142,7 +142,7 @@ TEST_F(SubclasserTest, handledBeforeCallbackWithholdsTheEventAndItsResultDecides
     }
 }
 
-TEST_F(SubclasserTest, unsubclassingInsideACallbackLetsTheCurrentEventFinish)
+TEST_F(SubclasserTest, UnsubclassingInsideACallbackLetsTheCurrentEventFinish)
 {
     ASSERT_TRUE(subclasser.Subclass(&widget, 0));
     subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_BEFORE_AND_AFTER);
@@ -159,7 +159,7 @@ TEST_F(SubclasserTest, unsubclassingInsideACallbackLetsTheCurrentEventFinish)
     EXPECT_EQ(widget.log, expected);
 }
 
-TEST_F(SubclasserTest, releaseDuringANestedEventWaitsForTheOutermostOne)
+TEST_F(SubclasserTest, ReleaseDuringANestedEventWaitsForTheOutermostOne)
 {
     ASSERT_TRUE(subclasser.Subclass(&widget, 0));
     subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
@@ -179,7 +179,7 @@ TEST_F(SubclasserTest, releaseDuringANestedEventWaitsForTheOutermostOne)
     EXPECT_EQ(callback.calls.size(), 1u);
 }
 
-TEST_F(SubclasserTest, tableReportsCarryTheRoutineAndTheExactText)
+TEST_F(SubclasserTest, TableReportsCarryTheRoutineAndTheExactText)
 {
     ASSERT_TRUE(subclasser.Subclass(&widget, 0));
     subclasser.DelMsg(&widget, WM_MOUSELEAVE, Subclasser::MSG_AFTER);
@@ -196,7 +196,7 @@ TEST_F(SubclasserTest, tableReportsCarryTheRoutineAndTheExactText)
                              "values."));
 }
 
-TEST(Subclasser, failuresToStartAreReportedAndInstallNothing)
+TEST(Subclasser, FailuresToStartAreReportedAndInstallNothing)
 {
     struct Case
     {
@@ -238,7 +238,7 @@ TEST(Subclasser, failuresToStartAreReportedAndInstallNothing)
     }
 }
 
-TEST(Subclasser, missingCallbackAndMissingRegistryAreReported)
+TEST(Subclasser, MissingCallbackAndMissingRegistryAreReported)
 {
     ReportRecorder recorder;
     QWidget widget;
@@ -251,7 +251,7 @@ TEST(Subclasser, missingCallbackAndMissingRegistryAreReported)
     EXPECT_EQ(recorder.reports()[1].text, QStringLiteral("Window handle isn't subclassed."));
 }
 
-TEST(Subclasser, reportWritesOneCriticalLogLine)
+TEST(Subclasser, ReportWritesOneCriticalLogLine)
 {
     ReportRecorder recorder;
     static std::vector<QString> lines;
@@ -269,7 +269,7 @@ TEST(Subclasser, reportWritesOneCriticalLogLine)
     EXPECT_EQ(lines[0], QStringLiteral("CandyButton.zMap_hWnd: Subclassing hasn't been started"));
 }
 
-TEST_F(SubclasserTest, teardownStopsRoutingAndDropsTheRegistry)
+TEST_F(SubclasserTest, TeardownStopsRoutingAndDropsTheRegistry)
 {
     LoggingWidget second;
     ASSERT_TRUE(subclasser.Subclass(&widget, 0));
@@ -286,7 +286,7 @@ TEST_F(SubclasserTest, teardownStopsRoutingAndDropsTheRegistry)
     EXPECT_EQ(recorder.reports()[0].text, QStringLiteral("Subclassing hasn't been started."));
 }
 
-TEST_F(SubclasserTest, destroyedWidgetIsForgottenAndItsAddressMayBeReused)
+TEST_F(SubclasserTest, DestroyedWidgetIsForgottenAndItsAddressMayBeReused)
 {
     auto *living = new LoggingWidget;
     ASSERT_TRUE(subclasser.Subclass(living, 0));
@@ -300,7 +300,7 @@ TEST_F(SubclasserTest, destroyedWidgetIsForgottenAndItsAddressMayBeReused)
     EXPECT_EQ(callback.calls.size(), 1u);
 }
 
-TEST_F(SubclasserTest, userValueIsHandedToTheCallbackByReference)
+TEST_F(SubclasserTest, UserValueIsHandedToTheCallbackByReference)
 {
     ASSERT_TRUE(subclasser.Subclass(&widget, 40));
     subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
@@ -314,7 +314,7 @@ TEST_F(SubclasserTest, userValueIsHandedToTheCallbackByReference)
     EXPECT_EQ(subclasser.userValue(&widget), 8);
 }
 
-TEST_F(SubclasserTest, callPreviousProcReachesOnlyTheWidget)
+TEST_F(SubclasserTest, CallPreviousProcReachesOnlyTheWidget)
 {
     ASSERT_TRUE(subclasser.Subclass(&widget, 0));
     subclasser.AddMsg(&widget, ALL_MESSAGES, Subclasser::MSG_BEFORE_AND_AFTER);
@@ -327,7 +327,7 @@ TEST_F(SubclasserTest, callPreviousProcReachesOnlyTheWidget)
 }
 
 // Real pointer movement over a shown window, so Qt produces Enter and Leave.
-TEST(SubclasserTrackLeave, oneLeaveNotificationPerRequest)
+TEST(SubclasserTrackLeave, OneLeaveNotificationPerRequest)
 {
     ReportRecorder recorder;
     QWidget top;
