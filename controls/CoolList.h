@@ -37,6 +37,8 @@ public:
     explicit CoolList(QWidget *parent = nullptr);
     ~CoolList() override;
 
+    // Names fixed by the program's design: keep them as they are.
+
     void AddItem(const QString &Text, int Icon = 0, int IconSelected = 0);
     void InsertItem(int Index, const QString &Text, int Icon = 0, int IconSelected = 0);
     // A null Text keeps the item's text; icons below 0 keep theirs.
@@ -62,7 +64,6 @@ public:
     int SelectedCount() const;
     int VisibleRows() const { return m_visibleRows; }
     int RowHeight() const { return m_rowHeight; }
-    bool isEditing() const;
 
     QString ItemText(int index) const;
     void setItemText(int index, const QString &text);
@@ -134,17 +135,25 @@ public:
     bool SingleIcon() const { return m_singleIcon; }
     void setSingleIcon(bool value);
 
+    // Project extensions.
+
     void ReadProperties(const PropertyBag &bag);
     void WriteProperties(PropertyBag &bag) const;
+    // The persisted properties in their stored order.
     static const PropertyTable<CoolList> &propertyTable();
-
-    // The surface that the rows are drawn on, left of the scroll bar.
-    const QImage &surface() const { return m_surface; }
+    // Where the rows are drawn: the client area left of the scroll bar.
     QRect surfaceRect() const;
     bool isScrollBarShown() const;
+
+    // Test accessors.
+
+    // The rows as last drawn.
+    const QImage &surface() const { return m_surface; }
     QScrollBar *scrollBar() const { return m_bar; }
+    bool isEditing() const;
 
 signals:
+    // Names fixed by the program's design: keep them as they are.
     void Click();
     void DblClick();
     void KeyDown(int KeyCode, int Shift);

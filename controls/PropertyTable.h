@@ -9,6 +9,7 @@
 //
 // The value type is what the getter returns; a default is either a value or
 // a function of the control (its name, its host's font, its height).
+// No name here is fixed by the program's design.
 #pragma once
 
 #include "controls/PropertyBag.h"
