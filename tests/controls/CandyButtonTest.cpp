@@ -176,6 +176,7 @@ TEST_F(CandyButtonTest, EnterReleaseWithoutItsPressOnTheButtonDoesNotClick)
 TEST_F(CandyButtonTest, DisabledButtonOnlyHovers)
 {
     button->setEnabled(false);
+    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << "Tab passes a disabled button";
     EXPECT_COLOR(pixel(BasePixel), 0xB0C0C0);
     QTest::mouseMove(window(), centre());
     EXPECT_COLOR(pixel(BasePixel), 0xB0C0C0) << "grey even while hovered";

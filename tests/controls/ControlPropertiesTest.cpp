@@ -295,6 +295,22 @@ TYPED_TEST(ControlPropertiesTest, StoredValuesOutOfRangeAreClampedOrRefused)
     }
     EXPECT_EQ(ranged, probed);
 }
+// Loading ends with what the stored values decide beyond their fields: the
+// pointer shape and whether the button takes the focus.
+TEST(CandyButtonLoading, ChoosesThePointerAndTheFocusPolicy)
+{
+    CandyButton button(QStringLiteral("CB"));
+    PropertyBag bag;
+    bag.writeBool(QStringLiteral("DisplayHand"), true);
+    bag.writeBool(QStringLiteral("Enabled"), false);
+    button.ReadProperties(bag);
+    EXPECT_EQ(button.cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
+    button.ReadProperties(PropertyBag());
+    EXPECT_EQ(button.cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(button.focusPolicy(), Qt::StrongFocus);
+}
+
 // A picture given in code has no resource path to store.
 TEST(CandyButtonPicture, APictureSetInCodeIsNotWritten)
 {

@@ -117,45 +117,6 @@ TEST_F(DDFrmTest, TimerRestsWhileThePointerRestsOnTheOpenFrame)
     EXPECT_TRUE(frame->Expanded());
 }
 
-// A title click toggles only with OpenOn 2; leaving closes whatever opened
-// the frame, except with OpenOn 3, which never starts the closing timer.
-TEST_F(DDFrmTest, OpenOnDecidesWhatMovingClickingAndLeavingDo)
-{
-    const struct
-    {
-        int openOn;
-        bool openByMove;
-        bool openByClick;
-        bool closeByClick;
-        bool closeByLeaving;
-    } cases[] = {{0, false, false, false, true},
-                 {1, true, true, false, true},
-                 {2, false, true, true, true},
-                 {3, false, false, false, false}};
-    for (const auto &c : cases) {
-        frame->setOpenOn(c.openOn);
-        movePointer(OnTitle);
-        EXPECT_EQ(frame->Expanded(), c.openByMove) << "OpenOn " << c.openOn;
-        click(OnTitle);
-        EXPECT_EQ(frame->Expanded(), c.openByClick) << "OpenOn " << c.openOn;
-        frame->Expand();
-        click(OnChild);
-        click(OnTitle + QPoint(FrameWidth - 110, 0)); // on the arrow
-        EXPECT_EQ(frame->Collapsed(), c.closeByClick) << "OpenOn " << c.openOn;
-        frame->Expand();
-        movePointer(Outside);
-        if (c.closeByLeaving) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000))
-                << "OpenOn " << c.openOn;
-        } else {
-            QTest::qWait(30);
-            EXPECT_TRUE(frame->Expanded()) << "OpenOn " << c.openOn;
-        }
-        EXPECT_FALSE(frame->isCloseTimerActive()) << "OpenOn " << c.openOn;
-        frame->Collapse();
-    }
-}
-
 // A repeated Expand or Collapse must not raise its event again.
 TEST_F(DDFrmTest, ExpandingTheOpenOrCollapsingTheClosedFrameDoesNothing)
 {
@@ -254,13 +215,45 @@ TEST_F(DDFrmKeyboardTest, AFrameOpenedByKeyClosesOnAClickOutsideOrBehindThePoint
     EXPECT_TRUE(frame->hasFocus()) << "the focus leaves the hidden child for the title";
 }
 
-// A click that opens the frame does not move the focus to it.
-TEST_F(DDFrmKeyboardTest, AClickOnTheTitleLeavesTheFocusWhereItWas)
+// A title click toggles only with OpenOn 2 and leaves the focus where it
+// was; leaving closes whatever opened the frame, except with OpenOn 3, which
+// never starts the closing timer.
+TEST_F(DDFrmKeyboardTest, OpenOnDecidesWhatMovingClickingAndLeavingDo)
 {
-    frame->setOpenOn(2);
-    click(OnTitle);
-    EXPECT_TRUE(frame->Expanded());
-    EXPECT_TRUE(before->hasFocus());
+    const struct
+    {
+        int openOn;
+        bool openByMove;
+        bool openByClick;
+        bool closeByClick;
+        bool closeByLeaving;
+    } cases[] = {{0, false, false, false, true},
+                 {1, true, true, false, true},
+                 {2, false, true, true, true},
+                 {3, false, false, false, false}};
+    for (const auto &c : cases) {
+        frame->setOpenOn(c.openOn);
+        movePointer(OnTitle);
+        EXPECT_EQ(frame->Expanded(), c.openByMove) << "OpenOn " << c.openOn;
+        click(OnTitle);
+        EXPECT_EQ(frame->Expanded(), c.openByClick) << "OpenOn " << c.openOn;
+        EXPECT_TRUE(before->hasFocus()) << "OpenOn " << c.openOn;
+        frame->Expand();
+        click(OnChild);
+        click(OnTitle + QPoint(FrameWidth - 110, 0)); // on the arrow
+        EXPECT_EQ(frame->Collapsed(), c.closeByClick) << "OpenOn " << c.openOn;
+        frame->Expand();
+        movePointer(Outside);
+        if (c.closeByLeaving) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000))
+                << "OpenOn " << c.openOn;
+        } else {
+            QTest::qWait(30);
+            EXPECT_TRUE(frame->Expanded()) << "OpenOn " << c.openOn;
+        }
+        EXPECT_FALSE(frame->isCloseTimerActive()) << "OpenOn " << c.openOn;
+        frame->Collapse();
+    }
 }
 
 // In a designer the frame must stay open at the height it is given.
@@ -272,6 +265,10 @@ TEST(DDFrmDesigner, NeverCollapsesAndKeepsTheHeightItIsGiven)
     top.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
     EXPECT_EQ(frame.Title(), QStringLiteral("DDFrm1")) << "a new frame is titled with its name";
+    EXPECT_EQ(std::tuple(frame.OpenOn(), frame.UseIcon(), frame.TitleGradient(), frame.HoverTime(),
+                         frame.TitleAlign()),
+              std::tuple(1, 0, 0, -1, 0))
+        << "a new frame opens on the pointer, without arrow, left aligned";
     frame.resize(200, 90);
     EXPECT_TRUE(frame.Expanded());
     EXPECT_EQ(frame.ExpandedHeight(), twips(90));
