@@ -86,6 +86,7 @@ protected:
     std::vector<std::string> log;
 };
 
+// A click must choose its row alone and raise Click after ListIndexChange.
 TEST_F(CoolListTest, ClickSelectsTheRowAndRaisesClick)
 {
     QTest::mouseClick(window(), Qt::LeftButton, {}, rowCentre(3));
@@ -120,6 +121,7 @@ TEST_F(CoolListTest, DoubleClickRaisesEachEventOncePerClick)
     EXPECT_EQ(log, expected) << "the second press, then the double click";
 }
 
+// Navigation keys must stop at the ends and Space must click.
 TEST_F(CoolListTest, KeysMoveTheCurrentItem)
 {
     QTest::mouseClick(window(), Qt::LeftButton, {}, rowCentre(1));
@@ -140,6 +142,7 @@ TEST_F(CoolListTest, KeysMoveTheCurrentItem)
     EXPECT_EQ(log, (std::vector<std::string>{"Click"}));
 }
 
+// Only HoverSelection lets the pointer choose rows, and without a click.
 TEST_F(CoolListTest, HoverSelectionFollowsThePointerWithoutClick)
 {
     QTest::mouseMove(window(), rowCentre(1));
@@ -154,6 +157,7 @@ TEST_F(CoolListTest, HoverSelectionFollowsThePointerWithoutClick)
     EXPECT_EQ(log, (std::vector<std::string>{"Index1", "Index2"}));
 }
 
+// A strip under the last row selected a row no one could see.
 TEST_F(CoolListTest, HeightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelects)
 {
     constexpr int Strip = 13;
@@ -169,6 +173,7 @@ TEST_F(CoolListTest, HeightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelects)
     EXPECT_EQ(list->TopIndex(), 0);
 }
 
+// Dragging past the edge must scroll on, and stop with the release.
 TEST_F(CoolListTest, DragPastTheBottomEdgeScrollsOnATimer)
 {
     QTest::mousePress(window(), Qt::LeftButton, {}, rowCentre(4));
@@ -262,6 +267,7 @@ TEST_F(CoolListTest, OrderTypesGiveOppositeOrders)
     EXPECT_EQ(QStringList(orderZero.rbegin(), orderZero.rend()), texts());
 }
 
+// Bad indexes must raise 381 (items) or 380 (ListIndex, TopIndex) and change nothing.
 TEST_F(CoolListTest, BadIndexesRaiseTheirErrors)
 {
     list->Clear();
@@ -281,6 +287,7 @@ TEST_F(CoolListTest, BadIndexesRaiseTheirErrors)
     EXPECT_EQ(list->ListIndex(), -1);
 }
 
+// The scroll bar must come and go with the items and narrow the rows while shown.
 TEST_F(CoolListTest, ScrollBarAppearsOnlyWhenItemsDoNotFit)
 {
     list->Clear();
@@ -301,6 +308,7 @@ TEST_F(CoolListTest, ScrollBarAppearsOnlyWhenItemsDoNotFit)
     EXPECT_EQ(list->ListCount(), 0);
 }
 
+// Choosing a row out of view must scroll it just into view.
 TEST_F(CoolListTest, CurrentItemBelowTheViewBecomesTheLastVisibleRow)
 {
     list->setListIndex(10);
@@ -309,6 +317,7 @@ TEST_F(CoolListTest, CurrentItemBelowTheViewBecomesTheLastVisibleRow)
     EXPECT_EQ(list->TopIndex(), 2);
 }
 
+// Icons must follow each item, its selection and SingleIcon.
 TEST_F(CoolListTest, EachRowShowsItsOwnIconAndTheSelectedOneWhileSelected)
 {
     list->Clear();
@@ -341,6 +350,7 @@ TEST_F(CoolListTest, EachRowShowsItsOwnIconAndTheSelectedOneWhileSelected)
     }
 }
 
+// DisabledIcons with an image strip crashed for want of a style option.
 TEST_F(CoolListTest, DisabledIconsPaintUnselectedRowsGreyedInsteadOfCrashing)
 {
     list->Clear();

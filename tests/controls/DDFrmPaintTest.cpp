@@ -81,6 +81,7 @@ TEST_F(DDFrmPaintTest, TitleGradientRunsInTheChosenDirection)
     }
 }
 
+// The arrow's green must stay transparent, and UseIcon 0 must hide it.
 TEST_F(DDFrmPaintTest, ArrowIsKeyedOntoTheRightOfTheTitle)
 {
     frame.setUseIcon(1);
@@ -100,6 +101,7 @@ TEST_F(DDFrmPaintTest, ArrowIsKeyedOntoTheRightOfTheTitle)
     EXPECT_EQ(painted().pixel(left + 9, 8), Title1);
 }
 
+// TitleBorder 1 outlines the title only; the body shows DDBackColor.
 TEST_F(DDFrmPaintTest, TitleBorderOutlinesTheTitleBarAboveTheBody)
 {
     frame.setTitleBorderColor(0x40);
@@ -134,6 +136,7 @@ std::pair<int, int> textSpan(const QImage &image, int height)
     return {first, last};
 }
 
+// The painted text must sit where TitleAlign puts it, not where the label defaults.
 TEST_F(DDFrmPaintTest, TitleTextFollowsItsAlignment)
 {
     frame.setTitle(QStringLiteral("Puzzle"));

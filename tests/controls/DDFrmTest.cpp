@@ -277,6 +277,7 @@ TEST(DDFrmDesigner, NeverCollapsesAndKeepsTheHeightItIsGiven)
     EXPECT_TRUE(frame.Expanded());
 }
 
+// The blank goes on the aligned side; a refused value must leave the title as it was.
 TEST(DDFrmTitle, AlignmentPadsTheTitleOnItsSideAndARefusalChangesNothing)
 {
     DDFrm frame(QStringLiteral("DD1"));
@@ -296,6 +297,7 @@ TEST(DDFrmTitle, AlignmentPadsTheTitleOnItsSideAndARefusalChangesNothing)
     EXPECT_EQ(frame.displayedTitle(), QStringLiteral("Select a Puzzle"));
 }
 
+// The collapsed height must include the border that the frame draws.
 TEST(DDFrmTitle, CollapsedHeightAddsTheFrameBorder)
 {
     const struct
