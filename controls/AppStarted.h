@@ -4,6 +4,7 @@
 
 namespace controls {
 
+// Names fixed by the program's design: keep them as they are.
 inline bool AppStarted = false;
 
 } // namespace controls

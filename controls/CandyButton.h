@@ -15,6 +15,7 @@
 
 #include "controls/CandyLook.h"
 #include "controls/PropertyBag.h"
+#include "controls/PropertyTable.h"
 #include "controls/SubclassCallback.h"
 #include "controls/Subclasser.h"
 
@@ -30,6 +31,8 @@ class CandyButton : public QWidget, private SubclassCallback
 public:
     // name is the control's name and its first caption.
     explicit CandyButton(const QString &name, QWidget *parent = nullptr);
+
+    // Names fixed by the program's design: keep them as they are.
 
     bool DisplayHand() const { return m_displayHand; }
     void setDisplayHand(bool value) { m_displayHand = value; }
@@ -78,11 +81,16 @@ public:
                                          int &Percentage);
     static void GetRGB(int &r, int &g, int &b, drawing::OleColor Color);
 
+    // Project extensions.
+
     // Loading chooses the pointer (hand or arrow) and redraws.
     void ReadProperties(const PropertyBag &bag);
     void WriteProperties(PropertyBag &bag) const;
+    // The persisted properties in their stored order.
+    static const PropertyTable<CandyButton> &propertyTable();
 
 signals:
+    // Names fixed by the program's design: keep them as they are.
     void Click();
     void DblClick();
     // Button: 1 left, 2 right, 4 middle (held buttons for MouseMove);
@@ -120,6 +128,7 @@ private:
     void applyColorScheme(int scheme);
     QFont hostFont() const;
 
+    // Names fixed by the program's design: keep them as they are.
     void BuildShape();
     void DrawButton(ButtonState state);
 

@@ -8,25 +8,9 @@
 namespace controls {
 namespace {
 
-const QString EnabledName = QStringLiteral("Enabled");
-const QString FontName = QStringLiteral("Font");
-const QString CaptionName = QStringLiteral("Caption");
-const QString IconHighLiteName = QStringLiteral("IconHighLite");
-const QString IconHighLiteColorName = QStringLiteral("IconHighLiteColor");
-const QString CaptionHighLiteName = QStringLiteral("CaptionHighLite");
-const QString CaptionHighLiteColorName = QStringLiteral("CaptionHighLiteColor");
-const QString ForeColorName = QStringLiteral("ForeColor");
-const QString PictureName = QStringLiteral("Picture");
-const QString PictureAlignmentName = QStringLiteral("PictureAlignment");
-const QString StyleName = QStringLiteral("Style");
-const QString CheckedName = QStringLiteral("Checked");
-const QString ColorButtonHoverName = QStringLiteral("ColorButtonHover");
-const QString ColorButtonUpName = QStringLiteral("ColorButtonUp");
-const QString ColorButtonDownName = QStringLiteral("ColorButtonDown");
-const QString BorderBrightnessName = QStringLiteral("BorderBrightness");
-const QString ColorBrightName = QStringLiteral("ColorBright");
-const QString DisplayHandName = QStringLiteral("DisplayHand");
-const QString ColorSchemeName = QStringLiteral("ColorScheme");
+constexpr PropertyRange BorderBrightnessRange{-CandyDefaults::BorderBrightnessLimit,
+                                              CandyDefaults::BorderBrightnessLimit,
+                                              PropertyRange::Clamp};
 
 } // namespace
 
@@ -35,32 +19,74 @@ QFont CandyButton::hostFont() const
     return parentWidget() ? parentWidget()->font() : QApplication::font();
 }
 
+// Loading stores the values as they are, without the setters' side effects
+// (a colour setter would reset ColorScheme); ReadProperties redraws once.
+const PropertyTable<CandyButton> &CandyButton::propertyTable()
+{
+    using B = CandyButton;
+    using Row = PropertyRow<B>;
+    using drawing::OleColor;
+    static const PropertyTable<B> table = {
+        Row::of(QStringLiteral("Enabled"), true, &B::Enabled,
+                [](B &b, bool v) { b.m_look.enabled = v; }),
+        Row::of(QStringLiteral("Font"), &B::hostFont, &B::Font,
+                [](B &b, const QFont &v) { b.m_look.font = v; }),
+        Row::of(QStringLiteral("Caption"), &B::objectName, &B::Caption,
+                [](B &b, const QString &v) { b.m_look.caption = v; }),
+        Row::of(QStringLiteral("IconHighLite"), false, &B::IconHighLite, &B::setIconHighLite),
+        Row::of(QStringLiteral("IconHighLiteColor"), CandyDefaults::HighLiteColor,
+                &B::IconHighLiteColor, &B::setIconHighLiteColor),
+        Row::of(QStringLiteral("CaptionHighLite"), false, &B::CaptionHighLite,
+                &B::setCaptionHighLite),
+        Row::of(QStringLiteral("CaptionHighLiteColor"), CandyDefaults::HighLiteColor,
+                &B::CaptionHighLiteColor, &B::setCaptionHighLiteColor),
+        Row::of(QStringLiteral("ForeColor"), OleColor(0), &B::ForeColor,
+                [](B &b, OleColor v) { b.m_look.foreColor = v; }),
+        Row::of(
+            QStringLiteral("Picture"), StoredPicture(),
+            [](const B &b) {
+                return StoredPicture{b.m_picturePath, b.m_look.picture};
+            },
+            [](B &b, const StoredPicture &v) {
+                b.m_look.picture = v.picture;
+                b.m_picturePath = v.path;
+            }),
+        Row::of(QStringLiteral("PictureAlignment"), 0, &B::PictureAlignment,
+                [](B &b, int v) { b.m_look.pictureAlignment = v; }),
+        Row::of(QStringLiteral("Style"), 0, &B::Style, [](B &b, int v) { b.m_look.style = v; }),
+        // A missing Checked keeps the button's current state.
+        Row::of(
+            QStringLiteral("Checked"), &B::Checked, &B::Checked,
+            [](B &b, bool v) { b.m_checked = v; }, Written::Always),
+        Row::of(
+            QStringLiteral("ColorButtonHover"), CandyDefaults::ColorButtonHover,
+            &B::ColorButtonHover, [](B &b, OleColor v) { b.m_look.colorButtonHover = v; },
+            Written::Always),
+        Row::of(
+            QStringLiteral("ColorButtonUp"), CandyDefaults::ColorButtonUp, &B::ColorButtonUp,
+            [](B &b, OleColor v) { b.m_look.colorButtonUp = v; }, Written::Always),
+        Row::of(
+            QStringLiteral("ColorButtonDown"), CandyDefaults::ColorButtonDown, &B::ColorButtonDown,
+            [](B &b, OleColor v) { b.m_look.colorButtonDown = v; }, Written::Always),
+        Row::of(
+            QStringLiteral("BorderBrightness"), 0, &B::BorderBrightness,
+            [](B &b, int v) { b.m_look.borderBrightness = v; }, Written::Always,
+            BorderBrightnessRange),
+        Row::of(
+            QStringLiteral("ColorBright"), CandyDefaults::ColorBright, &B::ColorBright,
+            [](B &b, OleColor v) { b.m_look.colorBright = v; }, Written::Always),
+        Row::of(QStringLiteral("DisplayHand"), false, &B::DisplayHand, &B::setDisplayHand,
+                Written::Always),
+        Row::of(
+            QStringLiteral("ColorScheme"), 0, &B::ColorScheme,
+            [](B &b, int v) { b.m_colorScheme = v; }, Written::Always),
+    };
+    return table;
+}
+
 void CandyButton::ReadProperties(const PropertyBag &bag)
 {
-    m_look.enabled = bag.readBool(EnabledName, true);
-    m_look.font = bag.readFont(FontName, hostFont());
-    m_look.caption = bag.readString(CaptionName, objectName());
-    m_look.iconHighLite = bag.readBool(IconHighLiteName, false);
-    m_look.iconHighLiteColor = bag.readColor(IconHighLiteColorName, CandyDefaults::HighLiteColor);
-    m_look.captionHighLite = bag.readBool(CaptionHighLiteName, false);
-    m_look.captionHighLiteColor =
-        bag.readColor(CaptionHighLiteColorName, CandyDefaults::HighLiteColor);
-    m_look.foreColor = bag.readColor(ForeColorName, 0);
-    m_look.picture = bag.readPicture(PictureName);
-    m_picturePath = m_look.picture.isNull() ? QString() : bag.text(PictureName);
-    m_look.pictureAlignment = bag.readInt(PictureAlignmentName, 0);
-    m_look.style = bag.readInt(StyleName, 0);
-    m_checked = bag.readBool(CheckedName, m_checked);
-    m_look.colorButtonHover = bag.readColor(ColorButtonHoverName, CandyDefaults::ColorButtonHover);
-    m_look.colorButtonUp = bag.readColor(ColorButtonUpName, CandyDefaults::ColorButtonUp);
-    m_look.colorButtonDown = bag.readColor(ColorButtonDownName, CandyDefaults::ColorButtonDown);
-    m_look.borderBrightness =
-        Clamp(bag.readInt(BorderBrightnessName, 0), -CandyDefaults::BorderBrightnessLimit,
-              CandyDefaults::BorderBrightnessLimit);
-    m_look.colorBright = bag.readColor(ColorBrightName, CandyDefaults::ColorBright);
-    m_displayHand = bag.readBool(DisplayHandName, false);
-    m_colorScheme = bag.readInt(ColorSchemeName, 0);
-
+    readProperties(propertyTable(), bag, *this);
     setCursor(m_displayHand ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::setFont(m_look.font);
     setFocusPolicy(m_look.enabled ? Qt::StrongFocus : Qt::NoFocus);
@@ -70,26 +96,7 @@ void CandyButton::ReadProperties(const PropertyBag &bag)
 
 void CandyButton::WriteProperties(PropertyBag &bag) const
 {
-    bag.writeBool(EnabledName, m_look.enabled, true);
-    bag.writeFont(FontName, m_look.font, hostFont());
-    bag.writeString(CaptionName, m_look.caption, objectName());
-    bag.writeBool(IconHighLiteName, m_look.iconHighLite, false);
-    bag.writeColor(IconHighLiteColorName, m_look.iconHighLiteColor, CandyDefaults::HighLiteColor);
-    bag.writeBool(CaptionHighLiteName, m_look.captionHighLite, false);
-    bag.writeColor(CaptionHighLiteColorName, m_look.captionHighLiteColor,
-                   CandyDefaults::HighLiteColor);
-    bag.writeColor(ForeColorName, m_look.foreColor, 0);
-    bag.writePicture(PictureName, m_picturePath);
-    bag.writeInt(PictureAlignmentName, m_look.pictureAlignment, 0);
-    bag.writeInt(StyleName, m_look.style, 0);
-    bag.writeBool(CheckedName, m_checked);
-    bag.writeColor(ColorButtonHoverName, m_look.colorButtonHover);
-    bag.writeColor(ColorButtonUpName, m_look.colorButtonUp);
-    bag.writeColor(ColorButtonDownName, m_look.colorButtonDown);
-    bag.writeInt(BorderBrightnessName, m_look.borderBrightness);
-    bag.writeColor(ColorBrightName, m_look.colorBright);
-    bag.writeBool(DisplayHandName, m_displayHand);
-    bag.writeInt(ColorSchemeName, m_colorScheme);
+    writeProperties(propertyTable(), bag, *this);
 }
 
 } // namespace controls

@@ -1,5 +1,6 @@
 // The caption and picture of a CandyButton: their positions by
 // PictureAlignment, the hover highlight and the disabled (embossed) look.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include "controls/CandyLook.h"

@@ -7,7 +7,14 @@
 
 namespace controls {
 
+// Project helpers.
+
 constexpr int FullPercent = 100;
+
+// The pixel value of a colour on the RGB32 drawing surface.
+QRgb toPixel(drawing::OleColor color);
+
+// Names fixed by the program's design: keep them as they are.
 
 // Below min gives min, else above max gives max.
 int Clamp(int value, int min, int max);
@@ -18,8 +25,5 @@ drawing::OleColor BlendColors(drawing::OleColor Color1, drawing::OleColor Color2
 
 // The channels of Color after resolving a system colour.
 void GetRGB(int &r, int &g, int &b, drawing::OleColor Color);
-
-// The pixel value of a colour on the RGB32 drawing surface.
-QRgb toPixel(drawing::OleColor color);
 
 } // namespace controls

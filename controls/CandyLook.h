@@ -11,6 +11,8 @@
 
 namespace controls {
 
+// Names fixed by the program's design: keep them as they are.
+
 // The argument of every redraw.
 enum ButtonState
 {
@@ -20,6 +22,8 @@ enum ButtonState
     Hover = 3,
     CheckedDown = 4
 };
+
+// Project helpers.
 
 namespace CandyDefaults {
 constexpr drawing::OleColor ColorButtonUp = 0xE99950;

@@ -13,6 +13,7 @@ class QImage;
 
 namespace controls {
 
+// Names fixed by the program's design: keep them as they are.
 void PaintClassic(QImage &surface, const CandyLook &look, ButtonState state);
 void PaintSoft(QImage &surface, const CandyLook &look, ButtonState state);
 void PaintBead(QImage &surface, const CandyLook &look, ButtonState state);

@@ -14,6 +14,8 @@ class QImage;
 
 namespace controls {
 
+// Project helpers.
+
 // p0..p11 of one paint: (p2, p3)-(p6, p5) with corner radius p4 is the gloss
 // band, p1 and p0 its fade; p7, p8 the glow's size in percent of the width
 // and height, (p9, p10) its centre, p11 its colour step.
@@ -32,6 +34,7 @@ struct BodyColors
 // button is grey with a white glow.
 BodyColors bodyColorsFor(const CandyLook &look, ButtonState state);
 
+// Names fixed by the program's design: keep them as they are.
 void PaintRounded(QImage &surface, const CandyLook &look, ButtonState state);
 void PaintGlow(QImage &surface, const StyleParams &params, drawing::OleColor base,
                drawing::OleColor bright);

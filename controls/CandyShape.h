@@ -1,5 +1,6 @@
 // The outline of a CandyButton: its corner radius by style, the window mask
 // and the inner outline the painters use.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include "controls/SpanRegion.h"

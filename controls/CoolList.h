@@ -11,6 +11,7 @@
 #pragma once
 
 #include "controls/PropertyBag.h"
+#include "controls/PropertyTable.h"
 #include "drawing/GraphicsBas.h"
 #include "drawing/Picture.h"
 
@@ -35,6 +36,8 @@ class CoolList : public QWidget
 public:
     explicit CoolList(QWidget *parent = nullptr);
     ~CoolList() override;
+
+    // Names fixed by the program's design: keep them as they are.
 
     void AddItem(const QString &Text, int Icon = 0, int IconSelected = 0);
     void InsertItem(int Index, const QString &Text, int Icon = 0, int IconSelected = 0);
@@ -61,7 +64,6 @@ public:
     int SelectedCount() const;
     int VisibleRows() const { return m_visibleRows; }
     int RowHeight() const { return m_rowHeight; }
-    bool isEditing() const;
 
     QString ItemText(int index) const;
     void setItemText(int index, const QString &text);
@@ -133,16 +135,25 @@ public:
     bool SingleIcon() const { return m_singleIcon; }
     void setSingleIcon(bool value);
 
+    // Project extensions.
+
     void ReadProperties(const PropertyBag &bag);
     void WriteProperties(PropertyBag &bag) const;
-
-    // The surface that the rows are drawn on, left of the scroll bar.
-    const QImage &surface() const { return m_surface; }
+    // The persisted properties in their stored order.
+    static const PropertyTable<CoolList> &propertyTable();
+    // Where the rows are drawn: the client area left of the scroll bar.
     QRect surfaceRect() const;
     bool isScrollBarShown() const;
+
+    // Test accessors.
+
+    // The rows as last drawn.
+    const QImage &surface() const { return m_surface; }
     QScrollBar *scrollBar() const { return m_bar; }
+    bool isEditing() const;
 
 signals:
+    // Names fixed by the program's design: keep them as they are.
     void Click();
     void DblClick();
     void KeyDown(int KeyCode, int Shift);

@@ -1,5 +1,6 @@
 // The in-place editor of a CoolList row: a text box that reports Enter,
 // Ctrl+Enter (single-line only), Escape and the loss of focus to its list.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include <QPlainTextEdit>

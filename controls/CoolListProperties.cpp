@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QScrollBar>
+#include <limits>
 
 namespace controls {
 namespace {
@@ -17,6 +18,9 @@ using drawing::SysWindow;
 using drawing::SysWindowText;
 constexpr int DefaultScrollBarWidth = 13;
 constexpr int DefaultItemTextLeft = 2;
+constexpr int SurfaceAppearance = 1;
+constexpr PropertyRange ScrollBarWidthRange{0, std::numeric_limits<double>::infinity(),
+                                            PropertyRange::Clamp};
 
 Qt::CursorShape cursorFor(int mousePointer)
 {
@@ -156,7 +160,7 @@ void CoolList::setMousePointer(int value)
 
 void CoolList::setScrollBarWidth(int value)
 {
-    m_scrollBarWidth = std::max(0, value);
+    m_scrollBarWidth = std::max(int(ScrollBarWidthRange.low), value);
     updateLayout();
 }
 
@@ -220,39 +224,6 @@ void CoolList::SetImageList(const QImage &Image, OleColor MaskColor, int IconSiz
 
 // ---- persistence ----
 
-namespace {
-const QString TTipTextName = QStringLiteral("TTipText");
-const QString AppearanceName = QStringLiteral("Appearance");
-const QString BorderStyleName = QStringLiteral("BorderStyle");
-const QString EnabledName = QStringLiteral("Enabled");
-const QString ScrollBarWidthName = QStringLiteral("ScrollBarWidth");
-const QString FontName = QStringLiteral("Font");
-const QString FontNormalName = QStringLiteral("FontNormal");
-const QString FontSelectedName = QStringLiteral("FontSelected");
-const QString BackNormalName = QStringLiteral("BackNormal");
-const QString BackSelectedName = QStringLiteral("BackSelected");
-const QString BackSelectedG1Name = QStringLiteral("BackSelectedG1");
-const QString BackSelectedG2Name = QStringLiteral("BackSelectedG2");
-const QString BoxBorderName = QStringLiteral("BoxBorder");
-const QString BoxOffsetName = QStringLiteral("BoxOffset");
-const QString BoxRadiusName = QStringLiteral("BoxRadius");
-const QString AlignmentName = QStringLiteral("Alignment");
-const QString FocusName = QStringLiteral("Focus");
-const QString HoverSelectionName = QStringLiteral("HoverSelection");
-const QString WordWrapName = QStringLiteral("WordWrap");
-const QString ItemOffsetName = QStringLiteral("ItemOffset");
-const QString ItemHeightAutoName = QStringLiteral("ItemHeightAuto");
-const QString ItemTextLeftName = QStringLiteral("ItemTextLeft");
-const QString OrderTypeName = QStringLiteral("OrderType");
-const QString SelectionPictureName = QStringLiteral("SelectionPicture");
-const QString SelectModeName = QStringLiteral("SelectMode");
-const QString SelectModeStyleName = QStringLiteral("SelectModeStyle");
-const QString MousePointerName = QStringLiteral("MousePointer");
-const QString MouseIconName = QStringLiteral("MouseIcon");
-const QString ItemHeightName = QStringLiteral("ItemHeight");
-constexpr int SurfaceAppearance = 1;
-} // namespace
-
 QFont CoolList::hostFont() const
 {
     return parentWidget() ? parentWidget()->font() : QApplication::font();
@@ -263,73 +234,91 @@ int CoolList::sampleTextHeight() const
     return QFontMetrics(font()).boundingRect(QStringLiteral("TextHeight")).height();
 }
 
+// Loading stores most values as they are; ReadProperties lays out and
+// redraws once at the end.
+const PropertyTable<CoolList> &CoolList::propertyTable()
+{
+    using L = CoolList;
+    using Row = PropertyRow<L>;
+    static const PropertyTable<L> table = {
+        Row::of(QStringLiteral("TTipText"), QString(), &L::TTipText, &L::setTTipText),
+        Row::of(QStringLiteral("Appearance"), SurfaceAppearance, &L::Appearance,
+                [](L &l, int v) { l.m_appearance = v; }),
+        Row::of(QStringLiteral("BorderStyle"), 1, &L::BorderStyle,
+                [](L &l, int v) { l.m_borderStyle = v; }),
+        Row::of(QStringLiteral("Enabled"), true, &L::Enabled, &L::setEnabled),
+        Row::of(
+            QStringLiteral("ScrollBarWidth"), DefaultScrollBarWidth, &L::ScrollBarWidth,
+            [](L &l, int v) { l.m_scrollBarWidth = v; }, Written::UnlessDefault,
+            ScrollBarWidthRange),
+        Row::of(QStringLiteral("Font"), &L::hostFont, &L::Font,
+                [](L &l, const QFont &v) { l.QWidget::setFont(v); }),
+        Row::of(QStringLiteral("FontNormal"), SysWindowText, &L::FontNormal,
+                [](L &l, OleColor v) { l.m_fontNormal = v; }),
+        Row::of(QStringLiteral("FontSelected"), SysHighlightText, &L::FontSelected,
+                [](L &l, OleColor v) { l.m_fontSelected = v; }),
+        Row::of(QStringLiteral("BackNormal"), SysWindow, &L::BackNormal,
+                [](L &l, OleColor v) { l.m_backNormal = v; }),
+        Row::of(QStringLiteral("BackSelected"), SysHighlight, &L::BackSelected,
+                [](L &l, OleColor v) { l.m_backSelected = v; }),
+        Row::of(QStringLiteral("BackSelectedG1"), SysHighlight, &L::BackSelectedG1,
+                [](L &l, OleColor v) { l.m_backSelectedG1 = v; }),
+        Row::of(QStringLiteral("BackSelectedG2"), SysWindow, &L::BackSelectedG2,
+                [](L &l, OleColor v) { l.m_backSelectedG2 = v; }),
+        Row::of(QStringLiteral("BoxBorder"), SysHighlightText, &L::BoxBorder,
+                [](L &l, OleColor v) { l.m_boxBorder = v; }),
+        Row::of(QStringLiteral("BoxOffset"), 1, &L::BoxOffset,
+                [](L &l, int v) { l.m_boxOffset = v; }),
+        Row::of(QStringLiteral("BoxRadius"), 0, &L::BoxRadius,
+                [](L &l, int v) { l.m_boxRadius = v; }),
+        Row::of(QStringLiteral("Alignment"), 0, &L::Alignment,
+                [](L &l, int v) { l.m_alignment = v; }),
+        Row::of(QStringLiteral("Focus"), true, &L::Focus, [](L &l, bool v) { l.m_focus = v; }),
+        Row::of(QStringLiteral("HoverSelection"), false, &L::HoverSelection, &L::setHoverSelection),
+        Row::of(QStringLiteral("WordWrap"), true, &L::WordWrap,
+                [](L &l, bool v) { l.m_wordWrap = v; }),
+        Row::of(QStringLiteral("ItemOffset"), 0, &L::ItemOffset,
+                [](L &l, int v) { l.m_itemOffset = v; }),
+        Row::of(QStringLiteral("ItemHeightAuto"), true, &L::ItemHeightAuto,
+                [](L &l, bool v) { l.m_itemHeightAuto = v; }),
+        Row::of(QStringLiteral("ItemTextLeft"), DefaultItemTextLeft, &L::ItemTextLeft,
+                [](L &l, int v) { l.m_itemTextLeft = v; }),
+        Row::of(QStringLiteral("OrderType"), 0, &L::OrderType, &L::setOrderType),
+        Row::of(
+            QStringLiteral("SelectionPicture"), StoredPicture(),
+            [](const L &l) {
+                return StoredPicture{l.m_selectionPicturePath, l.m_selectionPicture};
+            },
+            [](L &l, const StoredPicture &v) {
+                l.m_selectionPicture = v.picture;
+                l.m_selectionPicturePath = v.path;
+            }),
+        Row::of(QStringLiteral("SelectMode"), 0, &L::SelectMode, &L::setSelectMode),
+        Row::of(QStringLiteral("SelectModeStyle"), 0, &L::SelectModeStyle,
+                [](L &l, int v) { l.m_selectModeStyle = v; }),
+        Row::of(QStringLiteral("MousePointer"), 0, &L::MousePointer, &L::setMousePointer),
+        // Only the path is kept: the pointer is chosen by MousePointer alone.
+        Row::of(
+            QStringLiteral("MouseIcon"), StoredPicture(),
+            [](const L &l) {
+                return StoredPicture{l.m_mouseIconPath, {}};
+            },
+            [](L &l, const StoredPicture &v) { l.m_mouseIconPath = v.path; }),
+        Row::of(QStringLiteral("ItemHeight"), &L::sampleTextHeight, &L::ItemHeight,
+                [](L &l, int v) { l.m_itemHeight = v; }),
+    };
+    return table;
+}
+
 void CoolList::ReadProperties(const PropertyBag &bag)
 {
-    setTTipText(bag.readString(TTipTextName, QString()));
-    m_appearance = bag.readInt(AppearanceName, SurfaceAppearance);
-    m_borderStyle = bag.readInt(BorderStyleName, 1);
-    setEnabled(bag.readBool(EnabledName, true));
-    m_scrollBarWidth = std::max(0, bag.readInt(ScrollBarWidthName, DefaultScrollBarWidth));
-    QWidget::setFont(bag.readFont(FontName, hostFont()));
-    m_fontNormal = bag.readColor(FontNormalName, SysWindowText);
-    m_fontSelected = bag.readColor(FontSelectedName, SysHighlightText);
-    m_backNormal = bag.readColor(BackNormalName, SysWindow);
-    m_backSelected = bag.readColor(BackSelectedName, SysHighlight);
-    m_backSelectedG1 = bag.readColor(BackSelectedG1Name, SysHighlight);
-    m_backSelectedG2 = bag.readColor(BackSelectedG2Name, SysWindow);
-    m_boxBorder = bag.readColor(BoxBorderName, SysHighlightText);
-    m_boxOffset = bag.readInt(BoxOffsetName, 1);
-    m_boxRadius = bag.readInt(BoxRadiusName, 0);
-    m_alignment = bag.readInt(AlignmentName, 0);
-    m_focus = bag.readBool(FocusName, true);
-    m_hoverSelection = bag.readBool(HoverSelectionName, false);
-    m_wordWrap = bag.readBool(WordWrapName, true);
-    m_itemOffset = bag.readInt(ItemOffsetName, 0);
-    m_itemHeightAuto = bag.readBool(ItemHeightAutoName, true);
-    m_itemTextLeft = bag.readInt(ItemTextLeftName, DefaultItemTextLeft);
-    m_orderType = bag.readInt(OrderTypeName, 0);
-    m_selectionPicture = bag.readPicture(SelectionPictureName);
-    m_selectionPicturePath =
-        m_selectionPicture.isNull() ? QString() : bag.text(SelectionPictureName);
-    m_selectMode = bag.readInt(SelectModeName, 0);
-    m_selectModeStyle = bag.readInt(SelectModeStyleName, 0);
-    setMousePointer(bag.readInt(MousePointerName, 0));
-    m_mouseIconPath = bag.readPicture(MouseIconName).isNull() ? QString() : bag.text(MouseIconName);
-    m_itemHeight = bag.readInt(ItemHeightName, sampleTextHeight());
+    readProperties(propertyTable(), bag, *this);
     updateLayout();
 }
 
 void CoolList::WriteProperties(PropertyBag &bag) const
 {
-    bag.writeString(TTipTextName, m_tipText, QString());
-    bag.writeInt(AppearanceName, m_appearance, SurfaceAppearance);
-    bag.writeInt(BorderStyleName, m_borderStyle, 1);
-    bag.writeBool(EnabledName, m_enabled, true);
-    bag.writeInt(ScrollBarWidthName, m_scrollBarWidth, DefaultScrollBarWidth);
-    bag.writeFont(FontName, font(), hostFont());
-    bag.writeColor(FontNormalName, m_fontNormal, SysWindowText);
-    bag.writeColor(FontSelectedName, m_fontSelected, SysHighlightText);
-    bag.writeColor(BackNormalName, m_backNormal, SysWindow);
-    bag.writeColor(BackSelectedName, m_backSelected, SysHighlight);
-    bag.writeColor(BackSelectedG1Name, m_backSelectedG1, SysHighlight);
-    bag.writeColor(BackSelectedG2Name, m_backSelectedG2, SysWindow);
-    bag.writeColor(BoxBorderName, m_boxBorder, SysHighlightText);
-    bag.writeInt(BoxOffsetName, m_boxOffset, 1);
-    bag.writeInt(BoxRadiusName, m_boxRadius, 0);
-    bag.writeInt(AlignmentName, m_alignment, 0);
-    bag.writeBool(FocusName, m_focus, true);
-    bag.writeBool(HoverSelectionName, m_hoverSelection, false);
-    bag.writeBool(WordWrapName, m_wordWrap, true);
-    bag.writeInt(ItemOffsetName, m_itemOffset, 0);
-    bag.writeBool(ItemHeightAutoName, m_itemHeightAuto, true);
-    bag.writeInt(ItemTextLeftName, m_itemTextLeft, DefaultItemTextLeft);
-    bag.writeInt(OrderTypeName, m_orderType, 0);
-    bag.writePicture(SelectionPictureName, m_selectionPicturePath);
-    bag.writeInt(SelectModeName, m_selectMode, 0);
-    bag.writeInt(SelectModeStyleName, m_selectModeStyle, 0);
-    bag.writeInt(MousePointerName, m_mousePointer, 0);
-    bag.writePicture(MouseIconName, m_mouseIconPath);
-    bag.writeInt(ItemHeightName, m_itemHeight, sampleTextHeight());
+    writeProperties(propertyTable(), bag, *this);
 }
 
 } // namespace controls

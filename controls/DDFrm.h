@@ -32,6 +32,7 @@
 #pragma once
 
 #include "controls/PropertyBag.h"
+#include "controls/PropertyTable.h"
 #include "drawing/GraphicsBas.h"
 
 #include <QImage>
@@ -47,6 +48,8 @@ class DDFrm : public QWidget
 public:
     // name is the control's name and a new frame's title.
     explicit DDFrm(const QString &name, QWidget *parent = nullptr);
+
+    // Names fixed by the program's design: keep them as they are.
 
     void Collapse();
     void Expand();
@@ -103,18 +106,23 @@ public:
     int DDAppearance() const { return m_appearance; }
     void setDDAppearance(int value);
 
+    // Project extensions.
+
     // A stored TitleAlign outside 0..2 is reported and read as left.
     void ReadProperties(const PropertyBag &bag);
     void WriteProperties(PropertyBag &bag) const;
-
+    // The persisted properties in their stored order.
+    static const PropertyTable<DDFrm> &propertyTable();
+    int titlePixelHeight() const;
     // The title as shown, with the blank on its aligned side.
     QString displayedTitle() const;
-    int titlePixelHeight() const;
+
+    // Test accessors.
+
     bool isCloseTimerActive() const { return m_closeTimer.isActive(); }
-    // The rendered title bar, the width of contentsRect().
-    const QImage &titleImage() const { return m_titleImage; }
 
 signals:
+    // Names fixed by the program's design: keep them as they are.
     void BeforeExpand();
     void AfterCollapse();
 

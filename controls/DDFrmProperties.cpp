@@ -5,8 +5,7 @@
 #include "controls/DDFrmUnits.h"
 #include "drawing/ControlError.h"
 
-#include <QtDebug>
-#include <cmath>
+#include <limits>
 
 namespace controls {
 namespace {
@@ -14,40 +13,16 @@ namespace {
 using drawing::ControlError;
 using drawing::OleColor;
 
-const QString TitleName = QStringLiteral("Title");
-const QString TitleAlignName = QStringLiteral("TitleAlign");
-const QString TitleBorderName = QStringLiteral("TitleBorder");
-const QString TitleAppearanceName = QStringLiteral("TitleAppearance");
-const QString ExpandedHeightName = QStringLiteral("ExpandedHeight");
-const QString OpenOnName = QStringLiteral("OpenOn");
-const QString UseIconName = QStringLiteral("UseIcon");
-const QString TitleGradientName = QStringLiteral("TitleGradient");
-const QString DDBorderStyleName = QStringLiteral("DDBorderStyle");
-const QString AppearanceName = QStringLiteral("Appearance");
-const QString HoverTimeName = QStringLiteral("HoverTime");
-const QString DDBackColorName = QStringLiteral("DDBackColor");
-const QString TitleBackColorName = QStringLiteral("TitleBackColor");
-const QString TitleBorderColorName = QStringLiteral("TitleBorderColor");
-const QString TitleForeColorName = QStringLiteral("TitleForeColor");
-const QString TitleHeightName = QStringLiteral("TitleHeight");
-const QString TitleFontsizeName = QStringLiteral("TitleFontsize");
-// The bold flag has always been stored under the text of the constant true.
-const QString TitleFontBoldName = QStringLiteral("True");
-
 constexpr OleColor SysButtonFace = 0x8000000Fu;
 constexpr OleColor SysMenu = 0x80000004u;
 constexpr OleColor SysInactiveCaption = 0x80000003u;
 constexpr OleColor SysMenuText = 0x80000007u;
-constexpr int DefaultTitleHeight = 240;
-constexpr double DefaultFontsize = 8;
 // The title's design font; stored frames keep only its size and bold flag.
 constexpr double DesignFontsize = 8.25;
-constexpr double LargestFontsize = 1638;
-
-bool isUsableFontsize(double points)
-{
-    return std::isfinite(points) && points > 0 && points <= LargestFontsize;
-}
+constexpr PropertyRange TitleAlignRange{0, 2, PropertyRange::Refuse};
+// Any size above zero up to the largest the title label takes.
+constexpr PropertyRange TitleFontsizeRange{std::numeric_limits<double>::denorm_min(), 1638,
+                                           PropertyRange::Refuse};
 
 } // namespace
 
@@ -71,7 +46,7 @@ void DDFrm::setTitle(const QString &value)
 
 void DDFrm::setTitleAlign(int value)
 {
-    if (value < 0 || value > 2) {
+    if (!TitleAlignRange.contains(value)) {
         throw ControlError(ControlError::InvalidPropertyValue);
     }
     m_titleAlign = value;
@@ -116,7 +91,7 @@ void DDFrm::setTitleHeight(int twips)
 
 void DDFrm::setTitleFontsize(double points)
 {
-    if (!isUsableFontsize(points)) {
+    if (!TitleFontsizeRange.contains(points)) {
         throw ControlError(ControlError::InvalidPropertyValue);
     }
     m_titleFont.setPointSizeF(points);
@@ -163,62 +138,74 @@ void DDFrm::setDDAppearance(int value)
 
 // ---- persistence ----
 
+// Every property is written, defaults included. Loading stores most values
+// as they are; ReadProperties lays out and redraws once at the end.
+const PropertyTable<DDFrm> &DDFrm::propertyTable()
+{
+    using F = DDFrm;
+    using Row = PropertyRow<F>;
+    constexpr auto Always = Written::Always;
+    static const PropertyTable<F> table = {
+        Row::of(
+            QStringLiteral("Title"), QString(), &F::Title,
+            [](F &f, const QString &v) { f.m_title = v; }, Always),
+        Row::of(QStringLiteral("TitleAlign"), 0, &F::TitleAlign, &F::setTitleAlign, Always,
+                TitleAlignRange),
+        Row::of(
+            QStringLiteral("TitleBorder"), 0, &F::TitleBorder,
+            [](F &f, int v) { f.m_titleBorder = v; }, Always),
+        Row::of(
+            QStringLiteral("TitleAppearance"), 0, &F::TitleAppearance,
+            [](F &f, int v) { f.m_titleAppearance = v; }, Always),
+        Row::of(
+            QStringLiteral("ExpandedHeight"), [](const F &f) { return ddTwipsY(f.height()); },
+            &F::ExpandedHeight, &F::setExpandedHeight, Always),
+        Row::of(QStringLiteral("OpenOn"), 1, &F::OpenOn, &F::setOpenOn, Always),
+        Row::of(QStringLiteral("UseIcon"), 0, &F::UseIcon, &F::setUseIcon, Always),
+        Row::of(QStringLiteral("TitleGradient"), 0, &F::TitleGradient, &F::setTitleGradient,
+                Always),
+        Row::of(
+            QStringLiteral("DDBorderStyle"), 1, &F::DDBorderStyle,
+            [](F &f, int v) { f.m_borderStyle = v; }, Always),
+        Row::of(
+            QStringLiteral("Appearance"), 1, &F::DDAppearance,
+            [](F &f, int v) { f.m_appearance = v; }, Always),
+        Row::of(QStringLiteral("HoverTime"), -1, &F::HoverTime, &F::setHoverTime, Always),
+        Row::of(
+            QStringLiteral("DDBackColor"), SysButtonFace, &F::DDBackColor,
+            [](F &f, OleColor v) { f.m_backColor = v; }, Always),
+        Row::of(
+            QStringLiteral("TitleBackColor"), SysMenu, &F::TitleBackColor,
+            [](F &f, OleColor v) { f.m_titleBackColor = v; }, Always),
+        Row::of(
+            QStringLiteral("TitleBorderColor"), SysInactiveCaption, &F::TitleBorderColor,
+            [](F &f, OleColor v) { f.m_titleBorderColor = v; }, Always),
+        Row::of(
+            QStringLiteral("TitleForeColor"), SysMenuText, &F::TitleForeColor,
+            [](F &f, OleColor v) { f.m_titleForeColor = v; }, Always),
+        Row::of(
+            QStringLiteral("TitleHeight"), 240, &F::TitleHeight,
+            [](F &f, int v) { f.m_titleHeight = v; }, Always),
+        Row::of(QStringLiteral("TitleFontsize"), 8.0, &F::TitleFontsize, &F::setTitleFontsize,
+                Always, TitleFontsizeRange),
+        // The bold flag has always been stored under the text of the constant true.
+        Row::of(
+            QStringLiteral("True"), true, &F::TitleFontBold,
+            [](F &f, bool v) { f.m_titleFont.setBold(v); }, Always),
+    };
+    return table;
+}
+
 void DDFrm::ReadProperties(const PropertyBag &bag)
 {
-    m_title = bag.readString(TitleName, QString());
-    const int titleAlign = bag.readInt(TitleAlignName, 0);
-    try {
-        setTitleAlign(titleAlign);
-    } catch (const ControlError &) {
-        qWarning("%s: stored TitleAlign %d is not 0, 1 or 2; the title is left aligned",
-                 qPrintable(objectName()), titleAlign);
-        m_titleAlign = 0;
-    }
-    m_titleBorder = bag.readInt(TitleBorderName, 0);
-    m_titleAppearance = bag.readInt(TitleAppearanceName, 0);
-    m_expandedHeight = bag.readInt(ExpandedHeightName, ddTwipsY(height()));
-    m_openOn = bag.readInt(OpenOnName, 1);
-    m_useIcon = bag.readInt(UseIconName, 0);
-    m_titleGradient = bag.readInt(TitleGradientName, 0);
-    m_borderStyle = bag.readInt(DDBorderStyleName, 1);
-    m_appearance = bag.readInt(AppearanceName, 1);
-    m_hoverTime = bag.readInt(HoverTimeName, -1);
-    m_backColor = bag.readColor(DDBackColorName, SysButtonFace);
-    m_titleBackColor = bag.readColor(TitleBackColorName, SysMenu);
-    m_titleBorderColor = bag.readColor(TitleBorderColorName, SysInactiveCaption);
-    m_titleForeColor = bag.readColor(TitleForeColorName, SysMenuText);
-    m_titleHeight = bag.readInt(TitleHeightName, DefaultTitleHeight);
-    const double fontsize = bag.readDouble(TitleFontsizeName, DefaultFontsize);
-    if (!isUsableFontsize(fontsize)) {
-        qWarning("%s: stored TitleFontsize %g is not a font size; %g is used",
-                 qPrintable(objectName()), fontsize, DefaultFontsize);
-    }
-    m_titleFont.setPointSizeF(isUsableFontsize(fontsize) ? fontsize : DefaultFontsize);
-    m_titleFont.setBold(bag.readBool(TitleFontBoldName, true));
+    readProperties(propertyTable(), bag, *this);
     updateMargins();
     DrawTitle();
 }
 
 void DDFrm::WriteProperties(PropertyBag &bag) const
 {
-    bag.writeString(TitleName, m_title);
-    bag.writeInt(TitleAlignName, m_titleAlign);
-    bag.writeInt(TitleBorderName, m_titleBorder);
-    bag.writeInt(TitleAppearanceName, m_titleAppearance);
-    bag.writeInt(ExpandedHeightName, m_expandedHeight);
-    bag.writeInt(OpenOnName, m_openOn);
-    bag.writeInt(UseIconName, m_useIcon);
-    bag.writeInt(TitleGradientName, m_titleGradient);
-    bag.writeInt(DDBorderStyleName, m_borderStyle);
-    bag.writeInt(AppearanceName, m_appearance);
-    bag.writeInt(HoverTimeName, m_hoverTime);
-    bag.writeColor(DDBackColorName, m_backColor);
-    bag.writeColor(TitleBackColorName, m_titleBackColor);
-    bag.writeColor(TitleBorderColorName, m_titleBorderColor);
-    bag.writeColor(TitleForeColorName, m_titleForeColor);
-    bag.writeInt(TitleHeightName, m_titleHeight);
-    bag.writeDouble(TitleFontsizeName, TitleFontsize());
-    bag.writeBool(TitleFontBoldName, TitleFontBold());
+    writeProperties(propertyTable(), bag, *this);
 }
 
 } // namespace controls

@@ -1,5 +1,6 @@
 // Vertical twips and pixels for the drop-down frame, at the screen's
 // twips per pixel, rounded to the nearest whole unit.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include "drawing/Twips.h"

@@ -17,6 +17,7 @@
 // the controls it could read (possibly none) and a message per fault, and a
 // control that is not there gets an empty bag, so each of its properties
 // takes its default.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include "controls/PropertyBag.h"

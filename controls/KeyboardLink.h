@@ -1,6 +1,7 @@
 // A text label that acts as a link from the keyboard as well: Tab reaches
 // it, the focus underlines it, and Enter or Space follows it, as a click
 // on it does.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include <QObject>

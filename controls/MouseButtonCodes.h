@@ -1,6 +1,7 @@
 // The button and shift codes that the controls' mouse and key events carry:
 // bit sets of left 1, right 2, middle 4 and of Shift 1, Ctrl 2, Alt 4. Plain
-// constants, so code without Qt reads the same codes.
+// constants, so code without Qt reads the same codes. No name here is fixed
+// by the program's design.
 #pragma once
 
 namespace controls {

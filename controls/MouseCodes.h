@@ -1,5 +1,5 @@
 // Qt's buttons and modifiers as the codes that the controls' mouse and key
-// events carry.
+// events carry. No name here is fixed by the program's design.
 #pragma once
 
 #include "controls/MouseButtonCodes.h"

@@ -6,6 +6,7 @@
 // Text forms: booleans True/False, whole numbers in decimal, colours as
 // &H00BBGGRR&, fonts as family;points;flags (flags from "bold", "italic",
 // "underline" joined by "+"), pictures as a resource path.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include "drawing/GraphicsBas.h"

@@ -65,11 +65,6 @@ QRegion SpanRegion::toRegion() const
     return region;
 }
 
-bool SpanRegion::operator==(const SpanRegion &other) const
-{
-    return m_top == other.m_top && m_rows == other.m_rows;
-}
-
 SpanRegion MakeRoundedRegion(int x, int y, int w, int h, int r)
 {
     std::vector<Span> rows;

@@ -8,6 +8,8 @@
 
 namespace controls {
 
+// Project helpers.
+
 struct Span
 {
     int left = 0;
@@ -29,12 +31,13 @@ public:
     Span row(int y) const;
     bool contains(int x, int y) const { return row(y).contains(x); }
     QRegion toRegion() const;
-    bool operator==(const SpanRegion &other) const;
 
 private:
     int m_top = 0;
     std::vector<Span> m_rows;
 };
+
+// Names fixed by the program's design: keep them as they are.
 
 // The rectangle (x, y, w, h) without the pixels of its four r x r corner
 // squares that lie outside the corners' quarter circles (circle centres r

@@ -1,4 +1,5 @@
 // SubclassCallback -- the owner side of event routing (see Subclasser).
+// No name here is fixed by the program's design.
 #pragma once
 
 #include <QtGlobal>

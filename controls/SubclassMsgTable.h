@@ -8,6 +8,9 @@
 
 namespace controls {
 
+// Names fixed by the program's design: keep them as they are.
+// SubclassMsgTable, ALL_MESSAGES (in WindowMessages.h) and the limit of 32
+// slots; the member names are the project's own.
 class SubclassMsgTable
 {
 public:

@@ -6,6 +6,7 @@
 // progress through it. So releasing from inside a callback is safe (the
 // event being routed still finishes its way through the record), and so is
 // a widget deleted while one of its events is being routed.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include "controls/SubclassMsgTable.h"

@@ -33,6 +33,8 @@ class SubclassRecord;
 class Subclasser
 {
 public:
+    // Project extensions.
+
     // Which table(s) AddMsg and DelMsg work on.
     enum When
     {
@@ -50,6 +52,8 @@ public:
     Subclasser(const Subclasser &) = delete;
     Subclasser &operator=(const Subclasser &) = delete;
 
+    // Names fixed by the program's design: keep them as they are.
+
     // A widget already routed by this instance keeps its record; true.
     bool Subclass(QWidget *window, qint32 userValue, SubclassCallback *callback = nullptr);
     void UnSubclass(QWidget *window);
@@ -65,15 +69,17 @@ public:
     // Un-subclasses every widget, last routed first.
     void Teardown();
 
-    // Replaces how reports are shown (tests record them instead of opening a
-    // modal box); returns the previous handler.
+    // Test accessor: replaces how reports are shown (tests record them
+    // instead of opening a modal box); returns the previous handler.
     static ReportHandler setReportHandler(ReportHandler handler);
 
 private:
     using Registry = std::vector<std::pair<const QWidget *, QPointer<SubclassRecord>>>;
 
+    // Names fixed by the program's design (the routine of the reports).
     // Reports when no widget has been subclassed yet.
     SubclassRecord *zMap_hWnd(const QWidget *window);
+
     SubclassRecord *findRecord(const QWidget *window) const;
     void forget(const QWidget *window);
     void report(const char *routine, const QString &message) const;

@@ -15,6 +15,7 @@ class QEvent;
 namespace controls {
 
 namespace WindowMessage {
+// Names fixed by the program's design: keep them as they are.
 constexpr int ALL_MESSAGES = -1;
 constexpr int WM_SIZE = 0x0005;
 constexpr int WM_SETFOCUS = 0x0007;
@@ -31,7 +32,6 @@ constexpr int WM_MBUTTONDOWN = 0x0207;
 constexpr int WM_MBUTTONUP = 0x0208;
 constexpr int WM_MBUTTONDBLCLK = 0x0209;
 constexpr int WM_MOUSELEAVE = 0x02A3;
-constexpr int QtEventBase = 0x10000;
 
 // wParam flags of the mouse messages.
 constexpr qint32 MK_LBUTTON = 0x0001;
@@ -39,6 +39,9 @@ constexpr qint32 MK_RBUTTON = 0x0002;
 constexpr qint32 MK_SHIFT = 0x0004;
 constexpr qint32 MK_CONTROL = 0x0008;
 constexpr qint32 MK_MBUTTON = 0x0010;
+
+// Project helpers.
+constexpr int QtEventBase = 0x10000;
 } // namespace WindowMessage
 
 struct RoutedMessage

@@ -1,6 +1,7 @@
 // The numbered run-time errors that property setters and methods raise to
 // their caller: 380 invalid property value, 381 invalid property array index,
 // 481 invalid picture. Callers catch them; they never reach an event loop.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include <stdexcept>

@@ -18,6 +18,8 @@ class QWidget;
 
 namespace drawing {
 
+// Project helpers.
+
 using OleColor = std::uint32_t;
 constexpr OleColor NoColor = 0xFFFFFFFFu;
 
@@ -37,10 +39,6 @@ constexpr int blueOf(OleColor c)
 {
     return int((c >> 16) & 0xFF);
 }
-constexpr bool isSystemColor(OleColor c)
-{
-    return c != NoColor && (c & 0x80000000u) != 0;
-}
 
 // The system colours that the controls take as defaults.
 constexpr OleColor SysWindow = 0x80000005u;
@@ -48,11 +46,14 @@ constexpr OleColor SysWindowText = 0x80000008u;
 constexpr OleColor SysHighlight = 0x8000000Du;
 constexpr OleColor SysHighlightText = 0x8000000Eu;
 
+QColor toQColor(OleColor c);
+OleColor fromQColor(const QColor &c);
+
+// Names fixed by the program's design: keep them as they are.
+
 // Resolves a system colour (through the application palette) and masks to
 // 0x00FFFFFF; NoColor comes back unchanged.
 OleColor TranslateColor(OleColor c);
-QColor toQColor(OleColor c);
-OleColor fromQColor(const QColor &c);
 
 // The channel times 256, as a 16-bit gradient vertex value.
 std::uint16_t Color16Red(OleColor c);

@@ -1,5 +1,6 @@
 // A picture property: none, a bitmap or an icon, as the controls and the
 // transparent drawing helpers accept them.
+// No name here is fixed by the program's design.
 #pragma once
 
 #include <QIcon>

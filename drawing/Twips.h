@@ -1,5 +1,6 @@
 // Twips (1/1440 inch) per pixel of the primary screen, horizontal and
 // vertical separately: 15 at the usual 96 dots per inch.
+// No name here is fixed by the program's design.
 #pragma once
 
 namespace drawing {

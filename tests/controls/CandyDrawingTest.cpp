@@ -14,7 +14,7 @@
 
 using namespace controls;
 
-TEST(CandyColors, blendTruncatesTowardZeroAndLimitsThePercentage)
+TEST(CandyColors, BlendTruncatesTowardZeroAndLimitsThePercentage)
 {
     struct Case
     {
@@ -39,7 +39,7 @@ TEST(CandyColors, blendTruncatesTowardZeroAndLimitsThePercentage)
     }
 }
 
-TEST(CandyColors, systemColoursAreResolvedBeforeSplitting)
+TEST(CandyColors, SystemColoursAreResolvedBeforeSplitting)
 {
     const QColor face = QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
     int r = -1, g = -1, b = -1;
@@ -53,7 +53,7 @@ TEST(CandyColors, systemColoursAreResolvedBeforeSplitting)
     EXPECT_EQ(b, 0x33);
 }
 
-TEST(CandyColors, clampChecksTheMinimumFirst)
+TEST(CandyColors, ClampChecksTheMinimumFirst)
 {
     EXPECT_EQ(Clamp(-3, 1, 10), 1);
     EXPECT_EQ(Clamp(30, 1, 10), 10);
@@ -61,7 +61,7 @@ TEST(CandyColors, clampChecksTheMinimumFirst)
     EXPECT_EQ(Clamp(0, 1, 0), 1);
 }
 
-TEST(CandyShape, cornerRadiusByStyle)
+TEST(CandyShape, CornerRadiusByStyle)
 {
     struct Case
     {
@@ -81,7 +81,7 @@ TEST(CandyShape, cornerRadiusByStyle)
     EXPECT_EQ(styleParamsFor(3, 60, 5, 12)[8], -40);
 }
 
-TEST(CandyShape, roundedRegionCutsQuarterCirclesSymmetrically)
+TEST(CandyShape, RoundedRegionCutsQuarterCirclesSymmetrically)
 {
     // For r = 4 the rows lose 4, 3, 1, 1 pixels at each end: row 0 keeps no
     // corner pixel because every one has b = r.
@@ -102,7 +102,7 @@ TEST(CandyShape, roundedRegionCutsQuarterCirclesSymmetrically)
     EXPECT_EQ(inner.row(6).right, 19);
 }
 
-TEST(CandyShape, roundedStylesGetAnOutlineAndAnInsetInnerShape)
+TEST(CandyShape, RoundedStylesGetAnOutlineAndAnInsetInnerShape)
 {
     const CandyShape shape = buildCandyShape(7, {130, 40}, 0);
     EXPECT_TRUE(shape.rounded);
@@ -112,7 +112,7 @@ TEST(CandyShape, roundedStylesGetAnOutlineAndAnInsetInnerShape)
     EXPECT_FALSE(buildCandyShape(1, {130, 40}, 0).rounded);
 }
 
-TEST(CandyCaption, positionsByAlignment)
+TEST(CandyCaption, PositionsByAlignment)
 {
     struct Case
     {
@@ -170,7 +170,7 @@ QImage paintedBody(int style, ButtonState state)
 
 } // namespace
 
-TEST(CandyPainters, everyStateLooksDifferent)
+TEST(CandyPainters, EveryStateLooksDifferent)
 {
     const std::vector<ButtonState> states = {Normal, Down, Focus, Hover, CheckedDown};
     for (int style : {0, 1, 6}) {
@@ -186,7 +186,7 @@ TEST(CandyPainters, everyStateLooksDifferent)
     }
 }
 
-TEST(CandyCaption, pressedCaptionAndPictureMoveOnePixelRightAndDown)
+TEST(CandyCaption, PressedCaptionAndPictureMoveOnePixelRightAndDown)
 {
     QImage picture(12, 10, QImage::Format_RGB32);
     picture.fill(Qt::red);
@@ -206,7 +206,7 @@ TEST(CandyCaption, pressedCaptionAndPictureMoveOnePixelRightAndDown)
     EXPECT_EQ(down.copy(1, 1, 99, 29), normal.copy(0, 0, 99, 29));
 }
 
-TEST(CandyCaption, pictureHighlightAndDisabledLook)
+TEST(CandyCaption, PictureHighlightAndDisabledLook)
 {
     QImage picture(12, 10, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);

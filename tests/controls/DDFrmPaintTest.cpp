@@ -55,36 +55,34 @@ protected:
     DDFrm frame{QStringLiteral("DD1")};
 };
 
-TEST_F(DDFrmPaintTest, runningProgramDrawsAGradientInTheChosenDirection)
+// The title runs from its colour to the lightened one, across unless
+// TitleGradient is 2; a designer shows the flat colour.
+TEST_F(DDFrmPaintTest, TitleGradientRunsInTheChosenDirection)
 {
-    controls::AppStarted = true;
     const struct
     {
+        bool started;
         int gradient;
         QPoint start;
         QPoint end;
-    } cases[] = {
-        {0, {0, 10}, {Width - 1, 10}}, {1, {0, 10}, {Width - 1, 10}}, {2, {100, 0}, {100, 26}}};
+        QRgb endColour;
+    } cases[] = {{true, 0, {0, 10}, {Width - 1, 10}, Title2},
+                 {true, 1, {0, 10}, {Width - 1, 10}, Title2},
+                 {true, 2, {100, 0}, {100, 26}, Title2},
+                 {false, 2, {0, 0}, {Width - 1, 26}, Title1}};
     for (const auto &c : cases) {
+        controls::AppStarted = c.started;
         frame.setTitleGradient(c.gradient);
         const QImage image = painted();
         EXPECT_TRUE(near(image.pixel(c.start), Title1))
             << c.gradient << ": " << text(image.pixel(c.start));
-        EXPECT_TRUE(near(image.pixel(c.end), Title2, 6))
+        EXPECT_TRUE(near(image.pixel(c.end), c.endColour, 6))
             << c.gradient << ": " << text(image.pixel(c.end));
     }
 }
 
-TEST_F(DDFrmPaintTest, designerShowsTheFlatTitleColour)
-{
-    frame.setTitleGradient(2);
-    const QImage image = painted();
-    for (const QPoint p : {QPoint(0, 0), QPoint(Width - 1, 0), QPoint(150, titleBottom())}) {
-        EXPECT_EQ(image.pixel(p), Title1) << text(image.pixel(p));
-    }
-}
-
-TEST_F(DDFrmPaintTest, arrowIsKeyedOntoTheRightOfTheTitle)
+// The arrow's green must stay transparent, and UseIcon 0 must hide it.
+TEST_F(DDFrmPaintTest, ArrowIsKeyedOntoTheRightOfTheTitle)
 {
     frame.setUseIcon(1);
     const QImage image = painted();
@@ -103,7 +101,8 @@ TEST_F(DDFrmPaintTest, arrowIsKeyedOntoTheRightOfTheTitle)
     EXPECT_EQ(painted().pixel(left + 9, 8), Title1);
 }
 
-TEST_F(DDFrmPaintTest, titleBorderOutlinesTheTitleBar)
+// TitleBorder 1 outlines the title only; the body shows DDBackColor.
+TEST_F(DDFrmPaintTest, TitleBorderOutlinesTheTitleBarAboveTheBody)
 {
     frame.setTitleBorderColor(0x40);
     frame.setTitleBorder(1);
@@ -116,13 +115,9 @@ TEST_F(DDFrmPaintTest, titleBorderOutlinesTheTitleBar)
     EXPECT_EQ(image.pixel(1, 1), Title1);
 
     frame.setTitleBorder(0);
-    EXPECT_EQ(painted().pixel(0, 0), Title1);
-}
-
-TEST_F(DDFrmPaintTest, frameBodyShowsItsBackColour)
-{
     frame.setDDBackColor(rgb(10, 200, 30));
-    EXPECT_EQ(painted().pixel(Width / 2, 60), qRgb(10, 200, 30));
+    EXPECT_EQ(painted().pixel(0, 0), Title1);
+    EXPECT_EQ(painted().pixel(Width / 2, 60), qRgb(10, 200, 30)) << "the body's colour";
 }
 
 // The columns where the title text has white pixels.
@@ -141,7 +136,8 @@ std::pair<int, int> textSpan(const QImage &image, int height)
     return {first, last};
 }
 
-TEST_F(DDFrmPaintTest, titleTextFollowsItsAlignment)
+// The painted text must sit where TitleAlign puts it, not where the label defaults.
+TEST_F(DDFrmPaintTest, TitleTextFollowsItsAlignment)
 {
     frame.setTitle(QStringLiteral("Puzzle"));
     frame.setTitleForeColor(0xFFFFFF);

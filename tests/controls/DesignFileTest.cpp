@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using controls::DesignFile;
@@ -14,112 +15,62 @@ using controls::PropertyBag;
 
 namespace {
 
-const QString Form1Design = QStringLiteral(":/designs/Form1.design");
-
 std::string joined(const QStringList &lines)
 {
     return lines.join(QLatin1Char('\n')).toStdString();
 }
 
-// What a control writes back after reading its stored bag must be what the
-// file holds; the file may also list values equal to their defaults.
-void expectStoredForm(const PropertyBag &stored, const PropertyBag &rewritten, const QString &name)
+// A control reads every stored value as stored, and writes back what is
+// stored, in stored order; the file may also list values equal to their
+// defaults, which need not be written.
+template<typename Control>
+void expectReadsAndWritesBack(Control &control, const PropertyBag &stored)
 {
-    for (const auto &[key, value] : rewritten.entries()) {
-        EXPECT_EQ(stored.text(key), value) << name.toStdString() << "." << key.toStdString();
+    const std::string name = control.objectName().toStdString();
+    control.ReadProperties(stored);
+    for (const auto &row : Control::propertyTable()) {
+        if (stored.contains(row.name)) {
+            PropertyBag read;
+            controls::writeProperty(read, row.name, row.get(control));
+            EXPECT_EQ(read.text(row.name), stored.text(row.name))
+                << name << " reads " << row.name.toStdString();
+        }
+    }
+    PropertyBag written;
+    control.WriteProperties(written);
+    auto next = stored.entries().begin();
+    for (const auto &entry : written.entries()) {
+        next = std::find(next, stored.entries().end(), entry);
+        EXPECT_NE(next, stored.entries().end()) << name << " writes " << entry.first.toStdString();
     }
 }
 
 } // namespace
 
-TEST(Form1Design, holdsEveryOwnControlOfTheMainWindow)
+TEST(Form1Design, EveryControlReadsItsStoredValuesAndWritesThemBack)
 {
-    const DesignFile design = DesignFile::load(Form1Design);
+    const DesignFile design = DesignFile::load(QStringLiteral(":/designs/Form1.design"));
     ASSERT_TRUE(design.isValid()) << joined(design.errors());
     EXPECT_EQ(design.controlNames(),
               QStringList({"DD1", "CL1", "CB1(0)", "CB1(1)", "CB1(2)", "CandyButton1(0)",
                            "CandyButton1(1)", "CandyButton1(2)", "CandyButton1(3)"}));
-}
-
-TEST(Form1Design, dropDownFrameGetsItsStoredLook)
-{
-    const DesignFile design = DesignFile::load(Form1Design);
     QWidget host;
-    controls::DDFrm frame(QStringLiteral("DD1"), &host);
-    frame.ReadProperties(design.control(QStringLiteral("DD1")));
-    EXPECT_EQ(frame.Title(), QStringLiteral("Select a Puzzle"));
-    EXPECT_EQ(frame.TitleAlign(), 2);
-    EXPECT_EQ(frame.TitleBorder(), 1);
-    EXPECT_EQ(frame.ExpandedHeight(), 405);
-    EXPECT_EQ(frame.OpenOn(), 1);
-    EXPECT_EQ(frame.UseIcon(), 1);
-    EXPECT_EQ(frame.TitleGradient(), 2);
-    EXPECT_EQ(frame.DDBorderStyle(), 0);
-    EXPECT_EQ(frame.DDAppearance(), 0);
-    EXPECT_EQ(frame.DDBackColor(), 0x80000005u);
-    EXPECT_EQ(frame.TitleBackColor(), 0x404080u);
-    EXPECT_EQ(frame.TitleBorderColor(), 0x40u);
-    EXPECT_EQ(frame.TitleForeColor(), 0xFFFFFFu);
-    EXPECT_EQ(frame.TitleHeight(), 400);
-    EXPECT_EQ(frame.TitleFontsize(), 12);
-    EXPECT_TRUE(frame.TitleFontBold());
-    PropertyBag rewritten;
-    frame.WriteProperties(rewritten);
-    EXPECT_EQ(rewritten.entries(), design.control(QStringLiteral("DD1")).entries());
-}
-
-TEST(Form1Design, puzzleListGetsItsStoredLook)
-{
-    const DesignFile design = DesignFile::load(Form1Design);
-    QWidget host;
-    controls::CoolList list(&host);
-    list.ReadProperties(design.control(QStringLiteral("CL1")));
-    EXPECT_EQ(list.Appearance(), 0);
-    EXPECT_EQ(list.Font().family(), QStringLiteral("MS Sans Serif"));
-    EXPECT_EQ(list.Font().pointSizeF(), 12);
-    EXPECT_EQ(list.BackSelected(), drawing::rgb(255, 255, 255));
-    EXPECT_EQ(list.BackSelectedG1(), drawing::rgb(128, 0, 0));
-    EXPECT_EQ(list.BackSelectedG2(), drawing::rgb(255, 192, 192));
-    EXPECT_FALSE(list.Focus());
-    EXPECT_TRUE(list.HoverSelection());
-    EXPECT_EQ(list.SelectModeStyle(), 2);
-    EXPECT_EQ(list.ItemHeight(), 20);
-    EXPECT_TRUE(list.ItemHeightAuto());
-    PropertyBag rewritten;
-    list.WriteProperties(rewritten);
-    expectStoredForm(design.control(QStringLiteral("CL1")), rewritten, QStringLiteral("CL1"));
-}
-
-TEST(Form1Design, buttonsGetTheirCaptionsAsStyle7)
-{
-    const DesignFile design = DesignFile::load(Form1Design);
-    const struct
-    {
-        const char *name;
-        const char *caption;
-        bool enabled;
-    } buttons[] = {{"CB1(0)", "RESET", true},
-                   {"CB1(1)", "SOLUTION", false},
-                   {"CB1(2)", "COPY", true},
-                   {"CandyButton1(0)", "Save...", true},
-                   {"CandyButton1(1)", "Delete", true},
-                   {"CandyButton1(2)", "About", true},
-                   {"CandyButton1(3)", "Instructions", true}};
-    QWidget host;
-    for (const auto &b : buttons) {
-        const QString name = QString::fromLatin1(b.name);
-        controls::CandyButton button(name, &host);
-        button.ReadProperties(design.control(name));
-        EXPECT_EQ(button.Caption(), QString::fromLatin1(b.caption));
-        EXPECT_EQ(button.Style(), 7) << b.name;
-        EXPECT_EQ(button.Enabled(), b.enabled) << b.name;
-        PropertyBag rewritten;
-        button.WriteProperties(rewritten);
-        EXPECT_EQ(rewritten.entries(), design.control(name).entries()) << b.name;
+    for (const QString &name : design.controlNames()) {
+        if (name == QLatin1String("DD1")) {
+            controls::DDFrm frame(name, &host);
+            expectReadsAndWritesBack(frame, design.control(name));
+        } else if (name == QLatin1String("CL1")) {
+            controls::CoolList list(&host);
+            list.setObjectName(name);
+            expectReadsAndWritesBack(list, design.control(name));
+        } else {
+            controls::CandyButton button(name, &host);
+            expectReadsAndWritesBack(button, design.control(name));
+        }
     }
 }
 
-TEST(DesignFile, damagedLinesAreReportedAndTheRestIsRead)
+TEST(DesignFile, DamagedLinesAreReportedAndTheRestIsRead)
 {
     const struct
     {
@@ -146,7 +97,7 @@ TEST(DesignFile, damagedLinesAreReportedAndTheRestIsRead)
     }
 }
 
-TEST(DesignFile, missingFileGivesAnEmptyDesignAndSaysWhy)
+TEST(DesignFile, MissingFileGivesAnEmptyDesignAndSaysWhy)
 {
     const DesignFile design = DesignFile::load(QStringLiteral(":/designs/Nowhere.design"));
     EXPECT_FALSE(design.isValid());
@@ -161,7 +112,7 @@ TEST(DesignFile, missingFileGivesAnEmptyDesignAndSaysWhy)
     EXPECT_FALSE(DesignFile::load(dir.path()).isValid()) << "a folder is no design";
 }
 
-TEST(DesignFile, bytesThatAreNotUtf8AreReported)
+TEST(DesignFile, BytesThatAreNotUtf8AreReported)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Broken.design"));
@@ -175,7 +126,7 @@ TEST(DesignFile, bytesThatAreNotUtf8AreReported)
     EXPECT_EQ(design.control(QStringLiteral("CB1(0)")).readInt(QStringLiteral("Style"), 0), 7);
 }
 
-TEST(DesignFile, writerKeepsEveryValueExactlyThroughAFile)
+TEST(DesignFile, WriterKeepsEveryValueExactlyThroughAFile)
 {
     DesignFile design;
     PropertyBag &bag = design.control(QStringLiteral("CL1"));
@@ -203,7 +154,7 @@ TEST(DesignFile, writerKeepsEveryValueExactlyThroughAFile)
     EXPECT_EQ(back.toText(), design.toText());
 }
 
-TEST(DesignFile, saveIntoAMissingFolderFailsAndSaysWhere)
+TEST(DesignFile, SaveIntoAMissingFolderFailsAndSaysWhere)
 {
     DesignFile design;
     design.control(QStringLiteral("DD1")).setText(QStringLiteral("Title"), QStringLiteral("x"));

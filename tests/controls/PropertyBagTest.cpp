@@ -6,7 +6,7 @@
 using controls::DesignFile;
 using controls::PropertyBag;
 
-TEST(PropertyBag, typedValuesSurviveTheDesignText)
+TEST(PropertyBag, TypedValuesSurviveTheDesignText)
 {
     DesignFile design;
     PropertyBag &bag = design.control(QStringLiteral("DD1"));
@@ -34,7 +34,7 @@ TEST(PropertyBag, typedValuesSurviveTheDesignText)
     EXPECT_EQ(read.entries().front().first, QStringLiteral("Title")) << "write order is kept";
 }
 
-TEST(PropertyBag, missingOrUnreadableNamesGiveTheDefault)
+TEST(PropertyBag, MissingOrUnreadableNamesGiveTheDefault)
 {
     const DesignFile design = DesignFile::fromText(
         QStringLiteral("# comment\n[CB1(0)]\nStyle=seven\nColorButtonUp=&Hzz&\n"));
@@ -45,7 +45,7 @@ TEST(PropertyBag, missingOrUnreadableNamesGiveTheDefault)
     EXPECT_TRUE(design.control(QStringLiteral("Nobody")).entries().empty());
 }
 
-TEST(PropertyBag, writerLeavesOutValuesEqualToTheirDefault)
+TEST(PropertyBag, WriterLeavesOutValuesEqualToTheirDefault)
 {
     PropertyBag bag;
     bag.writeBool(QStringLiteral("Enabled"), true, true);

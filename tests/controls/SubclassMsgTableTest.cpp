@@ -20,7 +20,7 @@ SubclassMsgTable fullTable()
 
 } // namespace
 
-TEST(SubclassMsgTable, theThirtyThirdDistinctMessageIsRefused)
+TEST(SubclassMsgTable, TheThirtyThirdDistinctMessageIsRefused)
 {
     SubclassMsgTable table = fullTable();
     EXPECT_EQ(table.add(100), AddResult::Overflow);
@@ -28,7 +28,7 @@ TEST(SubclassMsgTable, theThirtyThirdDistinctMessageIsRefused)
     EXPECT_EQ(table.count(), SubclassMsgTable::Slots);
 }
 
-TEST(SubclassMsgTable, deletedSlotIsReusedBeforeTheTableGrows)
+TEST(SubclassMsgTable, DeletedSlotIsReusedBeforeTheTableGrows)
 {
     SubclassMsgTable table;
     table.add(15);
@@ -41,7 +41,7 @@ TEST(SubclassMsgTable, deletedSlotIsReusedBeforeTheTableGrows)
     EXPECT_TRUE(table.matches(0x201));
 }
 
-TEST(SubclassMsgTable, fullTableWithADeletedSlotStillAcceptsAndKeepsItsEntries)
+TEST(SubclassMsgTable, FullTableWithADeletedSlotStillAcceptsAndKeepsItsEntries)
 {
     SubclassMsgTable table = fullTable();
     ASSERT_TRUE(table.remove(7));
@@ -50,7 +50,7 @@ TEST(SubclassMsgTable, fullTableWithADeletedSlotStillAcceptsAndKeepsItsEntries)
     EXPECT_TRUE(table.matches(100));
 }
 
-TEST(SubclassMsgTable, duplicatesAreNotStoredEvenBehindAnEmptySlot)
+TEST(SubclassMsgTable, DuplicatesAreNotStoredEvenBehindAnEmptySlot)
 {
     SubclassMsgTable table;
     table.add(1);
@@ -62,7 +62,7 @@ TEST(SubclassMsgTable, duplicatesAreNotStoredEvenBehindAnEmptySlot)
     EXPECT_FALSE(table.matches(3)) << "a second copy would still match";
 }
 
-TEST(SubclassMsgTable, allMessagesMatchesEverythingUntilCleared)
+TEST(SubclassMsgTable, AllMessagesMatchesEverythingUntilCleared)
 {
     SubclassMsgTable table;
     table.add(15);

@@ -42,14 +42,14 @@ private:
 
 } // namespace
 
-TEST(Colors, lightenRoundsHalvesToEven)
+TEST(Colors, LightenRoundsHalvesToEven)
 {
     EXPECT_EQ(LightenColor(rgb(100, 150, 200), 50), rgb(178, 202, 228));
     EXPECT_EQ(LightenColor(rgb(100, 150, 200), 0), rgb(100, 150, 200));
     EXPECT_EQ(LightenColor(rgb(100, 150, 200), 100), rgb(255, 255, 255));
 }
 
-TEST(Colors, translateResolvesSystemColorsThroughThePalette)
+TEST(Colors, TranslateResolvesSystemColorsThroughThePalette)
 {
     QPalette palette;
     palette.setColor(QPalette::Active, QPalette::Button, QColor(10, 20, 30));
@@ -64,14 +64,14 @@ TEST(Colors, translateResolvesSystemColorsThroughThePalette)
     EXPECT_EQ(toQColor(0x0000FFu), QColor(255, 0, 0)) << "red lives in the low byte";
 }
 
-TEST(Colors, vertexChannelsAreScaledBy256)
+TEST(Colors, VertexChannelsAreScaledBy256)
 {
     EXPECT_EQ(Color16Red(rgb(255, 1, 0)), 0xFF00);
     EXPECT_EQ(Color16Green(rgb(255, 1, 0)), 0x0100);
     EXPECT_EQ(Color16Blue(rgb(255, 1, 0)), 0);
 }
 
-TEST(Colors, hexDigitsAreUpperCaseOnly)
+TEST(Colors, HexDigitsAreUpperCaseOnly)
 {
     const std::pair<char, int> cases[] = {{'0', 0}, {'9', 9}, {'A', 10}, {'F', 15},
                                           {'a', 0}, {' ', 0}, {'G', 0}};
@@ -80,58 +80,49 @@ TEST(Colors, hexDigitsAreUpperCaseOnly)
     }
 }
 
-TEST(GradientBackground, horizontalBandsRunFromColorTwoAtTheBottom)
-{
-    // 300 high: bands are 1 row each, 257 of them, solid colour 1 above.
-    const QImage image = paintedBackground({512, 300}, rgb(0, 0, 0), rgb(255, 255, 255), 2);
-    EXPECT_EQ(pixel(image, 10, 299), rgb(255, 255, 255));
-    EXPECT_EQ(pixel(image, 10, 298), rgb(254, 254, 254)) << "255 - 255/256 rounds to 254";
-    EXPECT_EQ(pixel(image, 10, 299 - 128), rgb(128, 128, 128)) << "127.5 rounds to even";
-    EXPECT_EQ(pixel(image, 10, 43), rgb(0, 0, 0)) << "band 257 is colour 1";
-    EXPECT_EQ(pixel(image, 500, 0), rgb(0, 0, 0));
-}
-
-TEST(GradientBackground, lShapedBandsCloseOnTheTopLeft)
-{
-    // Bands are 1 pixel, so the 257 rings leave a square of colour 1.
-    const QImage image = paintedBackground({300, 300}, rgb(0, 0, 255), rgb(0, 255, 0), 0);
-    EXPECT_EQ(pixel(image, 299, 10), rgb(0, 255, 0));
-    EXPECT_EQ(pixel(image, 10, 299), rgb(0, 255, 0));
-    EXPECT_EQ(pixel(image, 298, 10), pixel(image, 10, 298)) << "second ring";
-    EXPECT_NE(pixel(image, 298, 10), rgb(0, 255, 0));
-    EXPECT_EQ(pixel(image, 0, 0), rgb(0, 0, 255)) << "colour 1 is left at the corner";
-}
-
-TEST(GradientBackground, narrowWindowsGetColorOneOnly)
-{
-    const QImage image = paintedBackground({128, 60}, rgb(9, 8, 7), rgb(200, 100, 50), 1);
-    EXPECT_EQ(pixel(image, 0, 0), rgb(9, 8, 7));
-    EXPECT_EQ(pixel(image, 127, 59), rgb(9, 8, 7));
-}
-
-TEST(GradientBackground, channelsComeFromThePlainColour)
-{
-    const QImage image = paintedBackground({600, 600}, rgb(0, 0, 0), 0x0000FFu, 2);
-    EXPECT_EQ(pixel(image, 0, 599), rgb(255, 0, 0)) << "0x0000FF is red";
-}
-
-TEST(GradientBackground, systemColoursAreResolvedBeforeSplitting)
+TEST(GradientBackground, BandsRunFromColourTwoAtTheFarEdgeToColourOne)
 {
     QPalette palette;
     palette.setColor(QPalette::Active, QPalette::Button, QColor(10, 20, 30));
     const PaletteScope scope(palette);
-    const QImage image = paintedBackground({600, 600}, rgb(0, 0, 0), 0x8000000Fu, 2);
-    EXPECT_EQ(pixel(image, 0, 599), rgb(10, 20, 30))
-        << "not the hexadecimal text of the index value";
+    const OleColor black = rgb(0, 0, 0), white = rgb(255, 255, 255), dark = rgb(9, 8, 7);
+    const OleColor blue = rgb(0, 0, 255), green = rgb(0, 255, 0);
+    // 257 one-row bands, colour 1 above them; 257 one-pixel rings, which
+    // leave colour 1 in the corner.
+    const QImage bands = paintedBackground({512, 300}, black, white, 2);
+    const QImage rings = paintedBackground({300, 300}, blue, green, 0);
+    const QImage narrow = paintedBackground({128, 60}, dark, white, 1);
+    const QImage red = paintedBackground({600, 600}, black, 0x0000FFu, 2);
+    const QImage system = paintedBackground({600, 600}, black, 0x8000000Fu, 2);
+    const QImage otherStyle = paintedBackground({600, 600}, dark, white, 5);
+    const struct
+    {
+        const char *name;
+        const QImage &image;
+        QPoint at;
+        OleColor expected;
+    } cases[] = {
+        {"bands: colour 2 at the bottom", bands, {10, 299}, white},
+        {"bands: 255 - 255/256 rounds to 254", bands, {10, 298}, rgb(254, 254, 254)},
+        {"bands: 127.5 rounds to even", bands, {10, 171}, rgb(128, 128, 128)},
+        {"bands: band 257 is colour 1", bands, {10, 43}, black},
+        {"bands: colour 1 above", bands, {500, 0}, black},
+        {"rings: colour 2 down the right", rings, {299, 10}, green},
+        {"rings: colour 2 along the bottom", rings, {10, 299}, green},
+        {"rings: colour 1 in the corner", rings, {0, 0}, blue},
+        {"narrow window: colour 1 only", narrow, {127, 59}, dark},
+        {"0x0000FF is red", red, {0, 599}, rgb(255, 0, 0)},
+        {"system colour, not its index's digits", system, {0, 599}, rgb(10, 20, 30)},
+        {"other styles: colour 1 everywhere", otherStyle, {599, 599}, dark},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(pixel(c.image, c.at.x(), c.at.y()), c.expected) << c.name;
+    }
+    EXPECT_EQ(pixel(rings, 298, 10), pixel(rings, 10, 298)) << "the second ring turns the corner";
+    EXPECT_NE(pixel(rings, 298, 10), green);
 }
 
-TEST(GradientBackground, otherStylesPaintColourOneEverywhere)
-{
-    const QImage image = paintedBackground({600, 600}, rgb(1, 2, 3), rgb(200, 100, 50), 5);
-    EXPECT_EQ(pixel(image, 599, 599), rgb(1, 2, 3));
-}
-
-TEST(Gradient, coloursRunFromTheFirstCorner)
+TEST(Gradient, ColoursRunFromTheFirstCorner)
 {
     QImage image(100, 10, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -152,7 +143,7 @@ TEST(Gradient, coloursRunFromTheFirstCorner)
     EXPECT_EQ(pixel(tall, 3, 50), rgb(0, 100, 0));
 }
 
-TEST(Transparency, keyPixelsLeaveTheDestination)
+TEST(Transparency, KeyPixelsLeaveTheDestination)
 {
     QImage source(3, 2, QImage::Format_RGB32);
     source.fill(QColor(0, 255, 0));
@@ -170,7 +161,7 @@ TEST(Transparency, keyPixelsLeaveTheDestination)
     EXPECT_EQ(pixel(dest, 0, 0), rgb(7, 7, 7));
 }
 
-TEST(Transparency, pictureKindsAndTheInvalidPictureError)
+TEST(Transparency, PictureKindsAndTheInvalidPictureError)
 {
     QImage dest(4, 4, QImage::Format_RGB32);
     QPainter painter(&dest);
