@@ -1,7 +1,8 @@
 // What the mouse and the keys do to the matches, as sequences of the events
 // the sprites report, without a window.
+#include "GameFixture.h"
+
 #include "board/MatchHandling.h"
-#include "board/FormLayout.h"
 #include "controls/MouseButtonCodes.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,6 @@ namespace {
 using controls::LeftButton;
 using controls::MiddleButton;
 using controls::RightButton;
-
-struct NoMemory : SolvedMemory
-{
-    bool isSolved(const std::string &) const override { return false; }
-    bool markSolved(const std::string &) override { return true; }
-    void forgetSolved(const std::string &) override {}
-};
 
 struct Grab : PointerGrab
 {
@@ -80,13 +74,7 @@ struct GestureCase
 class MatchHandlingTest : public ::testing::TestWithParam<GestureCase>
 {
 protected:
-    MatchHandlingTest()
-    {
-        game.board().setAreas(Form_ResizeLayout(LayoutInput{})->areas);
-        game.board().ResetBoard();
-        game.choose("Two", {"Two", "Move them.", {{100, 100, 0}, {300, 100, 4}}, {{0, 0, 4}}});
-        game.showPuzzleMatches();
-    }
+    MatchHandlingTest() { chooseOnTheDesignBoard(game, layItDown()); }
     void send(const Event &e)
     {
         switch (e.kind) {
@@ -111,7 +99,7 @@ protected:
             game.undo();
         return steps;
     }
-    NoMemory memory;
+    MapMemory memory;
     Game game{memory};
     Grab grab;
     MatchHandling handling{game, grab};
