@@ -29,24 +29,13 @@ protected:
         presets.clear();
     }
     void answerDetails(const QString &answer) { answerDetails(std::vector<QString>{answer}); }
-    // Passes the pointer down the open list to a row, which selects it. The
-    // frame checks the cursor itself, so the cursor goes along.
+    // Passes the pointer down the open list to a row, which selects it.
     void hoverRow(int row)
     {
-        pointAt(window->DD1()->pos() + QPoint(20, 10));
-        QTest::mouseClick(handle(), Qt::LeftButton, {}, window->DD1()->pos() + QPoint(20, 10));
-        ASSERT_TRUE(window->DD1()->Expanded());
-        controls::CoolList *list = window->CL1();
         for (int r = 0; r <= row; ++r)
-            pointAt(list->mapTo(window.get(),
-                                QPoint(40, r * list->RowHeight() + list->RowHeight() / 2)));
-        ASSERT_EQ(list->ListIndex(), row);
+            pointAt(openListAt(r));
+        ASSERT_EQ(window->CL1()->ListIndex(), row);
         window->DD1()->Collapse(); // as when the pointer leaves it for the board
-    }
-    void pointAt(QPoint at)
-    {
-        QCursor::setPos(window->mapToGlobal(at));
-        QTest::mouseMove(handle(), at);
     }
     void press(int topBarButton) { window->CandyButton1_Click(topBarButton); }
     std::string file() const { return folder.file("Kindlet.ini"); }

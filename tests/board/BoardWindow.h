@@ -5,6 +5,7 @@
 #include "board/Form1.h"
 #include "controls/AppStarted.h"
 #include "controls/CoolList.h"
+#include "controls/DDFrm.h"
 #include "storage/TempFolder.h"
 
 #include <QTest>
@@ -86,6 +87,32 @@ protected:
     void rightClick(QPoint at, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::mouseClick(handle(), Qt::RightButton, modifiers, at);
+    }
+
+    void click(QWidget *child, QPoint at)
+    {
+        QTest::mouseClick(handle(), Qt::LeftButton, {}, child->mapTo(window.get(), at));
+    }
+    void click(QWidget *button) { click(button, button->rect().center()); }
+
+    // The drop-down checks the cursor itself, so the cursor goes along.
+    void pointAt(QPoint at)
+    {
+        QCursor::setPos(window->mapToGlobal(at));
+        QTest::mouseMove(handle(), at);
+    }
+
+    // Opens the drop-down by its title; rows below the visible ones are
+    // scrolled into view. The point of the row in the window.
+    QPoint openListAt(int row)
+    {
+        pointAt(window->DD1()->pos() + QPoint(20, 10));
+        click(window->DD1(), QPoint(20, 10));
+        controls::CoolList *list = window->CL1();
+        if (row >= list->TopIndex() + list->VisibleRows())
+            list->setTopIndex(row - list->VisibleRows() + 1);
+        const int y = (row - list->TopIndex()) * list->RowHeight() + list->RowHeight() / 2;
+        return list->mapTo(window.get(), QPoint(40, y));
     }
 
     TempFolder folder;

@@ -54,24 +54,10 @@ protected:
         return sorted(window->boardState().collectMatches(areas().solutionBox));
     }
 
-    void click(QWidget *child, QPoint at)
-    {
-        QTest::mouseClick(handle(), Qt::LeftButton, {}, child->mapTo(window.get(), at));
-    }
-    void click(controls::CandyButton *button) { click(button, button->rect().center()); }
-
-    // Opens the drop-down by its title and clicks the row; rows below the
-    // visible ones are scrolled into view first.
     void chooseRow(int row)
     {
-        click(window->DD1(), QPoint(20, 10));
-        ASSERT_TRUE(window->DD1()->Expanded());
-        controls::CoolList *list = window->CL1();
-        if (row >= list->TopIndex() + list->VisibleRows())
-            list->setTopIndex(row - list->VisibleRows() + 1);
-        const int y = (row - list->TopIndex()) * list->RowHeight() + list->RowHeight() / 2;
-        click(list, QPoint(40, y));
-        ASSERT_EQ(list->ListIndex(), row);
+        click(window.get(), openListAt(row));
+        ASSERT_EQ(window->CL1()->ListIndex(), row);
     }
 
     // A point of the match that no other match covers.
@@ -160,6 +146,9 @@ TEST_F(EndToEndTest, PlayingAPuzzleLeavesTheFileAlone)
     EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
     EXPECT_TRUE(inSolutionBox().empty());
     EXPECT_EQ(window->DD1()->Title(), "Select a Puzzle");
+    EXPECT_TRUE(window->lb1()->text().isEmpty());
+    EXPECT_FALSE(window->CB1(1)->Enabled());
+    EXPECT_EQ(window->childAt(window->DD1()->geometry().center()), window->DD1());
     EXPECT_EQ(readBytes(file()), original);
 }
 
