@@ -72,32 +72,15 @@ TEST(PointerShape, TipLiesInsideTheWindowRegionForEveryStyle)
     }
 }
 
-TEST(ShadePixelRule, IntegerMixOfBothColours)
+// The intensity is limited so that the weight stays a byte.
+TEST(ShadePixelRule, IntegerMixOfBothColoursWithALimitedIntensity)
 {
     EXPECT_EQ(ShadePixel(qRgb(200, 100, 50), qRgb(0, 0, 0), 100, 0), qRgb(78, 39, 19));
     EXPECT_EQ(ShadePixel(qRgb(255, 255, 255), qRgb(0, 0, 0), 180, 75), qRgb(254, 254, 254));
     EXPECT_EQ(ShadePixel(qRgb(0, 0, 0), qRgb(255, 0, 0), 20, 0), qRgb(235, 0, 0));
-}
-
-TEST(ShadePixelRule, IntensityIsLimitedSoTheWeightStaysAByte)
-{
     EXPECT_EQ(clampIntensity(-5), 0);
     EXPECT_EQ(clampIntensity(75), 75);
     EXPECT_EQ(clampIntensity(200), 75);
-}
-
-TEST(ShadowRings, StepsGrowTowardTheOuterEdge)
-{
-    const auto stepAt = [](int y) {
-        for (const ShadowPixel &s : shadowPixels(Window)) {
-            if (s.at == QPoint(Window.width() / 2, y)) {
-                return s.step;
-            }
-        }
-        return -1;
-    };
-    EXPECT_EQ(stepAt(Window.height() - 23), 180);
-    EXPECT_EQ(stepAt(Window.height() - 40), 20);
 }
 
 } // namespace
