@@ -27,9 +27,8 @@ void tickThenOK(InputFrm &w)
     clickAt(&w, w.iCmd(1), w.iCmd(1)->rect().center());
 }
 
-// No program code asks for text: a smoke table. A cancel must never hand
-// back text. Every row asks with "Dora" in the field;
-// Cancel stands left of OK, so Tab meets it first.
+// Smoke only, as nothing asks for text: a cancel must never hand back text.
+// Every row asks with "Dora" in the field; Tab meets Cancel, left of OK, first.
 TEST(InputBox, AnswersWithTheTextOrEmptyWhenCancelled)
 {
     const struct

@@ -31,8 +31,7 @@ bool isGone(const QPointer<MsgAutoFrm> &window)
     return window.isNull();
 }
 
-// The solved notice appears during play: taking the keyboard would stop it;
-// once its time is up it must close and free its window.
+// Taking the keyboard would stop play; a notice whose time is up must go.
 TEST(MsgAutoBox, TheNoticeStaysOnTopWithoutTakingTheKeyboardUntilItsTimeIsUp)
 {
     QLineEdit typing;
@@ -49,8 +48,7 @@ TEST(MsgAutoBox, TheNoticeStaysOnTopWithoutTakingTheKeyboardUntilItsTimeIsUp)
     EXPECT_TRUE(QTest::qWaitFor([&] { return isGone(window); }, 3000));
 }
 
-// Before its time only the close image ends the notice: a drag on it must
-// not move it, nor a press that slides off the image close it.
+// A drag must not move the notice, nor a press sliding off the close image end it.
 TEST(MsgAutoBox, TheNoticeOnlyClosesOnAClickOnItsCloseImage)
 {
     QPointer<MsgAutoFrm> window = openNotice(30);
@@ -70,8 +68,7 @@ TEST(MsgAutoBox, TheNoticeOnlyClosesOnAClickOnItsCloseImage)
     EXPECT_TRUE(isGone(window));
 }
 
-// Only the notice calls the timed box: a smoke table. nTime 33 overflowed
-// the 16-bit milliseconds; 0 or less must never close.
+// Smoke only, as the notice is its one caller: nTime 33 overflowed 16-bit ms.
 TEST(MsgAutoBox, TheTimedBoxReturnsAtOnceAndTimesNTimeSecondsWithoutOverflow)
 {
     const struct

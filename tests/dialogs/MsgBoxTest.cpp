@@ -39,9 +39,8 @@ const Answer Escape = pressKeys({Qt::Key_Escape});
 const Answer Enter = pressKeys({Qt::Key_Return});
 
 // A caller must learn which button answered. The game asks with the
-// information icon and OK alone; the other sets and the check box have no
-// caller, so one row each is a smoke test. Rows run in order: default bits
-// 768 keep the button of the row before.
+// information icon and OK alone; the other rows are smoke. Rows run in
+// order: default bits 768 keep the button of the row before.
 TEST(MsgBox, AnswersWithTheCodeOfThePressedButton)
 {
     const struct
@@ -116,10 +115,7 @@ protected:
     QWidget m_backdrop;
 };
 
-// The shadow darkens the screen by ShadePixel, intensity 200 limited to 75;
-// colour 0 paints the body pale yellow. The pointer's tip is at the target
-// until a drag moves the balloon away, drops the pointer and redraws the
-// shadow.
+// The shadow must use the limited intensity (200 is 75); a drag must drop the pointer.
 TEST_F(ShadowTest, TheTipPointsAtTheTargetUntilADragMovesTheWindowAndDropsThePointer)
 {
     bool shown = false;

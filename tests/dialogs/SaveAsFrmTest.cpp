@@ -93,9 +93,7 @@ TEST(SaveAsFrm, ClosingOrEscapeAnswersTheSeparatorAloneAndTheNextShowingStartsAf
     EXPECT_EQ(details({}, pressOK), QString(Sep));
 }
 
-// Longer texts do not fit the puzzle file's fields, and "¶" is the file's
-// own line break: typed, it came back as a new line. A line break counts as
-// one character, and a pasted CR LF is one line break.
+// Longer texts did not fit the file's fields; a typed "¶" came back as a line break.
 TEST(SaveAsFrm, TheFieldsStopAtTheirLimitsAndRefuseTheSeparatorAndLineBreakMark)
 {
     const QChar mark(0x00B6);
