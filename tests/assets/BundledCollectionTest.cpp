@@ -13,53 +13,22 @@
 
 #include <algorithm>
 #include <regex>
-#include <set>
 
 namespace {
 
 const std::string Committed = FLINTORA_SOURCE_DIR "/assets/Kindlet.ini";
 
-std::string lowerCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return text;
-}
-
-TEST(BundledCollection, ListsAtLeastTwentyDistinctSoundTitlesWithoutTheSettings)
+// RecordProblem covers the title and the board's 64 matches; the save
+// dialog joins title and description by "¦", and "[", "]" and "=" are kept
+// out of bundled titles.
+TEST(BundledCollection, HasTwentyRecordsThatLoadUncorrectedAndNeedAChange)
 {
     const std::vector<std::string> titles = storage::ListPuzzleTitles(Committed);
     EXPECT_GE(titles.size(), 20u);
-    std::set<std::string> seen; // sections are found regardless of letter case
     for (const std::string &title : titles) {
-        EXPECT_FALSE(storage::TitleProblem(title)) << title;
-        EXPECT_EQ(title.find_first_of("[]="), std::string::npos) << title;
-        EXPECT_EQ(title.find("\xC2\xA6"), std::string::npos) << title;
-        EXPECT_TRUE(seen.insert(lowerCase(title)).second) << "twice: " << title;
-    }
-    EXPECT_EQ(seen.count("settings"), 0u);
-}
-
-TEST(BundledCollection, StartsWithTheSettingsSectionAndEndsEveryLineInCrLf)
-{
-    const std::string bytes = readBytes(Committed);
-    ASSERT_EQ(bytes.rfind("[Settings]\r\n", 0), 0u);
-    ASSERT_FALSE(bytes.empty());
-    EXPECT_EQ(bytes.back(), '\n');
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at byte " << i;
-        }
-        if (bytes[i] == '\r') {
-            ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at byte " << i;
-        }
-    }
-}
-
-TEST(BundledCollection, EveryRecordLoadsUncorrectedAndLiesInsideItsBoxes)
-{
-    for (const std::string &title : storage::ListPuzzleTitles(Committed)) {
         SCOPED_TRACE(title);
+        EXPECT_EQ(title.find_first_of("[]="), std::string::npos);
+        EXPECT_EQ(title.find("\xC2\xA6"), std::string::npos);
         std::vector<storage::LoadCorrection> corrections;
         const storage::PuzzleRecord record =
             storage::LoadPuzzleRecord(Committed, title, corrections);
@@ -67,7 +36,6 @@ TEST(BundledCollection, EveryRecordLoadsUncorrectedAndLiesInsideItsBoxes)
         EXPECT_FALSE(storage::RecordProblem(record));
         EXPECT_GE(record.puzzle.size(), 1u);
         EXPECT_GE(record.solution.size(), 1u);
-        EXPECT_LE(record.puzzle.size() + record.solution.size(), 64u);
         EXPECT_FALSE(record.instructions.empty());
         EXPECT_LE(record.instructions.size(), 150u); // shown in a big font
         EXPECT_FALSE(board::SameFigure(record.puzzle, record.solution))
@@ -84,9 +52,6 @@ TEST(BundledCollection, EveryFigureLiesInItsBoxClearOfTheMatchboxAndButtonsAtThe
     in.innerHeight = board::MinimumInnerSize.height;
     const std::optional<board::FormLayout> layout = board::Form_ResizeLayout(in);
     ASSERT_TRUE(layout);
-    const auto rect = [](int left, int top, int width, int height) {
-        return board::Rect{left, top, width, height};
-    };
     const auto overlaps = [](const board::Rect &a, const board::Rect &b) {
         return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
                b.top < a.top + a.height;
@@ -97,7 +62,8 @@ TEST(BundledCollection, EveryFigureLiesInItsBoxClearOfTheMatchboxAndButtonsAtThe
     };
     std::vector<board::Rect> inTheWay = {layout->areas.matchbox};
     for (const board::Point &button : layout->boardButtons)
-        inTheWay.push_back(rect(button.x, button.y, in.boardButtonWidth, in.boardButtonHeight));
+        inTheWay.push_back(
+            board::Rect{button.x, button.y, in.boardButtonWidth, in.boardButtonHeight});
     for (const std::string &title : storage::ListPuzzleTitles(Committed)) {
         const storage::PuzzleRecord record = storage::LoadPuzzleRecord(Committed, title);
         for (const auto &[matches, box] :
@@ -107,7 +73,7 @@ TEST(BundledCollection, EveryFigureLiesInItsBoxClearOfTheMatchboxAndButtonsAtThe
                 ASSERT_TRUE(board::isOrientation(m.o)) << title;
                 const auto &image = board::Orientations[m.o];
                 const board::Rect match =
-                    rect(box.left + m.x, box.top + m.y, image.width, image.height);
+                    board::Rect{box.left + m.x, box.top + m.y, image.width, image.height};
                 EXPECT_TRUE(inside(match, box)) << title;
                 for (const board::Rect &other : inTheWay)
                     EXPECT_FALSE(overlaps(match, other)) << title;
@@ -116,30 +82,29 @@ TEST(BundledCollection, EveryFigureLiesInItsBoxClearOfTheMatchboxAndButtonsAtThe
     }
 }
 
-TEST(BundledCollection, IsExactlyWhatTheGeneratorWritesNow)
+// The generator's file is committed as it writes it, and the storage layer
+// reads every record back as generated and writes the same bytes: so the
+// file is CR LF throughout and starts with the settings section.
+TEST(BundledCollection, IsWhatTheGeneratorAndTheStorageLayerBothWrite)
 {
     TempFolder folder;
     std::string error;
-    ASSERT_TRUE(puzzles::writeCollection(folder.file("Kindlet.ini"), error)) << error;
-    EXPECT_EQ(readBytes(folder.file("Kindlet.ini")), readBytes(Committed))
+    ASSERT_TRUE(puzzles::writeCollection(folder.file("generated.ini"), error)) << error;
+    EXPECT_EQ(readBytes(folder.file("generated.ini")), readBytes(Committed))
         << "run the regenerate_puzzles target and commit assets/Kindlet.ini";
-}
-
-TEST(BundledCollection, ReadsBackAsGeneratedAndTheStorageLayerWritesTheSameBytes)
-{
     const std::vector<storage::PuzzleRecord> generated = puzzles::bundledRecords();
     const std::vector<std::string> titles = storage::ListPuzzleTitles(Committed);
     ASSERT_EQ(titles.size(), generated.size());
-    TempFolder folder;
     const std::string saved = folder.file("Kindlet.ini");
     writeBytes(saved, "[Settings]\r\n");
     for (std::size_t i = 0; i < generated.size(); ++i) {
+        SCOPED_TRACE(titles[i]);
         EXPECT_EQ(titles[i], generated[i].title);
         const storage::PuzzleRecord loaded = storage::LoadPuzzleRecord(Committed, titles[i]);
-        EXPECT_EQ(loaded.instructions, generated[i].instructions) << titles[i];
-        EXPECT_EQ(loaded.puzzle, generated[i].puzzle) << titles[i];
-        EXPECT_EQ(loaded.solution, generated[i].solution) << titles[i];
-        ASSERT_TRUE(storage::SavePuzzleRecord(saved, loaded)) << titles[i];
+        EXPECT_EQ(loaded.instructions, generated[i].instructions);
+        EXPECT_EQ(loaded.puzzle, generated[i].puzzle);
+        EXPECT_EQ(loaded.solution, generated[i].solution);
+        ASSERT_TRUE(storage::SavePuzzleRecord(saved, loaded));
     }
     EXPECT_EQ(readBytes(saved), readBytes(Committed));
 }

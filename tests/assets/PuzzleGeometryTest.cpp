@@ -43,46 +43,42 @@ TEST(PuzzleGeometry, ASegmentGetsTheOrientationOfItsDirectionAndAnImageCentredOn
     }
 }
 
-TEST(PuzzleGeometry, ADirectionBetweenTheSixteenOrientationsIsRefused)
+// Neither can be laid out as a puzzle's matches.
+TEST(PuzzleGeometry, ADirectionBetweenTheSixteenOrientationsOrAFigureTooLargeIsRefused)
 {
     EXPECT_THROW(puzzles::matchFrom({0, 0}, {100, 20}), std::invalid_argument);
     EXPECT_THROW(puzzles::matchFrom({0, 0}, {100, -10}), std::invalid_argument);
+    const puzzles::PuzzleDefinition tooWide{"Too wide", "Move 1 match.", puzzles::squareGrid(4, 1),
+                                            puzzles::squareGrid(4, 1)};
+    EXPECT_THROW(puzzles::recordOf(tooWide), std::invalid_argument);
 }
 
-TEST(PuzzleGeometry, TheConventionPutsHeadsUpOrRight)
-{
-    EXPECT_EQ(puzzles::levelEdge(0, 0).orientation, 4);
-    EXPECT_EQ(puzzles::uprightEdge(0, 0).orientation, 0);
-    EXPECT_EQ(puzzles::triangleEdge(1, 0, puzzles::Side::DownLeft).orientation, 1);
-    EXPECT_EQ(puzzles::triangleEdge(1, 0, puzzles::Side::DownRight).orientation, 15);
-}
-
-// Two matches meeting at a corner: the gap between their ends is the
-// lattice's spare length, whatever their orientations.
-TEST(PuzzleGeometry, NeighbouringEdgesOfAFigureKeepTheirDistanceAfterPlacement)
+// The convention puts heads up or right. Two matches meeting at a corner:
+// the gap between their ends is the lattice's spare length, whatever their
+// orientations.
+TEST(PuzzleGeometry, EdgesPointUpOrRightAndKeepTheirDistanceAfterPlacement)
 {
     const storage::MatchPlacement a = puzzles::placementOf(puzzles::levelEdge(0, 0), {7, 7});
     const storage::MatchPlacement b = puzzles::placementOf(puzzles::levelEdge(1, 0), {7, 7});
     const storage::MatchPlacement c = puzzles::placementOf(puzzles::uprightEdge(1, 0), {7, 7});
+    EXPECT_EQ(a.o, 4);
+    EXPECT_EQ(c.o, 0);
+    EXPECT_EQ(puzzles::triangleEdge(1, 0, puzzles::Side::DownLeft).orientation, 1);
+    EXPECT_EQ(puzzles::triangleEdge(1, 0, puzzles::Side::DownRight).orientation, 15);
     EXPECT_EQ(b.x - a.x, int(puzzles::Pitch));
     EXPECT_EQ(b.y, a.y);
     EXPECT_EQ(c.y - a.y, 7); // 2.5 px of spare length plus half a level match, rounded
 }
 
-TEST(PuzzleGeometry, RemovingAMatchThatIsNotInTheFigureIsRefused)
+// Neighbouring squares share their edge; taking away a match the figure
+// lacks is a mistake in the puzzle.
+TEST(PuzzleGeometry, SquaresShareEdgesAndOnlyTheirOwnMatchesCanBeTakenAway)
 {
     const puzzles::Figure square = puzzles::squareOutlines({{0, 0}});
     EXPECT_EQ(square.size(), 4u);
     EXPECT_EQ(puzzles::squareOutlines({{0, 0}, {1, 0}}).size(), 7u);
     EXPECT_EQ(puzzles::without(square, {puzzles::levelEdge(0, 1)}).size(), 3u);
     EXPECT_THROW(puzzles::without(square, {puzzles::levelEdge(5, 5)}), std::invalid_argument);
-}
-
-TEST(PuzzleGeometry, AFigureTooLargeForTheBoxIsRefused)
-{
-    const puzzles::PuzzleDefinition tooWide{"Too wide", "Move 1 match.", puzzles::squareGrid(4, 1),
-                                            puzzles::squareGrid(4, 1)};
-    EXPECT_THROW(puzzles::recordOf(tooWide), std::invalid_argument);
 }
 
 } // namespace

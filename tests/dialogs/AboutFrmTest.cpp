@@ -1,5 +1,4 @@
 #include "dialogs/AboutFrm.h"
-#include "DialogDriver.h"
 #include "ModalDriver.h"
 #include "controls/CandyButton.h"
 
@@ -11,8 +10,6 @@ using namespace dialogs;
 using namespace dialogs_test;
 
 namespace {
-
-const QString Version = QStringLiteral(FLINTORA_VERSION_TEXT);
 
 struct OpenAbout
 {
@@ -26,8 +23,6 @@ struct OpenAbout
     AboutFrm window;
 };
 
-const AboutLinks WithMail{{}, "author@example.org"};
-
 // A build without an address must not offer a mail to nobody; a mail tells
 // the author which version it is about.
 TEST(AboutFrm, TheMailLineShowsOnlyWithAnAddressAndItsSubjectNamesTheVersion)
@@ -35,32 +30,24 @@ TEST(AboutFrm, TheMailLineShowsOnlyWithAnAddressAndItsSubjectNamesTheVersion)
     OpenAbout without(AboutLinks{});
     EXPECT_FALSE(without.window.label(4)->isVisible());
     RecordingOpener opener;
-    OpenAbout about(WithMail);
+    OpenAbout about(AboutLinks{{}, "author@example.org"});
     about.click(4);
     ASSERT_EQ(opener.urls.size(), 1u);
     EXPECT_EQ(opener.urls[0].toString(QUrl::FullyEncoded),
-              "mailto:author@example.org?subject=Flintora%3A%20" + Version + "%20&body=");
+              "mailto:author@example.org?subject=Flintora%3A%20" FLINTORA_VERSION_TEXT "%20&body=");
 }
 
+// The About window's own link shows the plain case.
 TEST(MakeMailLink, SubjectAndBodyAreEncodedSoTheyCannotChangeTheLink)
 {
-    struct Case
-    {
-        QString subject;
-        QString body;
-        QString link;
-    } const cases[] = {
-        {"", "", "mailto:a@b.org?subject=%20&body="},
-        {"Hi there", "", "mailto:a@b.org?subject=Hi%20there%20&body="},
-        {"a&body=x", "#frag?q", "mailto:a@b.org?subject=a%26body%3Dx%20&body=%23frag%3Fq"},
-        {QString::fromUtf8("Caf\u00e9"), "1+1", "mailto:a@b.org?subject=Caf%C3%A9%20&body=1%2B1"},
-    };
-    for (const Case &c : cases) {
-        RecordingOpener opener;
-        EXPECT_TRUE(MakeMailLink("a@b.org", c.subject, c.body));
-        ASSERT_EQ(opener.urls.size(), 1u);
-        EXPECT_EQ(opener.urls[0].toString(QUrl::FullyEncoded), c.link);
-    }
+    RecordingOpener opener;
+    EXPECT_TRUE(MakeMailLink("a@b.org", "a&body=x", "#frag?q"));
+    EXPECT_TRUE(MakeMailLink("a@b.org", QString::fromUtf8("Caf\u00e9"), "1+1"));
+    ASSERT_EQ(opener.urls.size(), 2u);
+    EXPECT_EQ(opener.urls[0].toString(QUrl::FullyEncoded),
+              "mailto:a@b.org?subject=a%26body%3Dx%20&body=%23frag%3Fq");
+    EXPECT_EQ(opener.urls[1].toString(QUrl::FullyEncoded),
+              "mailto:a@b.org?subject=Caf%C3%A9%20&body=1%2B1");
 }
 
 // Without a home page the web link would lead nowhere; the manual stands in.
@@ -87,9 +74,7 @@ TEST(ShellOpen, ALinkNoProgramTakesIsReported)
     });
     EXPECT_FALSE(MakeMailLink("a@b.org", "s", ""));
     EXPECT_EQ(refusing.urls.size(), 1u);
-    EXPECT_TRUE(message.startsWith("No program on this computer could open"))
-        << message.toStdString();
-    EXPECT_TRUE(message.contains("mailto:a@b.org"));
+    EXPECT_TRUE(message.contains("mailto:a@b.org")) << message.toStdString();
 }
 
 // Both links and OK must work without a mouse; Tab shows where it is.
@@ -99,24 +84,22 @@ TEST(AboutFrm, TheKeyboardGoesRoundTheLinksAndOK)
     OpenAbout about(AboutLinks{"https://flintora.example/", "author@example.org"});
     about.window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about.window));
-    const auto type = [&](Qt::Key key) {
-        QTest::keyClick(about.window.windowHandle(), key);
-    };
+    QWindow *keys = about.window.windowHandle();
     ASSERT_TRUE(about.window.cmdok()->hasFocus());
-    type(Qt::Key_Tab);
+    QTest::keyClick(keys, Qt::Key_Tab);
     ASSERT_TRUE(about.window.label(4)->hasFocus());
     EXPECT_TRUE(about.window.label(4)->font().underline());
-    type(Qt::Key_Space);
-    type(Qt::Key_Tab);
+    QTest::keyClick(keys, Qt::Key_Space);
+    QTest::keyClick(keys, Qt::Key_Tab);
     ASSERT_TRUE(about.window.label(6)->hasFocus());
     EXPECT_FALSE(about.window.label(4)->font().underline());
-    type(Qt::Key_Return);
+    QTest::keyClick(keys, Qt::Key_Return);
     ASSERT_EQ(opener.urls.size(), 2u);
     EXPECT_EQ(opener.urls[0].scheme(), "mailto");
     EXPECT_EQ(opener.urls[1], QUrl("https://flintora.example/"));
-    type(Qt::Key_Tab);
+    QTest::keyClick(keys, Qt::Key_Tab);
     ASSERT_TRUE(about.window.cmdok()->hasFocus());
-    type(Qt::Key_Return);
+    QTest::keyClick(keys, Qt::Key_Return);
     EXPECT_FALSE(about.window.isVisible());
     EXPECT_EQ(about.window.result(), QDialog::Accepted);
 }

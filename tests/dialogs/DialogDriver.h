@@ -10,9 +10,8 @@
 #include <QWidget>
 #include <QWindow>
 #include <functional>
-#include <vector>
-
 #include <ostream>
+#include <vector>
 
 // Readable QString values in failure messages.
 inline void PrintTo(const QString &text, std::ostream *os)
@@ -37,12 +36,12 @@ template<typename Dialog>
 void whenModal(std::function<void(Dialog &)> action)
 {
     QTimer::singleShot(0, [action] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget())) {
+        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
             action(*dialog);
-        }
     });
 }
 
+// Clicks through the top-level window, so its mask decides who gets it.
 inline void clickAt(QWidget *top, QWidget *child, QPoint at)
 {
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, child->mapTo(top, at));

@@ -1,10 +1,8 @@
 #include "dialogs/InputBox.h"
-#include "DialogDriver.h"
 #include "ModalDriver.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace dialogs;
@@ -12,28 +10,25 @@ using namespace dialogs_test;
 
 namespace {
 
-constexpr int OK = 1;
-
 using Answer = std::function<void(InputFrm &)>;
 
+// OK (here Enter) does nothing while the field is empty.
 void emptyOKThenAnn(InputFrm &w)
 {
     w.iTxt()->clear();
-    clickChild(&w, w.iCmd(OK));
+    QTest::keyClick(w.windowHandle(), Qt::Key_Return);
     EXPECT_TRUE(w.isVisible());
-    clickChild(&w, w.iTxt());
-    typeText(w.windowHandle(), "Ann");
-    clickChild(&w, w.iCmd(OK));
+    typeText(w.windowHandle(), "Ann\n");
 }
 
 void tickThenOK(InputFrm &w)
 {
     clickAt(&w, w.Check2(), QPoint(8, w.Check2()->height() / 2));
-    clickChild(&w, w.iCmd(OK));
+    clickAt(&w, w.iCmd(1), w.iCmd(1)->rect().center());
 }
 
-// A cancel must never hand back text, nor OK an empty field. Every row asks
-// with "Dora" in the field; Cancel stands left of OK, so Tab meets it first.
+// Smoke only, as nothing asks for text: a cancel must never hand back text.
+// Every row asks with "Dora" in the field; Tab meets Cancel, left of OK, first.
 TEST(InputBox, AnswersWithTheTextOrEmptyWhenCancelled)
 {
     const struct
@@ -43,20 +38,17 @@ TEST(InputBox, AnswersWithTheTextOrEmptyWhenCancelled)
         Answer answer;
         QString result;
     } rows[] = {
+        // clang-format off
         {"Enter is OK", {}, pressKeys({Qt::Key_Return}), "Dora"},
         {"OK on an empty field waits for text", {}, emptyOKThenAnn, "Ann"},
         {"Escape", {}, pressKeys({Qt::Key_Escape}), ""},
         {"Cancel, by Tab and Space", {}, pressKeys({Qt::Key_Tab, Qt::Key_Space}), ""},
         {"closing the window", {}, [](InputFrm &w) { w.close(); }, ""},
         {"ticked check box", "Remember me", tickThenOK, QString("Dora") + QChar(0x00AC)},
-        {"unticked check box", "Remember me", pressKeys({Qt::Key_Return}), "Dora"},
+        // clang-format on
     };
     for (const auto &row : rows) {
-        answerWhenShown([&row](msgFrm &shown) {
-            auto &w = static_cast<InputFrm &>(shown);
-            EXPECT_EQ(w.Check2()->isVisible(), !row.checkboxTxt.isEmpty()) << row.name;
-            row.answer(w);
-        });
+        answerWhenShown([&row](msgFrm &w) { row.answer(static_cast<InputFrm &>(w)); });
         EXPECT_EQ(input_box("Your name?", 64, "Name", "Dora", true, row.checkboxTxt), row.result)
             << row.name;
     }

@@ -2,26 +2,20 @@
 // the loop has started, on the window then active.
 #pragma once
 
+#include "DialogDriver.h"
 #include "dialogs/msgFrm.h"
 
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
-#include <QWindow>
-#include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
-#include <vector>
 
 namespace dialogs_test {
 
 inline void whenShown(std::function<void(dialogs::msgFrm &)> action)
 {
     QTimer::singleShot(0, [action] {
-        dialogs::msgFrm *window = dialogs::msgFrm::current();
-        if (window) {
+        if (dialogs::msgFrm *window = dialogs::msgFrm::current())
             action(*window);
-        }
     });
 }
 
@@ -43,22 +37,14 @@ inline void answerWhenShown(std::function<void(dialogs::msgFrm &)> action)
 inline std::function<void(dialogs::msgFrm &)> pressKeys(std::initializer_list<Qt::Key> keys)
 {
     return [keys = std::vector<Qt::Key>(keys)](dialogs::msgFrm &window) {
-        for (Qt::Key key : keys) {
+        for (Qt::Key key : keys)
             QTest::keyClick(window.windowHandle(), key);
-        }
     };
-}
-
-// Clicks through the top-level window, so its mask decides who gets it.
-inline void clickChild(QWidget *top, QWidget *child)
-{
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
-                      child->mapTo(top, child->rect().center()));
 }
 
 inline void clickButton(dialogs::msgFrm &window, int index)
 {
-    clickChild(&window, window.button(index));
+    clickAt(&window, window.button(index), window.button(index)->rect().center());
 }
 
 } // namespace dialogs_test

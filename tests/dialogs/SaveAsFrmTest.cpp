@@ -93,29 +93,20 @@ TEST(SaveAsFrm, ClosingOrEscapeAnswersTheSeparatorAloneAndTheNextShowingStartsAf
     EXPECT_EQ(details({}, pressOK), QString(Sep));
 }
 
-// Longer texts do not fit the puzzle file's fields.
-TEST(SaveAsFrm, TypingStopsAtFiftyAndTwoHundredFiftyFiveWithALineBreakCountingOne)
-{
-    const QString answer = details({}, [](SaveAsFrm &w) {
-        typeInto(w, w.Text1(), QString(60, 'a'));
-        typeInto(w, w.Text2(), QString(250, 'b') + "\n" + QString(10, 'c'));
-        pressOK(w);
-    });
-    EXPECT_EQ(answer, sep(QString(50, 'a'), QString(250, 'b') + "\r\n" + QString(4, 'c')));
-}
-
-// "¶" is the file's own line break: typed, it came back as a new line.
-TEST(SaveAsFrm, TheSeparatorAndTheLineBreakMarkCannotBeTypedOrPastedIntoEitherField)
+// Longer texts did not fit the file's fields; a typed "¶" came back as a line break.
+TEST(SaveAsFrm, TheFieldsStopAtTheirLimitsAndRefuseTheSeparatorAndLineBreakMark)
 {
     const QChar mark(0x00B6);
     const QString answer = details({}, [mark](SaveAsFrm &w) {
         typeInto(w, w.Text1(), QString("a") + Sep + "b" + mark);
         pasteInto(w, w.Text1(), QString("c") + Sep + mark + "d");
-        typeInto(w, w.Text2(), QString("e") + Sep + mark);
+        typeText(w.windowHandle(), QString(60, 'x'));
+        typeInto(w, w.Text2(), QString(250, 'b') + "\n" + Sep + mark + "e");
         pasteInto(w, w.Text2(), QString(Sep) + "f" + mark + "\r\ng");
+        typeText(w.windowHandle(), "hh");
         pressOK(w);
     });
-    EXPECT_EQ(answer, sep("abcd", "ef\r\ng"));
+    EXPECT_EQ(answer, sep("abcd" + QString(46, 'x'), QString(250, 'b') + "\r\nef\r\ng"));
 }
 
 // A preset from the file may be longer than typing allows; it is kept, but
@@ -141,6 +132,7 @@ TEST(MendEdit, KeepsEveryEditThatFitsAndMendsTheRest)
         int limit;
         QString mended;
     } const cases[] = {
+        // clang-format off
         {"typed within the limit", "ab", "abc", 5, "abc"},
         {"typed past the limit", "abcde", "abcdef", 5, "abcde"},
         {"separator typed", "ab", QString("a") + Sep + "b", 5, "ab"},
@@ -149,6 +141,7 @@ TEST(MendEdit, KeepsEveryEditThatFitsAndMendsTheRest)
         {"over-long text may shrink", "abcdefg", "abcdeg", 5, "abcdeg"},
         {"over-long text may not grow", "abcdefg", "abcdefgh", 5, "abcdefg"},
         {"selection replaced within old length", "abcdefg", "abXg", 5, "abXg"},
+        // clang-format on
     };
     for (const Case &c : cases) {
         int cursor = 0;

@@ -4,30 +4,20 @@
 
 using namespace storage;
 
-TEST(Cp1252, EveryByteRoundTripsThroughUtf8)
+// Every byte has a character that gives the byte back; the spot checks are
+// where Windows-1252 differs from Latin-1, and two of the bytes Windows
+// leaves undefined.
+TEST(Cp1252, EveryByteRoundTripsThroughItsWindowsCharacter)
 {
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
-        const std::optional<std::string> back = utf8ToCp1252Exact(cp1252ToUtf8(byte));
-        ASSERT_TRUE(back) << "byte " << b;
-        EXPECT_EQ(*back, byte) << "byte " << b;
+        EXPECT_EQ(utf8ToCp1252Exact(cp1252ToUtf8(byte)).value_or("none"), byte) << "byte " << b;
     }
-}
-
-TEST(Cp1252, BytesMapToTheirWindowsCharacters)
-{
-    struct Case
-    {
-        unsigned char byte;
-        const char *utf8;
-    };
-    const Case cases[] = {
-        {0x41, "A"},      {0x80, "\u20AC"}, {0x81, "\u0081"}, {0x8D, "\u008D"}, {0x8F, "\u008F"},
-        {0x90, "\u0090"}, {0x9D, "\u009D"}, {0x9F, "\u0178"}, {0xA0, "\u00A0"}, {0xB6, "\u00B6"},
-        {0xE9, "\u00E9"}, {0xFF, "\u00FF"}, {0x8A, "\u0160"}, {0x99, "\u2122"},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(cp1252ToUtf8(std::string(1, static_cast<char>(c.byte))), c.utf8) << int(c.byte);
+    // clang-format off
+    const std::pair<unsigned char, const char *> spots[] = {{0x80, "\u20AC"}, {0x8A, "\u0160"}, {0x99, "\u2122"}, {0x9F, "\u0178"}, {0x81, "\u0081"}, {0x9D, "\u009D"}};
+    // clang-format on
+    for (const auto &[byte, utf8] : spots)
+        EXPECT_EQ(cp1252ToUtf8(std::string(1, static_cast<char>(byte))), utf8) << int(byte);
 }
 
 TEST(Cp1252, UnstorableTextIsRefusedOrReplaced)

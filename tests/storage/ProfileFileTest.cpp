@@ -18,9 +18,9 @@ using namespace std::string_literals;
 
 namespace {
 
-class RecordingHandler
+// Keeps every error report for as long as it lives.
+struct RecordingHandler
 {
-public:
     RecordingHandler()
     {
         setErrorHandler([this](const std::string &m) { messages.push_back(m); });
@@ -62,12 +62,6 @@ struct stat statOf(const std::string &path)
 
 using Folder = const TempFolder &;
 
-std::string link(Folder folder, const std::string &target)
-{
-    std::filesystem::create_symlink(target, folder.file("Kindlet.ini"));
-    return folder.file("Kindlet.ini");
-}
-
 // The made file, once the permissions of cut allow only reading.
 std::string readOnly(const std::string &made, const std::string &cut)
 {
@@ -88,21 +82,19 @@ struct FailureCase
 // reader of a file that cannot be read gets empty text and one report; of a
 // missing file, the default and none.
 const FailureCase failureCases[] = {
+    // clang-format off
     {"a folder", [](Folder f) { return f.path(); }, true, false},
     {"a missing folder", [](Folder f) { return f.file("none/Kindlet.ini"); }, false, false},
     {"a place nobody may create files in", [](Folder) { return "/proc/a.ini"s; }, false, false},
     {"a UTF-16 LE file", [](Folder f) { return f.collection("\xFF\xFE" + utf16); }, true, false},
     {"a UTF-16 BE file", [](Folder f) { return f.collection("\xFE\xFF" + utf16); }, true, false},
-    {"a link to nothing", [](Folder f) { return link(f, "gone.ini"); }, false, false},
-    {"a read-only file",
-     [](Folder f) { return readOnly(f.collection(notes), f.file("Kindlet.ini")); }, false, true},
-    {"a read-only folder", [](Folder f) { return readOnly(f.collection(notes), f.path()); }, false,
-     true},
+    {"a link to nothing", [](Folder f) { std::filesystem::create_symlink("gone.ini", f.file("Kindlet.ini")); return f.file("Kindlet.ini"); }, false, false},
+    {"a read-only file", [](Folder f) { return readOnly(f.collection(notes), f.file("Kindlet.ini")); }, false, true},
+    {"a read-only folder", [](Folder f) { return readOnly(f.collection(notes), f.path()); }, false, true},
+    // clang-format on
 };
 
-class ProfileFailure : public testing::TestWithParam<FailureCase>
-{
-};
+using ProfileFailure = testing::TestWithParam<FailureCase>;
 
 TEST_P(ProfileFailure, IsReportedOnceAndChangesNothing)
 {
@@ -194,13 +186,12 @@ TEST(ProfileReplace, StaleTemporariesAreRemoved)
     // Above any process id Linux hands out, so never a running writer.
     const std::string dead = std::to_string(std::numeric_limits<pid_t>::max());
     const std::string running = std::to_string(::getpid());
-    struct Case
+    const struct
     {
         std::string name;
         bool old;
         bool removed;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {".Kindlet.ini.tmp-" + dead + "-a1B2c3", false, true},
         {".Kindlet.ini.tmp-" + running + "-a1B2c3", false, false},
         {".Kindlet.ini.tmp-" + running + "-d4E5f6", true, true},
@@ -208,13 +199,13 @@ TEST(ProfileReplace, StaleTemporariesAreRemoved)
         {".Kindlet.ini.backup", true, false},
     };
     const auto twoHoursAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         writeBytes(folder.file(c.name), "left over");
         if (c.old)
             std::filesystem::last_write_time(folder.file(c.name), twoHoursAgo);
     }
     EXPECT_EQ(writeKey(path), "1");
-    for (const Case &c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(std::filesystem::exists(folder.file(c.name)), !c.removed) << c.name;
 }
 

@@ -20,30 +20,17 @@ struct ReadCase
     std::string expected;
 };
 
-const std::string sample = "junk=before\r\n"
-                           "[Main]\r\n"
-                           "Plain=value\r\n"
-                           "  Spaced  =  padded value \t\r\n"
-                           "Quoted=\"in quotes\"\r\n"
-                           "Single='single'\r\n"
-                           "Half=\"open\r\n"
-                           "Inner=a \"b\" c\r\n"
-                           "Empty=\r\n"
-                           "NoEquals\r\n"
-                           "Number=12345\r\n"
-                           "Twice=first\r\n"
-                           "twice=second\r\n"
-                           "; Comment=no\r\n"
-                           "Eq=a=b\r\n"
-                           "Semi=; not a comment\r\n"
-                           "[main]\r\n"
-                           "Later=hidden\r\n"
-                           "  [ Padded ]  trailing text\r\n"
-                           "K=padded header\r\n"
-                           "[broken\r\n"
-                           "B=in padded\r\n";
+// The file most rows read; its lines follow the order of the rows.
+const std::string sample =
+    "junk=before\r\n[Main]\r\nPlain=value\r\n  Spaced  =  padded value \t\r\n"
+    "Quoted=\"in quotes\"\r\nSingle='single'\r\nHalf=\"open\r\n"
+    "Inner=a \"b\" c\r\nEmpty=\r\nNoEquals\r\nNumber=12345\r\n"
+    "Twice=first\r\ntwice=second\r\n; Comment=no\r\nEq=a=b\r\n"
+    "Semi=; not a comment\r\n[main]\r\nLater=hidden\r\n"
+    "  [ Padded ]  trailing text\r\nK=padded header\r\n[broken\r\nB=in padded\r\n";
 
 const ReadCase readCases[] = {
+    // clang-format off
     {"plain value", sample, "Main", "Plain", "d", 255, "value"},
     {"section and key ignore ASCII case", sample, "MAIN", "pLaIn", "d", 255, "value"},
     {"names are trimmed", sample, "  Main ", " Plain\t", "d", 255, "value"},
@@ -58,11 +45,9 @@ const ReadCase readCases[] = {
     {"missing section gives the default", sample, "None", "Plain", "dflt", 255, "dflt"},
     {"default loses trailing spaces", sample, "None", "x", " a b  ", 255, " a b"},
     {"value cut to size - 1", sample, "Main", "Number", "d", 5, "1234"},
-    {"size above 65535", "[S]\r\nk=" + std::string(70000, 'a'), "S", "k", "d", 70000,
-     std::string(69999, 'a')},
+    {"size above 65535", "[S]\r\nk=" + std::string(70000, 'a'), "S", "k", "d", 70000, std::string(69999, 'a')},
     {"quoted value cut before its quotes go", sample, "Main", "Quoted", "d", 5, "\"in "},
     {"default cut to size - 1", sample, "None", "x", "abcdef", 3, "ab"},
-    {"size 1 copies nothing", sample, "Main", "Number", "d", 1, ""},
     {"size 0 copies nothing", sample, "Main", "Number", "d", 0, ""},
     {"negative size copies nothing", sample, "Main", "Number", "d", -4, ""},
     {"first matching key wins", sample, "Main", "TWICE", "d", 255, "first"},
@@ -71,27 +56,21 @@ const ReadCase readCases[] = {
     {"value may start with ;", sample, "Main", "Semi", "d", 255, "; not a comment"},
     {"only the first section of a name is searched", sample, "main", "Later", "d", 255, "d"},
     {"lines before the first header unreachable", sample, "", "junk", "d", 255, "d"},
-    {"padded header with trailing text is a header", sample, "Padded", "K", "d", 255,
-     "padded header"},
+    {"padded header with trailing text is a header", sample, "Padded", "K", "d", 255, "padded header"},
     {"header without ] is an ordinary line", sample, "Padded", "B", "d", 255, "in padded"},
     {"header name up to the last ]", "[a]b] c\r\nk=v\r\n", "a]b", "k", "d", 255, "v"},
     {"LF-only file", "[S]\nk=v\n", "S", "k", "d", 255, "v"},
     {"CR-only file", "[S]\rk=v\r", "S", "k", "d", 255, "v"},
     {"no trailing line break", "[S]\r\nk=v", "S", "k", "d", 255, "v"},
-    {"^Z, form feed and vertical tab are blanks", "[S]\r\n\fk\v=\x1A\fv\v\x1A\r\n", "S", "k", "d",
-     255, "v"},
+    {"^Z, form feed and vertical tab are blanks", "[S]\r\n\fk\v=\x1A\fv\v\x1A\r\n", "S", "k", "d", 255, "v"},
     {"value ends at a NUL", "[S]\r\nk=ab\0cd\r\n"s, "S", "k", "d", 255, "ab"},
-    {"UTF-8 mark: UTF-8 text from the first section, size in characters",
-     "\xEF\xBB\xBF[S]\r\nk=\xC5\x82\xC3\xA9\r\n", "S", "k", "d", 2, "\u0142"},
-    {"Windows-1252 bytes read as UTF-8", "[S\xE9]\r\nk=\xB6\x80\r\n", "S\u00E9", "k", "d", 255,
-     "\u00B6\u20AC"},
-    {"size counts file characters, not UTF-8 bytes", "[S]\r\nk=\xE9\xE9\xE9\r\n", "S", "k", "d", 3,
-     "\u00E9\u00E9"},
+    {"UTF-8 mark: UTF-8 text from the first section, size in characters", "\xEF\xBB\xBF[S]\r\nk=\xC5\x82\xC3\xA9\r\n", "S", "k", "d", 2, "\u0142"},
+    {"Windows-1252 bytes read as UTF-8", "[S\xE9]\r\nk=\xB6\x80\r\n", "S\u00E9", "k", "d", 255, "\u00B6\u20AC"},
+    {"size counts file characters, not UTF-8 bytes", "[S]\r\nk=\xE9\xE9\xE9\r\n", "S", "k", "d", 3, "\u00E9\u00E9"},
+    // clang-format on
 };
 
-class ProfileRead : public testing::TestWithParam<ReadCase>
-{
-};
+using ProfileRead = testing::TestWithParam<ReadCase>;
 
 TEST_P(ProfileRead, FollowsTheProfileRules)
 {
@@ -103,5 +82,44 @@ TEST_P(ProfileRead, FollowsTheProfileRules)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProfileRead, testing::ValuesIn(readCases), rowName<ReadCase>);
+
+// Section names are read as written, not by the key rules above.
+struct ScanCase
+{
+    const char *name;
+    std::string file;
+    std::vector<std::string> expected;
+};
+
+const ScanCase scanCases[] = {
+    // clang-format off
+    {"file order with duplicates", "[B]\r\n[A]\r\nk=v\r\n[B]\r\n", {"B", "A", "B"}},
+    {"brackets only give an empty name", "[]\r\n[x]\r\n", {"", "x"}},
+    {"single bracket is no section line", "[\r\n]\r\n[x]\r\n", {"x"}},
+    {"blank before the bracket is no section line", " [a]\r\n[b]\r\n", {"b"}},
+    {"text after the bracket is no section line", "[a] ; c\r\n[b]\r\n", {"b"}},
+    {"doubled brackets keep one each", "[[a]]\r\n", {"[a]"}},
+    {"name is not trimmed", "[ a ]\r\n", {" a "}},
+    {"no section line gives one empty entry", "k=v\r\n", {""}},
+    {"empty file gives one empty entry", "", {""}},
+    {"CR alone ends a line", "[a]\r[b]\r", {"a", "b"}},
+    {"LF alone ends a line", "[a]\n[b]", {"a", "b"}},
+    {"Windows-1252 names", "[Caf\xE9]\r\n", {"Caf\u00E9"}},
+    {"UTF-8 mark: UTF-8 names from the first line", "\xEF\xBB\xBF[Caf\xC3\xA9]\r\n", {"Caf\u00E9"}},
+    // clang-format on
+};
+
+using SectionScan = testing::TestWithParam<ScanCase>;
+
+TEST_P(SectionScan, ReadsSectionLinesAsWritten)
+{
+    TempFolder folder;
+    const std::string path = folder.collection(GetParam().file);
+    SectionNames = {"stale", "entries"};
+    GetSectionNames(path);
+    EXPECT_EQ(SectionNames, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SectionScan, testing::ValuesIn(scanCases), rowName<ScanCase>);
 
 } // namespace

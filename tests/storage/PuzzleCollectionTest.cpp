@@ -36,13 +36,10 @@ PuzzleRecord sampleRecord(const std::string &title)
 // before anything is written.
 TEST(PuzzleTitles, StoredUnchangedOrRefused)
 {
-    const std::string stored[] = {"Triangle",         "Two words", "a]b",    "x]",
-                                  "[inner",           "a=b",       "; semi", "#hash",
-                                  "Caf\u00E9 \u20AC", "Settings!"};
-    const std::string refused[] = {"settings",   "SETTINGS", "SeTtInGs", "",
-                                   " lead",      "trail ",   "\ttab",    "line\r\nbreak",
-                                   "lf\nonly",   "cr\ronly", "ctrl\x1A", "\u0142\u00F3d\u017A",
-                                   "\U0001F600", "bad\xC3"};
+    // clang-format off
+    const std::string stored[] = {"Triangle", "Two words", "a]b", "x]", "[inner", "a=b", "; semi", "#hash", "Caf\u00E9 \u20AC", "Settings!"};
+    const std::string refused[] = {"settings", "SETTINGS", "SeTtInGs", "", " lead", "trail ", "\ttab", "line\r\nbreak", "lf\nonly", "cr\ronly", "ctrl\x1A", "\u0142\u00F3d\u017A", "\U0001F600", "bad\xC3"};
+    // clang-format on
     const std::string start = "[Settings]\r\nk=v\r\n";
     for (const std::string &title : stored) {
         TempFolder folder;
@@ -64,41 +61,39 @@ TEST(PuzzleTitles, StoredUnchangedOrRefused)
     }
 }
 
+// An old section's surplus keys and comments stay; a UTF-8 file stays UTF-8.
 TEST(PuzzleSave, OneReplacementWithTheBytesOfSingleWrites)
 {
-    TempFolder folder;
-    const std::string batch = folder.file("batch.ini");
-    const std::string single = folder.file("single.ini");
-    const std::string start = "[Old]\r\nInstructions=x\r\n; keep me\r\nM1=1,1,1\r\nM9=9,9,9\r\n"
-                              "[Settings]\r\nVolume = 3\r\n";
-    writeBytes(batch, start);
-    writeBytes(single, start);
-    PuzzleRecord record = sampleRecord("OLD");
-    const std::uint64_t before = profileReplacementCount();
-    ASSERT_TRUE(SavePuzzleRecord(batch, record));
-    EXPECT_EQ(profileReplacementCount(), before + 1);
-
-    WriteProfileString("OLD", "Instructions", "First line\u00B6second \u00E9", single);
-    WriteProfileString("OLD", "MatchesInPuzzle", "2", single);
-    WriteProfileString("OLD", "M1", "1,2,3", single);
-    WriteProfileString("OLD", "M2", "40,50,15", single);
-    WriteProfileString("OLD", "MatchesInSolution", "1", single);
-    WriteProfileString("OLD", "S1", "7,8,0", single);
-    EXPECT_EQ(readBytes(batch), readBytes(single));
-    EXPECT_EQ(ListPuzzleTitles(batch), (std::vector<std::string>{"Old"}));
-
-    const std::uint64_t again = profileReplacementCount();
-    ASSERT_TRUE(SavePuzzleRecord(batch, record));
-    EXPECT_EQ(profileReplacementCount(), again); // nothing changed, nothing written
-}
-
-TEST(PuzzleSave, Utf8FileStaysUtf8)
-{
-    TempFolder folder;
-    const std::string path = folder.collection("\xEF\xBB\xBF[Settings]\r\n");
-    ASSERT_TRUE(SavePuzzleRecord(path, sampleRecord("Caf\u00E9")));
-    EXPECT_EQ(readBytes(path).substr(0, 60), "\xEF\xBB\xBF[Settings]\r\n[Caf\xC3\xA9]\r\n"
-                                             "Instructions=First line\xC2\xB6second \xC3\xA9\r\n");
+    const struct
+    {
+        std::string start;
+        std::string listed;
+    } files[] = {
+        // clang-format off
+        {"[Old\xE9]\r\nInstructions=x\r\n; keep me\r\nM1=1,1,1\r\nM9=9,9,9\r\n[Settings]\r\nVolume = 3\r\n", "Old\u00E9"},
+        {"\xEF\xBB\xBF[Settings]\r\nVolume = 3\r\n", "OLD\u00E9"},
+    };
+    const char *const singleWrites[][2] = {{"Instructions", "First line\u00B6second \u00E9"},
+        {"MatchesInPuzzle", "2"}, {"M1", "1,2,3"}, {"M2", "40,50,15"}, {"MatchesInSolution", "1"}, {"S1", "7,8,0"}};
+    // clang-format on
+    const PuzzleRecord record = sampleRecord("OLD\u00E9");
+    for (const auto &file : files) {
+        TempFolder folder;
+        const std::string batch = folder.file("batch.ini");
+        const std::string single = folder.file("single.ini");
+        writeBytes(batch, file.start);
+        writeBytes(single, file.start);
+        const std::uint64_t before = profileReplacementCount();
+        ASSERT_TRUE(SavePuzzleRecord(batch, record));
+        EXPECT_EQ(profileReplacementCount(), before + 1);
+        for (const auto &[key, value] : singleWrites)
+            WriteProfileString(record.title, key, value, single);
+        EXPECT_EQ(readBytes(batch), readBytes(single));
+        EXPECT_EQ(ListPuzzleTitles(batch), std::vector<std::string>{file.listed});
+        const std::uint64_t again = profileReplacementCount();
+        ASSERT_TRUE(SavePuzzleRecord(batch, record));
+        EXPECT_EQ(profileReplacementCount(), again); // nothing changed, nothing written
+    }
 }
 
 TEST(PuzzleSave, RecordsTheBoardCannotHoldAreRefused)
@@ -118,22 +113,14 @@ TEST(PuzzleSave, RecordsTheBoardCannotHoldAreRefused)
 // each line break, a lone CR or LF too, as CR LF, never splitting its line.
 TEST(PuzzleLoad, DescriptionsComeBackWhole)
 {
-    struct Case
-    {
-        const char *name;
-        std::string saved;
-        std::string loaded;
-    };
     const std::string longText = std::string(200, 'a') + "\r\n" + std::string(300, 'b');
-    const Case cases[] = {
-        {"longer than a read of 255", longText, longText},
-        {"lone line breaks", "a\nb\rc\r\n[Evil]", "a\r\nb\r\nc\r\n[Evil]"},
-    };
-    for (const Case &c : cases) {
+    const std::pair<std::string, std::string> savedAndLoaded[] = {
+        {longText, longText}, {"a\nb\rc\r\n[Evil]", "a\r\nb\r\nc\r\n[Evil]"}};
+    for (const auto &[saved, loaded] : savedAndLoaded) {
         TempFolder folder;
         const std::string path = folder.file("Kindlet.ini");
-        ASSERT_TRUE(SavePuzzleRecord(path, {"P", c.saved, {{1, 2, 3}}, {}})) << c.name;
-        EXPECT_EQ(LoadPuzzleRecord(path, "P").instructions, c.loaded) << c.name;
+        ASSERT_TRUE(SavePuzzleRecord(path, {"P", saved, {{1, 2, 3}}, {}}));
+        EXPECT_EQ(LoadPuzzleRecord(path, "P").instructions, loaded);
     }
 }
 
@@ -150,18 +137,13 @@ struct CorrectionCase
 TEST(PuzzleLoad, OutOfFormatValuesAreCorrectedAndReported)
 {
     const CorrectionCase cases[] = {
+        // clang-format off
         {"MatchesInPuzzle=1\r\nM1=1,2,3\r\nMatchesInSolution=0\r\n", {{1, 2, 3}}, {}, {}},
-        {"MatchesInPuzzle=1\r\nM1=60, 20, 2\r\nMatchesInSolution=1\r\nS1=1 ,\t2 ,3\r\n",
-         {{60, 20, 2}},
-         {{1, 2, 3}},
-         {}},
+        {"MatchesInPuzzle=1\r\nM1=60, 20, 2\r\nMatchesInSolution=1\r\nS1=1 ,\t2 ,3\r\n", {{60, 20, 2}}, {{1, 2, 3}}, {}},
         {"MatchesInPuzzle=abc\r\nMatchesInSolution=1\r\n", {}, {{0, 0, 0}}, {2}},
         {"MatchesInPuzzle=-5\r\n", {}, {}, {2}},
         {"MatchesInPuzzle=2x\r\nM1=1,2,3\r\nM2=4,5,6\r\n", {{1, 2, 3}, {4, 5, 6}}, {}, {2}},
-        {"MatchesInPuzzle=9999\r\nMatchesInSolution=50\r\n",
-         std::vector<MatchPlacement>(63),
-         {{0, 0, 0}},
-         {2, 3}},
+        {"MatchesInPuzzle=9999\r\nMatchesInSolution=50\r\n", std::vector<MatchPlacement>(63), {{0, 0, 0}}, {2, 3}},
         {"MatchesInPuzzle=1\r\nM1=1,2\r\n", {{1, 2, 0}}, {}, {3}},
         {"MatchesInPuzzle=1\r\nM1=1,x,3\r\n", {{1, 0, 3}}, {}, {3}},
         {"MatchesInPuzzle=1\r\nM1=1,2,16\r\n", {{1, 2, 0}}, {}, {3}},
@@ -169,6 +151,7 @@ TEST(PuzzleLoad, OutOfFormatValuesAreCorrectedAndReported)
         {"MatchesInPuzzle=1\r\nM1=1,2,3,4\r\n", {{1, 2, 3}}, {}, {3}},
         {"MatchesInPuzzle=1\r\nM1=99999,2,3\r\n", {{32767, 2, 3}}, {}, {3}},
         {"MatchesInPuzzle=1\r\nM1=\r\n", {{0, 0, 0}}, {}, {3}},
+        // clang-format on
     };
     for (const CorrectionCase &c : cases) {
         TempFolder folder;

@@ -19,19 +19,15 @@ struct SolvedCase
 };
 
 const SolvedCase solvedCases[] = {
-    {"plain title", "[Settings]\r\nVolume=3\r\n", true, "Triangle",
-     "[Settings]\r\nVolume=3\r\nSolved Triangle=1\r\n", true},
-    {"equals and percent escaped", "", true, "1+1=3 %", "[Settings]\r\nSolved 1+1%3D3 %25=1\r\n",
-     true},
-    {"section in any letter case", "[SETTINGS]\r\n[Triangle]\r\n", true, "Triangle",
-     "[SETTINGS]\r\nSolved Triangle=1\r\n[Triangle]\r\n", true},
-    {"forget", "[Settings]\r\nSolved a%3Db=1\r\nSolved c=1\r\n", false, "a=b",
-     "[Settings]\r\nSolved c=1\r\n", false},
+    // clang-format off
+    {"plain title", "[Settings]\r\nVolume=3\r\n", true, "Triangle", "[Settings]\r\nVolume=3\r\nSolved Triangle=1\r\n", true},
+    {"equals and percent escaped", "", true, "1+1=3 %", "[Settings]\r\nSolved 1+1%3D3 %25=1\r\n", true},
+    {"section in any letter case", "[SETTINGS]\r\n[Triangle]\r\n", true, "Triangle", "[SETTINGS]\r\nSolved Triangle=1\r\n[Triangle]\r\n", true},
+    {"forget", "[Settings]\r\nSolved a%3Db=1\r\nSolved c=1\r\n", false, "a=b", "[Settings]\r\nSolved c=1\r\n", false},
+    // clang-format on
 };
 
-class SolvedPuzzles : public testing::TestWithParam<SolvedCase>
-{
-};
+using SolvedPuzzles = testing::TestWithParam<SolvedCase>;
 
 TEST_P(SolvedPuzzles, AreRememberedInTheSettingsSection)
 {

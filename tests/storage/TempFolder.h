@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
@@ -58,9 +59,7 @@ template<typename Case>
 std::string rowName(const testing::TestParamInfo<Case> &info)
 {
     std::string name = info.param.name;
-    for (char &ch : name) {
-        if (!std::isalnum(static_cast<unsigned char>(ch)))
-            ch = '_';
-    }
+    std::replace_if(
+        name.begin(), name.end(), [](unsigned char ch) { return !std::isalnum(ch); }, '_');
     return name;
 }
