@@ -30,15 +30,6 @@ TEST_F(BoardWindowTest, OpensWithTheListFilledNothingChosenAndTwoStacks)
     EXPECT_EQ(window->GetMatchesInPuzzle(), 0);
 }
 
-TEST(Form1Start, CreatedSpritesStayHiddenUntilTheFirstReset)
-{
-    TempFolder folder;
-    board::Form1 window(folder.file("Kindlet.ini"));
-    window.LoadOrientationTemplates();
-    for (int i = 1; i < SpriteCount; ++i)
-        EXPECT_FALSE(window.Image2(i)->isVisibleTo(&window)) << i;
-}
-
 TEST(Form1Start, AMissingFileGivesAnEmptyList)
 {
     TempFolder folder;

@@ -25,14 +25,6 @@ protected:
     }
 
     static QWidget *focused() { return QApplication::focusWidget(); }
-
-    int inSolutionBox() const
-    {
-        int found = 0;
-        for (int i = 0; i < board::SpriteCount; ++i)
-            found += board::liesIn(sprite(i), window->boardState().areas().solutionBox) ? 1 : 0;
-        return found;
-    }
 };
 
 TEST_F(KeyboardTest, TabVisitsEveryControlInReadingOrderAndTheFocusShows)
@@ -80,23 +72,6 @@ TEST_F(KeyboardTest, TheListOpensFromItsTitleAndEnterChoosesAPuzzle)
     type(Qt::Key_Down);
     type(Qt::Key_Space);
     EXPECT_EQ(window->DD1()->Title(), "Wordy");
-}
-
-TEST_F(KeyboardTest, EnterPressesTheFocusedBoardButton)
-{
-    choose("Triangle");
-    type(Qt::Key_Tab);
-    type(Qt::Key_Tab);
-    type(Qt::Key_Tab);
-    ASSERT_EQ(focused(), window->CB1(2));
-    type(Qt::Key_Return);
-    EXPECT_EQ(inSolutionBox(), 3) << "COPY";
-    type(Qt::Key_Tab);
-    EXPECT_EQ(focused(), window->CB1(1)) << "SOLUTION takes the focus once it is enabled";
-    type(Qt::Key_Tab);
-    ASSERT_EQ(focused(), window->CB1(0));
-    type(Qt::Key_Return);
-    EXPECT_EQ(inSolutionBox(), 0) << "RESET";
 }
 
 TEST_F(KeyboardTest, TheLinkFollowsWithEnterOrSpaceAndIsUnderlinedWhileFocused)

@@ -72,10 +72,4 @@ TEST(MatchArt, MatchboxIsAnOpenBoxOnKeyGreen)
     expectOnlyPureKey(image);
 }
 
-TEST(MatchArt, RepeatedCallsShareOneImage)
-{
-    EXPECT_EQ(&board::orientationImage(3), &board::orientationImage(3));
-    EXPECT_EQ(&board::matchboxImage(), &board::matchboxImage());
-}
-
 } // namespace
