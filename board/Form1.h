@@ -124,7 +124,7 @@ private:
     void setLinkColor(const QColor &color);
     void puzzleListKey(int KeyCode, int Shift);
     void showChoice();
-    void showMoves();
+    void showMoves(const PlayStatus &status);
     void tickSolved(const QString &title);
     void showPuzzleStatus();
     void fitTopBarLabels();
@@ -138,7 +138,7 @@ private:
     void spriteMoved(int i) override;
     void spriteShown(int i) override;
     void spriteRaised(int i) override;
-    void statusChanged() override;
+    void statusChanged(const PlayStatus &status) override;
     void puzzleSolved(bool remembered) override;
     void grabPointer(int sprite) override;
     void releasePointer(int sprite) override;

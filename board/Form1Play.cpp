@@ -17,24 +17,25 @@ constexpr short SolvedMessageSeconds = 4;
 
 } // namespace
 
-void Form1::statusChanged()
+void Form1::statusChanged(const PlayStatus &status)
 {
     showChoice();
-    showMoves();
+    showMoves(status);
 }
 
-void Form1::showMoves()
+void Form1::showMoves(const PlayStatus &status)
 {
     if (!m_game.chosen()) {
         m_lbMoves->clear();
         return;
     }
-    const PlayStatus status = m_game.status();
     QString text = tr("Moves: %1").arg(status.moves);
     if (status.solved)
         text += tr(" \u2014 solved");
     else if (isTicked(QString::fromStdString(m_game.title())))
         text += tr(" \u2014 solved before");
+    if (m_lbMoves->text() == text)
+        return;
     m_lbMoves->setText(text);
     fitTopBarLabels();
 }

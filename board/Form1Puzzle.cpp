@@ -97,15 +97,20 @@ void Form1::ShowPuzzleMatches()
     update();
 }
 
-// What follows from whether a puzzle is chosen.
+// What follows from whether a puzzle is chosen. The controls redraw on
+// every change, and most moves change none of this.
 void Form1::showChoice()
 {
     const bool chosen = m_game.chosen();
-    m_dd1->setTitle(chosen ? QString::fromStdString(m_game.title())
-                           : QString::fromUtf8(NoPuzzleTitle));
+    const QString title =
+        chosen ? QString::fromStdString(m_game.title()) : QString::fromUtf8(NoPuzzleTitle);
+    if (m_dd1->Title() != title)
+        m_dd1->setTitle(title);
     m_lb1->setText(displayText(m_game.current().instructions));
-    m_cb1[1]->setEnabled(chosen);
-    m_candyButton1[1]->setEnabled(m_game.deleteOffered());
+    if (m_cb1[1]->Enabled() != chosen)
+        m_cb1[1]->setEnabled(chosen);
+    if (m_candyButton1[1]->Enabled() != m_game.deleteOffered())
+        m_candyButton1[1]->setEnabled(m_game.deleteOffered());
 }
 
 void Form1::fitInstructions()

@@ -239,11 +239,12 @@ void Game::relayout(const BoardAreas &areas)
 // resize just show where the player stands.
 void Game::announce(bool congratulate)
 {
-    const bool solvedNow = m_chosen && status().solved;
+    const PlayStatus now = status();
+    const bool solvedNow = m_chosen && now.solved;
     const bool newlySolved = solvedNow && !m_play.solved;
     m_play.solved = solvedNow;
     if (m_listener)
-        m_listener->statusChanged();
+        m_listener->statusChanged(now);
     if (!congratulate || !newlySolved)
         return;
     const bool remembered = m_memory.markSolved(m_title);

@@ -70,8 +70,9 @@ class GameListener
 {
 public:
     virtual ~GameListener() = default;
-    // The chosen puzzle, the moves or the solved mark changed.
-    virtual void statusChanged() = 0;
+    // The chosen puzzle, the moves or the solved mark may have changed;
+    // status is the game's status() as it stands.
+    virtual void statusChanged(const PlayStatus &status) = 0;
     // The move just made solved the puzzle; remembered is false when the
     // memory could not keep it.
     virtual void puzzleSolved(bool remembered) = 0;

@@ -10,7 +10,7 @@ namespace {
 struct Announcements : GameListener
 {
     std::vector<bool> solvedNotices; // whether each was remembered
-    void statusChanged() override {}
+    void statusChanged(const PlayStatus &) override {}
     void puzzleSolved(bool remembered) override { solvedNotices.push_back(remembered); }
 };
 
