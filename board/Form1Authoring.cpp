@@ -107,7 +107,7 @@ bool Form1::askDetails(QString preset, storage::PuzzleRecord &record)
 bool Form1::mayReplace(const std::string &title)
 {
     const std::optional<std::string> replaced =
-        m_game.replacedTitle(title, storage::ListPuzzleTitles(m_settingsFile));
+        m_game.replacedTitle(title, [this] { return storage::ListPuzzleTitles(m_settingsFile); });
     if (!replaced)
         return true;
     return QMessageBox::question(

@@ -1,7 +1,6 @@
 #include "board/Game.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace board {
 
@@ -130,16 +129,16 @@ storage::PuzzleRecord Game::collectRecord() const
 
 // Re-saving the puzzle on show replaces nothing else.
 std::optional<std::string> Game::replacedTitle(const std::string &title,
-                                               const std::vector<std::string> &titles) const
+                                               const TitleList &titles) const
 {
     const std::optional<std::string> shown = shownTitle();
     if (shown && sameTitle(title, *shown))
         return std::nullopt;
-    const auto found = std::find_if(titles.begin(), titles.end(),
-                                    [&](const std::string &t) { return sameTitle(t, title); });
-    if (found == titles.end())
-        return std::nullopt;
-    return *found;
+    for (const std::string &existing : titles()) {
+        if (sameTitle(existing, title))
+            return existing;
+    }
+    return std::nullopt;
 }
 
 void Game::keepSaved(const storage::PuzzleRecord &record)

@@ -147,8 +147,10 @@ public:
     storage::PuzzleRecord collectRecord() const;
     // The existing title that a save under this title would replace, other
     // than the puzzle on show; the file matches ASCII letters in any case.
+    // The titles are listed only when they are needed.
+    using TitleList = std::function<std::vector<std::string>()>;
     std::optional<std::string> replacedTitle(const std::string &title,
-                                             const std::vector<std::string> &titles) const;
+                                             const TitleList &titles) const;
     // The saved matches become the current puzzle's, as the save took them.
     void keepSaved(const storage::PuzzleRecord &record);
     // After a delete or a save under a new title: nothing is chosen and

@@ -160,7 +160,9 @@ TEST_F(GameTest, ASaveNeedsBothBoxesAndReplacesAnotherPuzzleOnlyUnderItsTitle)
     EXPECT_EQ(game.saveRefusal(), SaveRefusal::EmptySolutionBox);
     game.showSolution();
     EXPECT_EQ(game.saveRefusal(), SaveRefusal::None);
-    const std::vector<std::string> titles = {"Lay it down", "Wordy", "Caf\xC3\xA9"};
+    const auto titles = [] {
+        return std::vector<std::string>{"Lay it down", "Wordy", "Caf\xC3\xA9"};
+    };
     EXPECT_FALSE(game.replacedTitle("lay IT down", titles)) << "the puzzle on show";
     EXPECT_EQ(game.replacedTitle("WORDY", titles), std::optional<std::string>("Wordy"));
     EXPECT_FALSE(game.replacedTitle("CAF\xC3\x89", titles)) << "only ASCII letters fold";
