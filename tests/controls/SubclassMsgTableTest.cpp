@@ -4,73 +4,66 @@
 #include <gtest/gtest.h>
 
 using controls::SubclassMsgTable;
-using AddResult = controls::SubclassMsgTable::AddResult;
 using controls::WindowMessage::ALL_MESSAGES;
 
 namespace {
 
-SubclassMsgTable fullTable()
+// One operation on the table and what it must answer: '+' add (an
+// AddResult), '-' remove (a bool), '?' matches (a bool), '#' count.
+struct Step
 {
-    SubclassMsgTable table;
-    for (int message = 1; message <= SubclassMsgTable::Slots; ++message) {
-        EXPECT_EQ(table.add(message), AddResult::Added);
+    char op;
+    int message;
+    int expected;
+};
+
+constexpr int Added = int(SubclassMsgTable::AddResult::Added);
+constexpr int Present = int(SubclassMsgTable::AddResult::AlreadyPresent);
+constexpr int Overflow = int(SubclassMsgTable::AddResult::Overflow);
+
+int run(SubclassMsgTable &table, const Step &step)
+{
+    switch (step.op) {
+    case '+':
+        return int(table.add(step.message));
+    case '-':
+        return table.remove(step.message);
+    case '?':
+        return table.matches(step.message);
+    default:
+        return table.count();
     }
-    return table;
 }
 
 } // namespace
 
-TEST(SubclassMsgTable, TheThirtyThirdDistinctMessageIsRefused)
+TEST(SubclassMsgTable, SlotsAreReusedNeverDuplicatedAndLimitedToThirtyTwo)
 {
-    SubclassMsgTable table = fullTable();
-    EXPECT_EQ(table.add(100), AddResult::Overflow);
-    EXPECT_FALSE(table.matches(100));
-    EXPECT_EQ(table.count(), SubclassMsgTable::Slots);
-}
-
-TEST(SubclassMsgTable, DeletedSlotIsReusedBeforeTheTableGrows)
-{
-    SubclassMsgTable table;
-    table.add(15);
-    table.add(512);
-    table.add(675);
-    ASSERT_TRUE(table.remove(512));
-    EXPECT_FALSE(table.matches(512));
-    EXPECT_EQ(table.add(0x201), AddResult::Added);
-    EXPECT_EQ(table.count(), 3) << "the empty slot took the message";
-    EXPECT_TRUE(table.matches(0x201));
-}
-
-TEST(SubclassMsgTable, FullTableWithADeletedSlotStillAcceptsAndKeepsItsEntries)
-{
-    SubclassMsgTable table = fullTable();
-    ASSERT_TRUE(table.remove(7));
-    EXPECT_EQ(table.add(100), AddResult::Added);
-    EXPECT_EQ(table.add(5), AddResult::AlreadyPresent) << "no overflow for a present message";
-    EXPECT_TRUE(table.matches(100));
-}
-
-TEST(SubclassMsgTable, DuplicatesAreNotStoredEvenBehindAnEmptySlot)
-{
-    SubclassMsgTable table;
-    table.add(1);
-    table.add(2);
-    table.add(3);
-    table.remove(2);
-    EXPECT_EQ(table.add(3), AddResult::AlreadyPresent);
-    ASSERT_TRUE(table.remove(3));
-    EXPECT_FALSE(table.matches(3)) << "a second copy would still match";
-}
-
-TEST(SubclassMsgTable, AllMessagesMatchesEverythingUntilCleared)
-{
-    SubclassMsgTable table;
-    table.add(15);
-    table.add(ALL_MESSAGES);
-    EXPECT_TRUE(table.matches(0x10000 + 12));
-    EXPECT_EQ(table.add(512), AddResult::AlreadyPresent);
-    EXPECT_TRUE(table.remove(ALL_MESSAGES));
-    EXPECT_EQ(table.count(), 0);
-    EXPECT_FALSE(table.matches(15));
-    EXPECT_FALSE(table.remove(15)) << "an empty table holds nothing to delete";
+    // clang-format off
+    const struct
+    {
+        const char *name;
+        bool full; // messages 1..32 added first
+        std::vector<Step> steps;
+    } cases[] = {
+        {"the 33rd distinct message is refused", true, {{'+', 100, Overflow}, {'?', 100, 0}, {'#', 0, 32}}},
+        {"a deleted slot is reused before the table grows", false,
+         {{'+', 15, Added}, {'+', 512, Added}, {'+', 675, Added}, {'-', 512, 1}, {'?', 512, 0},
+          {'+', 0x201, Added}, {'#', 0, 3}, {'?', 0x201, 1}}},
+        {"a full table with a deleted slot still accepts", true,
+         {{'-', 7, 1}, {'+', 100, Added}, {'+', 5, Present}, {'?', 100, 1}}},
+        {"no duplicate behind an empty slot", false,
+         {{'+', 1, Added}, {'+', 2, Added}, {'+', 3, Added}, {'-', 2, 1}, {'+', 3, Present}, {'-', 3, 1}, {'?', 3, 0}}},
+        {"ALL_MESSAGES matches everything until cleared", false,
+         {{'+', 15, Added}, {'+', ALL_MESSAGES, Added}, {'?', 0x1000C, 1}, {'+', 512, Present},
+          {'-', ALL_MESSAGES, 1}, {'#', 0, 0}, {'?', 15, 0}, {'-', 15, 0}}},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        SubclassMsgTable table;
+        for (int message = 1; c.full && message <= SubclassMsgTable::Slots; ++message)
+            table.add(message);
+        for (std::size_t i = 0; i < c.steps.size(); ++i)
+            EXPECT_EQ(run(table, c.steps[i]), c.steps[i].expected) << c.name << ", step " << i;
+    }
 }

@@ -4,7 +4,6 @@
 #include "controls/SubclassCallback.h"
 #include "controls/WindowMessages.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -12,13 +11,14 @@
 #include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 #include <thread>
 
 using controls::Subclasser;
 using namespace controls::WindowMessage;
 
 namespace {
+
+using Log = std::vector<QString>;
 
 // Logs its own handling so tests can see where callbacks fall relative to it.
 class LoggingWidget : public QWidget
@@ -29,17 +29,16 @@ public:
     {
         setMouseTracking(true);
     }
-    std::vector<QString> log;
+    Log log;
     std::function<void()> onMouseMove;
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override
     {
-        log.push_back(
-            QStringLiteral("widget %1,%2").arg(event->position().x()).arg(event->position().y()));
-        if (onMouseMove) {
+        const QPointF at = event->position();
+        log.push_back(QStringLiteral("widget %1,%2").arg(at.x()).arg(at.y()));
+        if (onMouseMove)
             onMouseMove();
-        }
     }
     void leaveEvent(QEvent *) override { log.push_back(QStringLiteral("widget leave")); }
 };
@@ -52,37 +51,29 @@ struct Call
     qint32 lParam;
 };
 
+// Records every call, and logs it into the widget's log when given one.
 class RecordingCallback : public controls::SubclassCallback
 {
 public:
-    explicit RecordingCallback(LoggingWidget *widget = nullptr)
-        : m_widget(widget)
-    {
-    }
     std::vector<Call> calls;
-    // Runs inside the callback; may set handled and result.
+    Log *log = nullptr;
+    // Runs inside the callback; may set handled, result and the user value.
     std::function<void(const Call &, bool &handled, qint32 &result, qint32 &userValue)> action;
 
     void windowProc(bool before, bool &handled, qint32 &result, QWidget *, int message,
                     qint32 wParam, qint32 lParam, qint32 &userValue) override
     {
         calls.push_back({before, message, wParam, lParam});
-        if (m_widget) {
-            m_widget->log.push_back(before ? QStringLiteral("before") : QStringLiteral("after"));
-        }
-        if (action) {
+        if (log)
+            log->push_back(before ? QStringLiteral("before") : QStringLiteral("after"));
+        if (action)
             action(calls.back(), handled, result, userValue);
-        }
     }
-
-private:
-    LoggingWidget *m_widget;
 };
 
 // The address a deleted widget had; the compiler cannot follow it through the
 // volatile store, and the facility must never dereference it.
-template<typename Widget>
-QWidget *deletedWidgetAddress(Widget *widget)
+QWidget *deletedWidgetAddress(QWidget *widget)
 {
     volatile std::uintptr_t address = reinterpret_cast<std::uintptr_t>(widget);
     delete widget;
@@ -96,82 +87,87 @@ void sendMove(QWidget &widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButt
     QCoreApplication::sendEvent(&widget, &move);
 }
 
+const QString Owner = QStringLiteral("CandyButton");
+constexpr int Before = Subclasser::MSG_BEFORE;
+constexpr int After = Subclasser::MSG_AFTER;
+constexpr int BeforeAndAfter = Subclasser::MSG_BEFORE_AND_AFTER;
+
 class SubclasserTest : public ::testing::Test
 {
 protected:
+    SubclasserTest() { callback.log = &widget.log; }
+
+    void route(int message, int when)
+    {
+        ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+        subclasser.AddMsg(&widget, message, when);
+    }
+
     ReportRecorder recorder;
     LoggingWidget widget;
-    RecordingCallback callback{&widget};
-    Subclasser subclasser{QStringLiteral("CandyButton"), &callback};
+    RecordingCallback callback;
+    Subclasser subclasser{Owner, &callback};
 };
 
 TEST_F(SubclasserTest, AfterCallbackFollowsTheWidgetsOwnHandlingWithPackedParameters)
 {
-    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
-    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_BEFORE_AND_AFTER);
+    ASSERT_TRUE(subclasser.Subclass(&widget, 40));
+    subclasser.AddMsg(&widget, WM_MOUSEMOVE, BeforeAndAfter);
+    callback.action = [](const Call &, bool &, qint32 &, qint32 &userValue) {
+        ++userValue;
+    };
     sendMove(widget, QPoint(7, -3), Qt::LeftButton);
 
-    const std::vector<QString> expected = {QStringLiteral("before"), QStringLiteral("widget 7,-3"),
-                                           QStringLiteral("after")};
-    EXPECT_EQ(widget.log, expected);
+    EXPECT_EQ(widget.log, (Log{"before", "widget 7,-3", "after"}));
     ASSERT_EQ(callback.calls.size(), 2u);
     EXPECT_EQ(callback.calls[1].wParam, MK_LBUTTON);
     EXPECT_EQ(controls::signedLowWord(callback.calls[1].lParam), 7);
     EXPECT_EQ(controls::signedHighWord(callback.calls[1].lParam), -3);
+    EXPECT_EQ(subclasser.userValue(&widget), 42) << "handed to both calls by reference";
+    subclasser.setUserValue(&widget, 7);
+    sendMove(widget, QPoint(1, 1));
+    EXPECT_EQ(subclasser.userValue(&widget), 9);
     EXPECT_TRUE(recorder.reports().empty());
 }
 
 TEST_F(SubclasserTest, HandledBeforeCallbackWithholdsTheEventAndItsResultDecides)
 {
-    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
-    subclasser.AddMsg(&widget, QtEventBase + QEvent::Close, Subclasser::MSG_BEFORE_AND_AFTER);
+    route(QtEventBase + QEvent::Close, BeforeAndAfter);
     qint32 answer = 0;
     callback.action = [&answer](const Call &call, bool &handled, qint32 &result, qint32 &) {
-        if (call.before) {
-            handled = true;
-            result = answer;
-        }
+        handled = call.before;
+        result = answer;
     };
     widget.show();
     EXPECT_FALSE(widget.close()) << "result 0 refuses the close";
     EXPECT_TRUE(widget.isVisible());
     answer = 1;
     EXPECT_TRUE(widget.close());
-    for (const Call &call : callback.calls) {
+    for (const Call &call : callback.calls)
         EXPECT_TRUE(call.before) << "the after callback is skipped";
-    }
 }
 
 TEST_F(SubclasserTest, UnsubclassingInsideACallbackLetsTheCurrentEventFinish)
 {
-    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
-    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_BEFORE_AND_AFTER);
-    callback.action = [this](const Call &call, bool &, qint32 &, qint32 &) {
-        if (call.before) {
-            subclasser.UnSubclass(&widget);
-        }
+    route(WM_MOUSEMOVE, BeforeAndAfter);
+    callback.action = [this](const Call &, bool &, qint32 &, qint32 &) {
+        subclasser.UnSubclass(&widget);
     };
     sendMove(widget, QPoint(1, 1));
     sendMove(widget, QPoint(2, 2));
-
-    const std::vector<QString> expected = {QStringLiteral("before"), QStringLiteral("widget 1,1"),
-                                           QStringLiteral("widget 2,2")};
-    EXPECT_EQ(widget.log, expected);
+    EXPECT_EQ(widget.log, (Log{"before", "widget 1,1", "widget 2,2"}));
 }
 
 TEST_F(SubclasserTest, ReleaseDuringANestedEventWaitsForTheOutermostOne)
 {
-    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
-    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
-    subclasser.AddMsg(&widget, QtEventBase + QEvent::User, Subclasser::MSG_BEFORE);
+    route(WM_MOUSEMOVE, After);
+    subclasser.AddMsg(&widget, QtEventBase + QEvent::User, Before);
     widget.onMouseMove = [this] {
         QEvent nested(QEvent::User);
         QCoreApplication::sendEvent(&widget, &nested);
     };
-    callback.action = [this](const Call &call, bool &, qint32 &, qint32 &) {
-        if (call.message == QtEventBase + QEvent::User) {
-            subclasser.UnSubclass(&widget);
-        }
+    callback.action = [this](const Call &, bool &, qint32 &, qint32 &) {
+        subclasser.UnSubclass(&widget);
     };
     sendMove(widget, QPoint(3, 4));
     ASSERT_EQ(callback.calls.size(), 1u) << "the outer after callback was dropped with the tables";
@@ -179,110 +175,12 @@ TEST_F(SubclasserTest, ReleaseDuringANestedEventWaitsForTheOutermostOne)
     EXPECT_EQ(callback.calls.size(), 1u);
 }
 
-// Each failure is reported under its routine with the exact text and logged
-// as one critical line, and takes no effect: nothing reaches the callback.
-TEST(Subclasser, FailuresAreReportedAndTakeNoEffect)
-{
-    const QString notStarted = QStringLiteral("Error in CandyButton.zMap_hWnd: "
-                                              "Subclassing hasn't been started.");
-    const struct
-    {
-        const char *name;
-        bool withCallback;
-        std::function<void(Subclasser &, QWidget &)> attempt;
-        QStringList reports;
-    } cases[] = {
-        {"null widget",
-         true,
-         [](Subclasser &s, QWidget &w) {
-             s.Subclass(nullptr, 0);
-             s.AddMsg(&w, ALL_MESSAGES, Subclasser::MSG_BEFORE);
-         },
-         {"Error in CandyButton.sc_Subclass: Invalid window handle.", notStarted}},
-        {"destroyed widget",
-         true,
-         [](Subclasser &s, QWidget &w) {
-             s.Subclass(deletedWidgetAddress(new QWidget), 0);
-             s.AddMsg(&w, ALL_MESSAGES, Subclasser::MSG_BEFORE);
-         },
-         {"Error in CandyButton.sc_Subclass: Invalid window handle.", notStarted}},
-        {"widget of another thread",
-         true,
-         [](Subclasser &s, QWidget &w) {
-             std::thread([&] { s.Subclass(&w, 0); }).join();
-             s.AddMsg(&w, ALL_MESSAGES, Subclasser::MSG_BEFORE);
-         },
-         {"Error in CandyButton.sc_Subclass: Window handle belongs to another process.",
-          notStarted}},
-        {"no callback",
-         false,
-         [](Subclasser &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             s.UnSubclass(&w);
-         },
-         {"Error in CandyButton.sc_Subclass: Callback method not found.",
-          "Error in CandyButton.sc_UnSubclass: Window handle isn't subclassed."}},
-        {"deleting an absent message",
-         true,
-         [](Subclasser &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             s.DelMsg(&w, WM_MOUSELEAVE, Subclasser::MSG_AFTER);
-         },
-         {"Error in CandyButton.zDelMsg: Message &H2A3 not found in table."}},
-        {"a 33rd message",
-         true,
-         [](Subclasser &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             for (int message = 1; message <= 33; ++message) {
-                 s.AddMsg(&w, message, Subclasser::MSG_BEFORE);
-             }
-         },
-         {"Error in CandyButton.zAddMsg: Message table overflow. Either increase the value of "
-          "Const MSG_ENTRIES or use ALL_MESSAGES instead of specific message values."}},
-        {"after teardown",
-         true,
-         [](Subclasser &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             s.Teardown();
-             s.AddMsg(&w, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
-         },
-         {notStarted}},
-    };
-    static QStringList logged;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &line) {
-            if (type == QtCriticalMsg) {
-                logged << line;
-            }
-        });
-    for (const auto &c : cases) {
-        logged.clear();
-        ReportRecorder recorder;
-        RecordingCallback callback;
-        Subclasser subclasser(QStringLiteral("CandyButton"), c.withCallback ? &callback : nullptr);
-        QWidget widget;
-        c.attempt(subclasser, widget);
-        QStringList reports;
-        QStringList lines;
-        for (const auto &report : recorder.reports()) {
-            reports << report.title + QStringLiteral(": ") + report.text;
-            lines << reports.back().mid(QStringLiteral("Error in ").size()).chopped(1);
-        }
-        EXPECT_EQ(reports, c.reports) << c.name;
-        EXPECT_EQ(logged, lines) << c.name;
-        sendMove(widget, QPoint(1, 1));
-        EXPECT_TRUE(callback.calls.empty()) << c.name;
-    }
-    qInstallMessageHandler(previous);
-}
-
 TEST_F(SubclasserTest, TeardownStopsRouting)
 {
     LoggingWidget second;
-    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+    route(WM_MOUSEMOVE, After);
     ASSERT_TRUE(subclasser.Subclass(&second, 0));
-    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
-    subclasser.AddMsg(&second, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
+    subclasser.AddMsg(&second, WM_MOUSEMOVE, After);
     subclasser.Teardown();
     sendMove(widget, QPoint(1, 1));
     sendMove(second, QPoint(1, 1));
@@ -290,44 +188,95 @@ TEST_F(SubclasserTest, TeardownStopsRouting)
     EXPECT_EQ(second.log.size(), 1u) << "the widget still handles its own events";
 }
 
-TEST_F(SubclasserTest, DestroyedWidgetIsForgottenAndItsAddressMayBeReused)
-{
-    auto *living = new LoggingWidget;
-    ASSERT_TRUE(subclasser.Subclass(living, 0));
-    QWidget *doomed = deletedWidgetAddress(living);
-    subclasser.AddMsg(doomed, WM_PAINT, Subclasser::MSG_BEFORE);
-    subclasser.UnSubclass(doomed);
-    EXPECT_TRUE(recorder.reports().empty()) << "an unknown widget maps to no record";
-    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
-    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
-    sendMove(widget, QPoint(1, 1));
-    EXPECT_EQ(callback.calls.size(), 1u);
-}
-
-TEST_F(SubclasserTest, UserValueIsHandedToTheCallbackByReference)
-{
-    ASSERT_TRUE(subclasser.Subclass(&widget, 40));
-    subclasser.AddMsg(&widget, WM_MOUSEMOVE, Subclasser::MSG_AFTER);
-    callback.action = [](const Call &, bool &, qint32 &, qint32 &userValue) {
-        ++userValue;
-    };
-    sendMove(widget, QPoint(1, 1));
-    EXPECT_EQ(subclasser.userValue(&widget), 41);
-    subclasser.setUserValue(&widget, 7);
-    sendMove(widget, QPoint(1, 1));
-    EXPECT_EQ(subclasser.userValue(&widget), 8);
-}
-
+// Smoke only: the button never calls the widget's own handling directly.
 TEST_F(SubclasserTest, CallPreviousProcReachesOnlyTheWidget)
 {
-    ASSERT_TRUE(subclasser.Subclass(&widget, 0));
-    subclasser.AddMsg(&widget, ALL_MESSAGES, Subclasser::MSG_BEFORE_AND_AFTER);
-    EXPECT_EQ(subclasser.CallPreviousProc(&widget, WM_MOUSEMOVE, 0, controls::makeLParam(12, 34)),
-              1);
-    EXPECT_EQ(subclasser.CallPreviousProc(&widget, WM_PAINT, 0, 0), 0);
-    const std::vector<QString> expected = {QStringLiteral("widget 12,34")};
-    EXPECT_EQ(widget.log, expected);
+    route(ALL_MESSAGES, BeforeAndAfter);
+    const qint32 at = controls::makeLParam(12, 34);
+    EXPECT_EQ(subclasser.CallPreviousProc(&widget, WM_MOUSEMOVE, 0, at), 1);
+    EXPECT_EQ(subclasser.CallPreviousProc(&widget, WM_PAINT, 0, 0), 0) << "not rebuilt as an event";
+    EXPECT_EQ(widget.log, Log{"widget 12,34"});
     EXPECT_TRUE(callback.calls.empty());
+}
+
+// Each failure is reported under its routine with the exact text and logged
+// as one critical line, and takes no effect: nothing reaches the callback.
+TEST(Subclasser, FailuresAreReportedAndTakeNoEffect)
+{
+    using Attempt = std::function<void(Subclasser &, QWidget &)>;
+    const QString notStarted = QStringLiteral("zMap_hWnd: Subclassing hasn't been started");
+    const QString invalid = QStringLiteral("sc_Subclass: Invalid window handle");
+    const auto addAll = [](Subclasser &s, QWidget &w) {
+        s.AddMsg(&w, ALL_MESSAGES, Before);
+    };
+    // clang-format off
+    const struct
+    {
+        const char *name;
+        bool withCallback;
+        Attempt attempt;
+        QStringList reports;
+    } cases[] = {
+        {"null widget", true, [&](Subclasser &s, QWidget &w) { s.Subclass(nullptr, 0); addAll(s, w); },
+         {invalid, notStarted}},
+        {"destroyed widget", true,
+         [&](Subclasser &s, QWidget &w) { s.Subclass(deletedWidgetAddress(new QWidget), 0); addAll(s, w); },
+         {invalid, notStarted}},
+        {"widget of another thread", true,
+         [&](Subclasser &s, QWidget &w) { std::thread([&] { s.Subclass(&w, 0); }).join(); addAll(s, w); },
+         {"sc_Subclass: Window handle belongs to another process", notStarted}},
+        {"no callback", false, [](Subclasser &s, QWidget &w) { s.Subclass(&w, 0); s.UnSubclass(&w); },
+         {"sc_Subclass: Callback method not found", "sc_UnSubclass: Window handle isn't subclassed"}},
+        {"deleting an absent message", true,
+         [](Subclasser &s, QWidget &w) { s.Subclass(&w, 0); s.DelMsg(&w, WM_MOUSELEAVE, After); },
+         {"zDelMsg: Message &H2A3 not found in table"}},
+        {"a 33rd message", true,
+         [](Subclasser &s, QWidget &w) { s.Subclass(&w, 0); for (int m = 1; m <= 33; ++m) s.AddMsg(&w, m, Before); },
+         {"zAddMsg: Message table overflow. Either increase the value of Const MSG_ENTRIES or use "
+          "ALL_MESSAGES instead of specific message values"}},
+        {"after teardown", true,
+         [](Subclasser &s, QWidget &w) { s.Subclass(&w, 0); s.Teardown(); s.AddMsg(&w, WM_MOUSEMOVE, After); },
+         {notStarted}},
+        // Its address maps to no record any more, so nothing is reported.
+        {"a routed widget destroyed", true,
+         [](Subclasser &s, QWidget &) {
+             auto *doomed = new QWidget;
+             s.Subclass(doomed, 0);
+             QWidget *gone = deletedWidgetAddress(doomed);
+             s.AddMsg(gone, WM_PAINT, Before);
+             s.UnSubclass(gone);
+         },
+         {}},
+    };
+    // clang-format on
+    static QStringList logged;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &line) {
+            if (type == QtCriticalMsg)
+                logged << line;
+        });
+    for (const auto &c : cases) {
+        logged.clear();
+        ReportRecorder recorder;
+        RecordingCallback callback;
+        Subclasser subclasser(Owner, c.withCallback ? &callback : nullptr);
+        QWidget widget;
+        c.attempt(subclasser, widget);
+        QStringList reports;
+        for (const auto &report : recorder.reports())
+            reports << report.title + QStringLiteral(": ") + report.text;
+        QStringList expected;
+        QStringList lines;
+        for (const QString &failure : c.reports) {
+            expected << QStringLiteral("Error in %1.%2.").arg(Owner, failure);
+            lines << QStringLiteral("%1.%2").arg(Owner, failure);
+        }
+        EXPECT_EQ(reports, expected) << c.name;
+        EXPECT_EQ(logged, lines) << c.name;
+        sendMove(widget, QPoint(1, 1));
+        EXPECT_TRUE(callback.calls.empty()) << c.name;
+    }
+    qInstallMessageHandler(previous);
 }
 
 // Real pointer movement over a shown window, so Qt produces Enter and Leave.
@@ -339,22 +288,22 @@ TEST(SubclasserTrackLeave, OneLeaveNotificationPerRequest)
     auto *widget = new LoggingWidget(&top);
     widget->setGeometry(50, 25, 100, 50);
     RecordingCallback callback;
-    Subclasser subclasser(QStringLiteral("CandyButton"), &callback);
+    Subclasser subclasser(Owner, &callback);
     ASSERT_TRUE(subclasser.Subclass(widget, 0));
-    subclasser.AddMsg(widget, WM_MOUSELEAVE, Subclasser::MSG_AFTER);
+    subclasser.AddMsg(widget, WM_MOUSELEAVE, After);
     top.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
     QWindow *window = top.windowHandle();
+    const QPoint inside(100, 50);
+    const QPoint outside(10, 10);
 
-    QTest::mouseMove(window, QPoint(100, 50));
+    QTest::mouseMove(window, inside);
     subclasser.TrackLeave(widget);
-    QTest::mouseMove(window, QPoint(10, 10));
-    EXPECT_EQ(callback.calls.size(), 1u);
-    QTest::mouseMove(window, QPoint(100, 50));
-    QTest::mouseMove(window, QPoint(10, 10));
-    EXPECT_EQ(callback.calls.size(), 1u) << "no request, no notification";
-    EXPECT_EQ(std::count(widget->log.begin(), widget->log.end(), QStringLiteral("widget leave")),
-              2);
+    QTest::mouseMove(window, outside);
+    QTest::mouseMove(window, inside);
+    QTest::mouseMove(window, outside);
+    EXPECT_EQ(callback.calls.size(), 1u) << "the second leave was not requested";
+    EXPECT_EQ(std::count(widget->log.begin(), widget->log.end(), "widget leave"), 2);
 
     subclasser.TrackLeave(widget);
     QCoreApplication::processEvents();
