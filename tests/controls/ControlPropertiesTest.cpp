@@ -1,8 +1,6 @@
 // Each control's persisted properties, through its one property table. The
-// expectations per control (every default in stored order, what a control
-// at its defaults writes, stored values at and past the range ends) are
-// written out here, apart from the tables, so that a wrong change to a row
-// fails.
+// expectations (one row a property, in stored order) are written out here,
+// apart from the tables, so that a wrong change to a table row fails.
 #include "QtPrinters.h"
 #include "controls/CandyButton.h"
 #include "controls/CoolList.h"
@@ -22,144 +20,140 @@ using namespace controls;
 
 namespace {
 
-const QString HostFontFamily = QStringLiteral("Sans");
-constexpr int HostFontPoints = 13;
 constexpr QSize ControlSize(200, 60);
+constexpr bool Always = true;
 
-struct RangeProbe
+// A property's default as stored text, whether a control at its defaults
+// still writes it, and stored values with the text they read back as.
+struct Expected
 {
     QString name;
-    QString stored;
-    QString readAs;
+    QString defaultText;
+    bool alwaysWritten = false;
+    std::vector<std::pair<QString, QString>> probes = {};
 };
 
-QStringList namesOf(const PropertyBag &bag)
+// clang-format off
+// The host's font is Sans 13; a missing Checked keeps the current state, here
+// the changed one.
+std::vector<Expected> expectedRows(const CandyButton &)
 {
-    QStringList names;
-    for (const auto &entry : bag.entries()) {
-        names << entry.first;
-    }
-    return names;
+    return {
+        {"Enabled", "True"},
+        {"Font", "Sans;13;"},
+        {"Caption", "Control(2)"},
+        {"IconHighLite", "False"},
+        {"IconHighLiteColor", "&H0000FF00&"},
+        {"CaptionHighLite", "False"},
+        {"CaptionHighLiteColor", "&H0000FF00&"},
+        {"ForeColor", "&H00000000&"},
+        {"Picture", ""},
+        {"PictureAlignment", "0"},
+        {"Style", "0"},
+        {"Checked", "True", Always},
+        {"ColorButtonHover", "&H00FFC090&", Always},
+        {"ColorButtonUp", "&H00E99950&", Always},
+        {"ColorButtonDown", "&H00E99950&", Always},
+        {"BorderBrightness", "0", Always, {{"100", "100"}, {"101", "100"}, {"-100", "-100"}, {"-101", "-100"}}},
+        {"ColorBright", "&H00FFEDB0&", Always},
+        {"DisplayHand", "False", Always},
+        {"ColorScheme", "0", Always},
+    };
 }
 
-// "Name=" lines with nothing after the "=" give the names of a defaults text.
-QStringList namesOf(const QString &lines)
+// ExpandedHeight defaults to the frame's height; "True" is the title's bold flag.
+std::vector<Expected> expectedRows(const DDFrm &frame)
 {
-    QStringList names;
-    for (const QString &line : lines.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        names << line.section(QLatin1Char('='), 0, 0);
-    }
-    return names;
+    return {
+        {"Title", "", Always},
+        {"TitleAlign", "0", Always, {{"2", "2"}, {"3", "0"}, {"-1", "0"}}},
+        {"TitleBorder", "0", Always},
+        {"TitleAppearance", "0", Always},
+        {"ExpandedHeight", QString::number(qRound(frame.height() * drawing::twipsPerPixelY())), Always},
+        {"OpenOn", "1", Always},
+        {"UseIcon", "0", Always},
+        {"TitleGradient", "0", Always},
+        {"DDBorderStyle", "1", Always},
+        {"Appearance", "1", Always},
+        {"HoverTime", "-1", Always},
+        {"DDBackColor", "&H8000000F&", Always},
+        {"TitleBackColor", "&H80000004&", Always},
+        {"TitleBorderColor", "&H80000003&", Always},
+        {"TitleForeColor", "&H80000007&", Always},
+        {"TitleHeight", "240", Always},
+        {"TitleFontsize", "8", Always, {{"1638", "1638"}, {"1639", "8"}, {"0.5", "0.5"}, {"0", "8"}, {"inf", "8"}}},
+        {"True", "True", Always},
+    };
 }
 
-struct CandyButtonCase
+// ItemHeight defaults to the height of "TextHeight" in the host's font.
+std::vector<Expected> expectedRows(const CoolList &list)
 {
-    using Control = CandyButton;
-    static std::unique_ptr<Control> make(QWidget *host)
-    {
-        return std::make_unique<CandyButton>(QStringLiteral("CB1(2)"), host);
-    }
-    // The caption defaults to the control's name, the font to its host's;
-    // an absent Checked keeps the current state, here the changed one.
-    static QString defaults(const QFont &)
-    {
-        return QStringLiteral("Enabled=True\nFont=Sans;13;\nCaption=CB1(2)\nIconHighLite=False\n"
-                              "IconHighLiteColor=&H0000FF00&\nCaptionHighLite=False\n"
-                              "CaptionHighLiteColor=&H0000FF00&\nForeColor=&H00000000&\n"
-                              "Picture=\nPictureAlignment=0\nStyle=0\nChecked=True\n"
-                              "ColorButtonHover=&H00FFC090&\nColorButtonUp=&H00E99950&\n"
-                              "ColorButtonDown=&H00E99950&\nBorderBrightness=0\n"
-                              "ColorBright=&H00FFEDB0&\nDisplayHand=False\nColorScheme=0\n");
-    }
-    static QStringList writtenAtDefaults()
-    {
-        return {"Checked",          "ColorButtonHover", "ColorButtonUp", "ColorButtonDown",
-                "BorderBrightness", "ColorBright",      "DisplayHand",   "ColorScheme"};
-    }
-    static std::vector<RangeProbe> rangeProbes()
-    {
-        return {{"BorderBrightness", "100", "100"},
-                {"BorderBrightness", "101", "100"},
-                {"BorderBrightness", "-100", "-100"},
-                {"BorderBrightness", "-101", "-100"}};
-    }
-};
+    const QFontMetrics host(list.parentWidget()->font());
+    return {
+        {"TTipText", ""},
+        {"Appearance", "1"},
+        {"BorderStyle", "1"},
+        {"Enabled", "True"},
+        {"ScrollBarWidth", "13", false, {{"0", "0"}, {"-1", "0"}, {"99999", "99999"}}},
+        {"Font", "Sans;13;"},
+        {"FontNormal", "&H80000008&"},
+        {"FontSelected", "&H8000000E&"},
+        {"BackNormal", "&H80000005&"},
+        {"BackSelected", "&H8000000D&"},
+        {"BackSelectedG1", "&H8000000D&"},
+        {"BackSelectedG2", "&H80000005&"},
+        {"BoxBorder", "&H8000000E&"},
+        {"BoxOffset", "1"},
+        {"BoxRadius", "0"},
+        {"Alignment", "0"},
+        {"Focus", "True"},
+        {"HoverSelection", "False"},
+        {"WordWrap", "True"},
+        {"ItemOffset", "0"},
+        {"ItemHeightAuto", "True"},
+        {"ItemTextLeft", "2"},
+        {"OrderType", "0"},
+        {"SelectionPicture", ""},
+        {"SelectMode", "0"},
+        {"SelectModeStyle", "0"},
+        {"MousePointer", "0"},
+        {"MouseIcon", ""},
+        {"ItemHeight", QString::number(host.boundingRect(QStringLiteral("TextHeight")).height())},
+    };
+}
+// clang-format on
 
-struct DDFrmCase
+// "Name=text" for each stored value.
+QStringList linesOf(const PropertyBag &bag)
 {
-    using Control = DDFrm;
-    static std::unique_ptr<Control> make(QWidget *host)
-    {
-        return std::make_unique<DDFrm>(QStringLiteral("DD1"), host);
-    }
-    // ExpandedHeight defaults to the frame's height.
-    static QString defaults(const QFont &)
-    {
-        return QStringLiteral("Title=\nTitleAlign=0\nTitleBorder=0\nTitleAppearance=0\n"
-                              "ExpandedHeight=%1\nOpenOn=1\nUseIcon=0\nTitleGradient=0\n"
-                              "DDBorderStyle=1\nAppearance=1\nHoverTime=-1\n"
-                              "DDBackColor=&H8000000F&\nTitleBackColor=&H80000004&\n"
-                              "TitleBorderColor=&H80000003&\nTitleForeColor=&H80000007&\n"
-                              "TitleHeight=240\nTitleFontsize=8\nTrue=True\n")
-            .arg(qRound(ControlSize.height() * drawing::twipsPerPixelY()));
-    }
-    // Every property, the bold flag under "True" included.
-    static QStringList writtenAtDefaults() { return namesOf(defaults(QFont())); }
-    static std::vector<RangeProbe> rangeProbes()
-    {
-        return {{"TitleAlign", "2", "2"},       {"TitleAlign", "3", "0"},
-                {"TitleAlign", "-1", "0"},      {"TitleFontsize", "1638", "1638"},
-                {"TitleFontsize", "1639", "8"}, {"TitleFontsize", "0.5", "0.5"},
-                {"TitleFontsize", "0", "8"},    {"TitleFontsize", "inf", "8"}};
-    }
-};
+    QStringList lines;
+    for (const auto &[name, text] : bag.entries())
+        lines << name + QLatin1Char('=') + text;
+    return lines;
+}
 
-struct CoolListCase
-{
-    using Control = CoolList;
-    static std::unique_ptr<Control> make(QWidget *host) { return std::make_unique<CoolList>(host); }
-    // The font defaults to the host's and ItemHeight to the height of
-    // "TextHeight" in that font.
-    static QString defaults(const QFont &hostFont)
-    {
-        return QStringLiteral("TTipText=\nAppearance=1\nBorderStyle=1\nEnabled=True\n"
-                              "ScrollBarWidth=13\nFont=Sans;13;\nFontNormal=&H80000008&\n"
-                              "FontSelected=&H8000000E&\nBackNormal=&H80000005&\n"
-                              "BackSelected=&H8000000D&\nBackSelectedG1=&H8000000D&\n"
-                              "BackSelectedG2=&H80000005&\nBoxBorder=&H8000000E&\nBoxOffset=1\n"
-                              "BoxRadius=0\nAlignment=0\nFocus=True\nHoverSelection=False\n"
-                              "WordWrap=True\nItemOffset=0\nItemHeightAuto=True\n"
-                              "ItemTextLeft=2\nOrderType=0\nSelectionPicture=\nSelectMode=0\n"
-                              "SelectModeStyle=0\nMousePointer=0\nMouseIcon=\nItemHeight=%1\n")
-            .arg(QFontMetrics(hostFont).boundingRect(QStringLiteral("TextHeight")).height());
-    }
-    static QStringList writtenAtDefaults() { return {}; }
-    static std::vector<RangeProbe> rangeProbes()
-    {
-        return {{"ScrollBarWidth", "0", "0"},
-                {"ScrollBarWidth", "-1", "0"},
-                {"ScrollBarWidth", "99999", "99999"}};
-    }
-};
-
-template<typename Case>
+template<typename Control>
 class ControlPropertiesTest : public ::testing::Test
 {
 protected:
-    using Control = typename Case::Control;
     using Row = PropertyRow<Control>;
 
     ControlPropertiesTest()
     {
-        QFont font(HostFontFamily);
-        font.setPointSize(HostFontPoints);
+        QFont font(QStringLiteral("Sans"));
+        font.setPointSize(13);
         host.setFont(font);
         control = make();
     }
 
     std::unique_ptr<Control> make()
     {
-        std::unique_ptr<Control> made = Case::make(&host);
+        std::unique_ptr<Control> made;
+        if constexpr (std::is_same_v<Control, CoolList>)
+            made = std::make_unique<CoolList>(&host);
+        else
+            made = std::make_unique<Control>(QStringLiteral("Control(2)"), &host);
         made->resize(ControlSize);
         return made;
     }
@@ -174,24 +168,16 @@ protected:
     }
 
     // Every property as "Name=text", whether or not it would be written.
-    static QString values(const Control &from)
+    static QStringList values(const Control &from)
     {
-        QString lines;
-        for (const Row &row : table()) {
-            lines += row.name + QLatin1Char('=') + textOf(row, from) + QLatin1Char('\n');
-        }
+        QStringList lines;
+        for (const Row &row : table())
+            lines << row.name + QLatin1Char('=') + textOf(row, from);
         return lines;
-    }
-
-    static const Row &row(const QString &name)
-    {
-        return *std::find_if(table().begin(), table().end(),
-                             [&name](const Row &r) { return r.name == name; });
     }
 
     PropertyValue changed(const Row &row) const
     {
-        const PropertyValue value = row.defaultOf(*control);
         const auto inRange = [&row](double v) {
             return !row.range || row.range->contains(v);
         };
@@ -216,7 +202,7 @@ protected:
                                          drawing::Picture::fromImage(QImage(picturePath))};
                 }
             },
-            value);
+            row.defaultOf(*control));
     }
 
     // Sets every property, top to bottom, to a value other than its default.
@@ -225,9 +211,8 @@ protected:
         QImage image(8, 8, QImage::Format_ARGB32);
         image.fill(Qt::blue);
         ASSERT_TRUE(image.save(picturePath));
-        for (const Row &row : table()) {
+        for (const Row &row : table())
             row.set(*control, changed(row));
-        }
     }
 
     QWidget host;
@@ -236,7 +221,7 @@ protected:
     const QString picturePath = folder.filePath(QStringLiteral("picture.png"));
 };
 
-using ControlCases = ::testing::Types<CandyButtonCase, DDFrmCase, CoolListCase>;
+using ControlCases = ::testing::Types<CandyButton, DDFrm, CoolList>;
 TYPED_TEST_SUITE(ControlPropertiesTest, ControlCases);
 
 TYPED_TEST(ControlPropertiesTest, EveryChangedPropertyIsWrittenInTableOrderAndReadsBack)
@@ -244,57 +229,60 @@ TYPED_TEST(ControlPropertiesTest, EveryChangedPropertyIsWrittenInTableOrderAndRe
     this->changeEveryProperty();
     DesignFile design;
     this->control->WriteProperties(design.control(QStringLiteral("Control")));
-    EXPECT_EQ(namesOf(design.control(QStringLiteral("Control"))),
-              namesOf(this->values(*this->control)));
+    const QStringList lines = this->values(*this->control);
+    EXPECT_EQ(linesOf(design.control(QStringLiteral("Control"))), lines);
 
     const DesignFile stored = DesignFile::fromText(design.toText());
     const auto copy = this->make();
     copy->ReadProperties(stored.control(QStringLiteral("Control")));
-    EXPECT_EQ(this->values(*copy), this->values(*this->control));
+    EXPECT_EQ(this->values(*copy), lines);
 }
 
 TYPED_TEST(ControlPropertiesTest, MissingNamesGiveTheDefaultsWhichAreLeftOutUnlessAlwaysWritten)
 {
     this->changeEveryProperty();
     this->control->ReadProperties(PropertyBag());
-    EXPECT_EQ(this->values(*this->control), TypeParam::defaults(this->host.font()));
+    QStringList defaults;
+    QStringList alwaysWritten;
+    for (const Expected &e : expectedRows(*this->control)) {
+        defaults << e.name + QLatin1Char('=') + e.defaultText;
+        if (e.alwaysWritten)
+            alwaysWritten << defaults.back();
+    }
+    EXPECT_EQ(this->values(*this->control), defaults);
     PropertyBag bag;
     this->control->WriteProperties(bag);
-    EXPECT_EQ(namesOf(bag), TypeParam::writtenAtDefaults());
+    EXPECT_EQ(linesOf(bag), alwaysWritten);
 }
 
-// The control's own setter refuses what loading refuses, with error 380.
+// Every ranged row has its ends probed; the control's own setter refuses what
+// loading refuses, with error 380.
 TYPED_TEST(ControlPropertiesTest, StoredValuesOutOfRangeAreClampedOrRefused)
 {
-    QStringList probed;
-    for (const RangeProbe &probe : TypeParam::rangeProbes()) {
-        const auto &row = this->row(probe.name);
-        PropertyBag bag;
-        bag.setText(probe.name, probe.stored);
-        const auto loaded = this->make();
-        loaded->ReadProperties(bag);
-        EXPECT_EQ(this->textOf(row, *loaded), probe.readAs)
-            << probe.name.toStdString() << "=" << probe.stored.toStdString();
-        if (row.range && row.range->outside == PropertyRange::Refuse &&
-            probe.readAs != probe.stored) {
+    const std::vector<Expected> rows = expectedRows(*this->control);
+    ASSERT_EQ(rows.size(), this->table().size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto &row = this->table()[i];
+        EXPECT_EQ(row.range.has_value(), !rows[i].probes.empty()) << row.name.toStdString();
+        for (const auto &[stored, readAs] : rows[i].probes) {
+            PropertyBag bag;
+            bag.setText(row.name, stored);
+            const auto loaded = this->make();
+            loaded->ReadProperties(bag);
+            const std::string probe = (row.name + QLatin1Char('=') + stored).toStdString();
+            EXPECT_EQ(this->textOf(row, *loaded), readAs) << probe;
+            if (!row.range || row.range->outside != PropertyRange::Refuse || readAs == stored)
+                continue;
             try {
                 row.set(*loaded, readProperty(bag, row.name, row.defaultOf(*loaded)));
-                ADD_FAILURE() << row.name.toStdString() << " took " << probe.stored.toStdString();
+                ADD_FAILURE() << "the setter took " << probe;
             } catch (const drawing::ControlError &error) {
                 EXPECT_EQ(error.number(), drawing::ControlError::InvalidPropertyValue);
             }
         }
-        probed.removeAll(probe.name);
-        probed << probe.name;
     }
-    QStringList ranged;
-    for (const auto &row : this->table()) {
-        if (row.range) {
-            ranged << row.name;
-        }
-    }
-    EXPECT_EQ(ranged, probed);
 }
+
 // Loading ends with what the stored values decide beyond their fields: the
 // pointer shape and whether the button takes the focus.
 TEST(CandyButtonLoading, ChoosesThePointerAndTheFocusPolicy)
@@ -309,24 +297,6 @@ TEST(CandyButtonLoading, ChoosesThePointerAndTheFocusPolicy)
     button.ReadProperties(PropertyBag());
     EXPECT_EQ(button.cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(button.focusPolicy(), Qt::StrongFocus);
-}
-
-// A picture given in code has no resource path to store.
-TEST(CandyButtonPicture, APictureSetInCodeIsNotWritten)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("icon.png"));
-    QImage image(16, 16, QImage::Format_ARGB32);
-    image.fill(Qt::blue);
-    ASSERT_TRUE(image.save(path));
-    PropertyBag bag;
-    bag.writePicture(QStringLiteral("Picture"), path);
-    CandyButton button(QStringLiteral("CB"));
-    button.ReadProperties(bag);
-    button.setPicture(drawing::Picture::fromImage(image));
-    PropertyBag written;
-    button.WriteProperties(written);
-    EXPECT_FALSE(written.contains(QStringLiteral("Picture")));
 }
 
 } // namespace
