@@ -25,6 +25,7 @@ constexpr QPoint ButtonOrigin(50, 40);
 constexpr QSize ButtonSize(130, 40);
 // Inside the inner outline but outside the second glow ellipse: plain base.
 constexpr QPoint BasePixel(3, 36);
+constexpr QPoint Centre(65, 20);
 constexpr QPoint Outside(10, 10);
 
 // A style-7 button in a shown window; every pointer event goes to the
@@ -70,7 +71,7 @@ protected:
 
     QWindow *window() { return top.windowHandle(); }
     QPoint inButton(QPoint local) const { return ButtonOrigin + local; }
-    QPoint centre() const { return inButton(QPoint(65, 20)); }
+    QPoint centre() const { return inButton(Centre); }
     OleColor pixel(QPoint local) const
     {
         return drawing::fromQColor(button->grab().toImage().pixelColor(local));
@@ -87,8 +88,8 @@ protected:
 // double click; a disabled button raises only MouseEnter and MouseLeave.
 TEST_F(CandyButtonTest, GesturesRaiseTheirEvents)
 {
-    const auto click = [this](Qt::MouseButton which, QPoint at) {
-        QTest::mouseClick(window(), which, {}, at);
+    const auto click = [this](QPoint local, Qt::MouseButton which = Qt::LeftButton) {
+        QTest::mouseClick(window(), which, {}, inButton(local));
     };
     const auto dragOut = [this] {
         QTest::mousePress(window(), Qt::LeftButton, {}, centre());
@@ -103,18 +104,13 @@ TEST_F(CandyButtonTest, GesturesRaiseTheirEvents)
         QTest::mouseMove(window(), Outside);
     };
     // clang-format off
-    const struct
-    {
-        const char *name;
-        std::function<void()> gesture;
-        Log expected;
-    } cases[] = {
-        {"a left click", [&] { click(Qt::LeftButton, centre()); }, {"Enter", "Down1", "Up1", "Click"}},
-        {"a right click", [&] { click(Qt::RightButton, centre()); }, {"Enter", "Down2", "Up2"}},
+    const struct { const char *name; std::function<void()> gesture; Log expected; } cases[] = {
+        {"a left click", [&] { click(Centre); }, {"Enter", "Down1", "Up1", "Click"}},
+        {"a right click", [&] { click(Centre, Qt::RightButton); }, {"Enter", "Down2", "Up2"}},
         {"a double click", [this] { QTest::mouseDClick(window(), Qt::LeftButton, {}, centre()); },
          {"Enter", "Down1", "Up1", "Click", "DblClick", "Up1"}},
-        {"beside a rounded corner", [&] { click(Qt::LeftButton, inButton({1, 1})); click(Qt::LeftButton, inButton({128, 38})); }, {}},
-        {"on the straight edge", [&] { click(Qt::LeftButton, inButton({1, 20})); }, {"Enter", "Down1", "Up1", "Click"}},
+        {"beside the rounded corners", [&] { click({1, 1}); click({128, 38}); }, {}},
+        {"on the straight edge", [&] { click({1, 20}); }, {"Enter", "Down1", "Up1", "Click"}},
         {"dragged out before the release", dragOut, {"Enter", "Down1", "Up1", "Leave"}},
         {"disabled", disabled, {"Enter", "Leave"}},
     };

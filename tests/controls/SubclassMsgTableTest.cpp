@@ -40,12 +40,8 @@ int run(SubclassMsgTable &table, const Step &step)
 TEST(SubclassMsgTable, SlotsAreReusedNeverDuplicatedAndLimitedToThirtyTwo)
 {
     // clang-format off
-    const struct
-    {
-        const char *name;
-        bool full; // messages 1..32 added first
-        std::vector<Step> steps;
-    } cases[] = {
+    // full: messages 1..32 are added first.
+    const struct { const char *name; bool full; std::vector<Step> steps; } cases[] = {
         {"the 33rd distinct message is refused", true, {{'+', 100, Overflow}, {'?', 100, 0}, {'#', 0, 32}}},
         {"a deleted slot is reused before the table grows", false,
          {{'+', 15, Added}, {'+', 512, Added}, {'+', 675, Added}, {'-', 512, 1}, {'?', 512, 0},

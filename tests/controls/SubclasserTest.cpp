@@ -210,13 +210,7 @@ TEST(Subclasser, FailuresAreReportedAndTakeNoEffect)
         s.AddMsg(&w, ALL_MESSAGES, Before);
     };
     // clang-format off
-    const struct
-    {
-        const char *name;
-        bool withCallback;
-        Attempt attempt;
-        QStringList reports;
-    } cases[] = {
+    const struct { const char *name; bool withCallback; Attempt attempt; QStringList reports; } cases[] = {
         {"null widget", true, [&](Subclasser &s, QWidget &w) { s.Subclass(nullptr, 0); addAll(s, w); },
          {invalid, notStarted}},
         {"destroyed widget", true,
