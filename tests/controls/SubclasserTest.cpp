@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "ReportRecorder.h"
 #include "controls/SubclassCallback.h"
+#include "controls/SubclassMsgTable.h"
 #include "controls/WindowMessages.h"
 
 #include <QCoreApplication>
@@ -197,6 +198,48 @@ TEST_F(SubclasserTest, CallPreviousProcReachesOnlyTheWidget)
     EXPECT_EQ(subclasser.CallPreviousProc(&widget, WM_PAINT, 0, 0), 0) << "not rebuilt as an event";
     EXPECT_EQ(widget.log, Log{"widget 12,34"});
     EXPECT_TRUE(callback.calls.empty());
+}
+
+// Smoke only: tables the button never changes after its three additions. Each
+// row sets up the after table of a fresh widget, which then gets a mouse move
+// and a user event.
+TEST(SubclasserSmoke, TablesTheButtonDoesNotUse)
+{
+    using Setup = std::function<void(Subclasser &, QWidget &)>;
+    const int user = QtEventBase + QEvent::User;
+    const auto fill = [](Subclasser &s, QWidget &w) {
+        for (int message = 1; message < controls::SubclassMsgTable::Slots; ++message)
+            s.AddMsg(&w, message, After);
+    };
+    // clang-format off
+    const struct { const char *name; Setup setup; Log expected; } cases[] = {
+        {"ALL_MESSAGES routes every message", [](Subclasser &s, QWidget &w) { s.AddMsg(&w, ALL_MESSAGES, After); },
+         {"widget 1,1", "after", "after"}},
+        {"deleting ALL_MESSAGES empties the table",
+         [](Subclasser &s, QWidget &w) { s.AddMsg(&w, WM_MOUSEMOVE, After); s.DelMsg(&w, ALL_MESSAGES, After); },
+         {"widget 1,1"}},
+        {"a deleted slot of a full table is reused",
+         [&](Subclasser &s, QWidget &w) { fill(s, w); s.AddMsg(&w, WM_MOUSEMOVE, After); s.DelMsg(&w, 1, After); s.AddMsg(&w, user, After); },
+         {"widget 1,1", "after", "after"}},
+        {"a present message is not added twice",
+         [](Subclasser &s, QWidget &w) { s.AddMsg(&w, WM_MOUSEMOVE, After); s.AddMsg(&w, WM_MOUSEMOVE, After); s.DelMsg(&w, WM_MOUSEMOVE, After); },
+         {"widget 1,1"}},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        ReportRecorder recorder;
+        LoggingWidget widget;
+        RecordingCallback callback;
+        callback.log = &widget.log;
+        Subclasser subclasser(Owner, &callback);
+        ASSERT_TRUE(subclasser.Subclass(&widget, 0));
+        c.setup(subclasser, widget);
+        sendMove(widget, QPoint(1, 1));
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&widget, &event);
+        EXPECT_EQ(widget.log, c.expected) << c.name;
+        EXPECT_TRUE(recorder.reports().empty()) << c.name;
+    }
 }
 
 // Each failure is reported under its routine with the exact text and logged
