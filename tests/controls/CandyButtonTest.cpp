@@ -216,20 +216,16 @@ TEST_F(CandyButtonTest, AnUnchangedShapeCausesNoFurtherPaint)
     EXPECT_EQ(paints.count, 2);
 }
 
-// Smoke only: what the game's buttons never use must still change the look.
-TEST(CandyButtonSmoke, UnusedLooksChangeTheButton)
+// Smoke only: what the game's buttons never use must still change the look
+// of a hovered button with a caption and a picture.
+TEST_F(CandyButtonTest, UnusedLooksChangeTheButton)
 {
     QImage picture(12, 10, QImage::Format_ARGB32);
     picture.fill(Qt::red);
     using Change = std::function<void(CandyButton &)>;
-    const auto render = [&picture](const Change &change) {
-        QWidget host;
-        host.setAttribute(Qt::WA_DontShowOnScreen);
-        auto *button = new CandyButton(QStringLiteral("CB1"), &host);
-        button->resize(ButtonSize);
-        host.show();
-        button->setStyle(7);
-        button->setColorButtonDown(DownColor);
+    const auto render = [&](const Change &change) {
+        freshButton();
+        button->setCaption(QStringLiteral("OK"));
         button->setPicture(drawing::Picture::fromImage(picture));
         change(*button);
         button->DrawIconWCaption(controls::Hover);
