@@ -42,14 +42,6 @@ TEST(CandyColors, SystemColoursAreResolvedBeforeSplitting)
     EXPECT_EQ(QColor(r, g, b), QColor(0x99, 0x66, 0x33));
 }
 
-TEST(CandyColors, ClampChecksTheMinimumFirst)
-{
-    EXPECT_EQ(Clamp(-3, 1, 10), 1);
-    EXPECT_EQ(Clamp(30, 1, 10), 10);
-    EXPECT_EQ(Clamp(5, 1, 0), 0) << "a narrow button: the maximum wins over a met minimum";
-    EXPECT_EQ(Clamp(0, 1, 0), 1);
-}
-
 TEST(CandyShape, CornerRadiusByStyle)
 {
     // clang-format off
@@ -83,37 +75,12 @@ TEST(CandyShape, RoundedRegionCutsQuarterCirclesSymmetrically)
     EXPECT_EQ(inner.row(6).right, 19);
 }
 
-TEST(CandyShape, RoundedStylesGetAnOutlineAndAnInsetInnerShape)
+// The game's buttons have a caption alone, centred and never left of the edge.
+TEST(CandyCaption, ACaptionAloneIsCentred)
 {
-    const CandyShape shape = buildCandyShape(7, {130, 40}, 0);
-    EXPECT_TRUE(shape.rounded);
-    EXPECT_EQ(shape.outline.row(20).left, 0);
-    EXPECT_EQ(shape.inner.row(20).left, 1);
-    EXPECT_EQ(shape.inner.row(20).right, 129);
-    EXPECT_FALSE(buildCandyShape(1, {130, 40}, 0).rounded);
-}
-
-// The game's buttons have a caption alone; the picture places are smoke only.
-TEST(CandyCaption, PositionsByAlignment)
-{
-    // clang-format off
-    const struct { const char *name; int alignment; QSize picture; QPoint picturePlace, captionPlace; } cases[] = {
-        {"picture above", 0, {16, 12}, {43, 10}, {35, 21}},
-        {"picture below", 1, {16, 12}, {42, 20}, {35, 9}},
-        {"picture at the left", 2, {16, 12}, {11, 15}, {35, 15}},
-        {"picture at the right", 3, {16, 12}, {73, 15}, {35, 15}},
-    };
-    // clang-format on
-    for (const auto &c : cases) {
-        const CaptionLayout layout =
-            layoutCaption(c.alignment, {100, 40}, c.picture, {30, 10}, 11, false);
-        EXPECT_EQ(layout.picture, c.picturePlace) << c.name;
-        EXPECT_EQ(layout.caption, c.captionPlace) << c.name;
-    }
-    EXPECT_EQ(layoutCaption(0, {100, 40}, {0, 0}, {30, 10}, 11, false).caption, QPoint(35, 15))
-        << "a caption alone is centred";
-    const CaptionLayout wide = layoutCaption(0, {40, 20}, {}, {100, 10}, 5, false);
-    EXPECT_EQ(wide.caption.x(), 30) << "|40/2 - 100/2|, never negative";
+    EXPECT_EQ(layoutCaption(0, {100, 40}, {0, 0}, {30, 10}, 11, false).caption, QPoint(35, 15));
+    EXPECT_EQ(layoutCaption(0, {40, 20}, {0, 0}, {100, 10}, 5, false).caption.x(), 30)
+        << "|40/2 - 100/2|, never negative";
 }
 
 TEST(CandyCaption, PressedCaptionMovesOnePixelRightAndDown)
