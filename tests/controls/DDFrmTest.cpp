@@ -90,22 +90,33 @@ protected:
 
 using Log = std::vector<std::string>;
 
-// The frame opens under the pointer and must not stay open once it has gone.
+// The frame opens under the pointer (OpenOn 1, the game's), stays open for
+// clicks on its title, and must not stay open once the pointer has gone. A
+// closing timer left running over a resting pointer wakes the program every
+// millisecond.
 TEST_F(DDFrmTest, PointerOnTheTitleOpensAndLeavingClosesAtTheNextTick)
 {
+    const auto timerRests = [this] {
+        return QTest::qWaitFor([this] { return !frame->isCloseTimerActive(); }, 1000);
+    };
     movePointer(OnTitle);
     EXPECT_TRUE(frame->Expanded());
     EXPECT_EQ(frame->height(), expandedPixels());
     EXPECT_EQ(log, Log{"BeforeExpand"});
+    EXPECT_TRUE(timerRests());
+    click(OnTitle + QPoint(FrameWidth - 110, 0)); // on the arrow
+    EXPECT_TRUE(frame->isCloseTimerActive()) << "a move starts it again";
+    click(OnTitle);
+    EXPECT_TRUE(before->hasFocus()) << "a title click leaves the focus where it was";
+    EXPECT_TRUE(timerRests());
+    EXPECT_TRUE(frame->Expanded());
 
     movePointer(OnChild);
     QTest::qWait(30);
     EXPECT_TRUE(frame->Expanded()) << "the child lies inside the frame";
-
     movePointer(Outside);
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
     EXPECT_EQ(frame->height(), frame->titlePixelHeight());
-    EXPECT_EQ(log, (Log{"BeforeExpand", "AfterCollapse"}));
     EXPECT_FALSE(frame->isCloseTimerActive());
     frame->Collapse();
     frame->Expand();
@@ -115,21 +126,6 @@ TEST_F(DDFrmTest, PointerOnTheTitleOpensAndLeavingClosesAtTheNextTick)
     frame->Collapse();
     EXPECT_EQ(log, (Log{"BeforeExpand", "AfterCollapse", "BeforeExpand", "AfterCollapse"}))
         << "a repeated Expand or Collapse raises no event";
-}
-
-// A closing timer left running over a resting pointer wakes the program every millisecond.
-TEST_F(DDFrmTest, TimerRestsWhileThePointerRestsOnTheOpenFrame)
-{
-    movePointer(OnTitle);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isCloseTimerActive(); }, 1000));
-    QTest::qWait(30);
-    EXPECT_FALSE(frame->isCloseTimerActive());
-    EXPECT_TRUE(frame->Expanded());
-
-    movePointer(OnTitle + QPoint(5, 0));
-    EXPECT_TRUE(frame->isCloseTimerActive()) << "a move starts it again";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame->isCloseTimerActive(); }, 1000));
-    EXPECT_TRUE(frame->Expanded());
 }
 
 // Each opening key drops the list into its child; Escape must bring the focus back.
@@ -187,52 +183,44 @@ TEST_F(DDFrmTest, AFrameOpenedByKeyClosesOnAClickOutsideOrBehindThePointer)
     EXPECT_TRUE(frame->hasFocus()) << "the focus leaves the hidden child for the title";
 }
 
-// A title click toggles only with OpenOn 2 and leaves the focus where it
-// was; leaving closes whatever opened the frame, except with OpenOn 3, which
-// never starts the closing timer.
-TEST_F(DDFrmTest, OpenOnDecidesWhatMovingClickingAndLeavingDo)
+// Smoke only: what the game's frame never does, each row from a closed frame
+// with the pointer outside.
+TEST_F(DDFrmTest, FeaturesTheGameDoesNotUse)
 {
-    // clang-format off
-    const struct { int openOn; bool openByMove, openByClick, closeByClick, closeByLeaving; } cases[] = {
-        {0, false, false, false, true}, {1, true, true, false, true},
-        {2, false, true, true, true}, {3, false, false, false, false}};
-    // clang-format on
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << "OpenOn " << c.openOn);
-        frame->setOpenOn(c.openOn);
+    const auto toggles = [this] {
         movePointer(OnTitle);
-        EXPECT_EQ(frame->Expanded(), c.openByMove);
+        const bool closedByMove = frame->Collapsed();
         click(OnTitle);
-        EXPECT_EQ(frame->Expanded(), c.openByClick);
-        EXPECT_TRUE(before->hasFocus());
+        const bool opened = frame->Expanded();
+        click(OnTitle);
+        return closedByMove && opened && frame->Collapsed();
+    };
+    const auto stays = [this] {
         frame->Expand();
-        click(OnChild);
-        click(OnTitle + QPoint(FrameWidth - 110, 0)); // on the arrow
-        EXPECT_EQ(frame->Collapsed(), c.closeByClick);
-        frame->Expand();
+        movePointer(OnTitle);
         movePointer(Outside);
-        const bool collapsed = QTest::qWaitFor([&] { return frame->Collapsed(); }, 200);
-        EXPECT_EQ(collapsed, c.closeByLeaving);
-        EXPECT_FALSE(frame->isCloseTimerActive());
-        frame->Collapse();
-    }
-}
-
-// Smoke only: the game's frame has no border; one drawn must add to the
-// collapsed height and inset the contents.
-TEST(DDFrmBorder, CollapsedHeightAddsTheFrameBorder)
-{
+        return !QTest::qWaitFor([this] { return frame->Collapsed(); }, 200) &&
+               !frame->isCloseTimerActive();
+    };
+    DDFrm framed(QStringLiteral("DD1"));
+    framed.setDDAppearance(1);
+    const int border = qRound(4 * drawing::twipsPerPixelY());
     // clang-format off
-    const struct { int borderStyle, appearance, borderPixels; } cases[] = {{0, 0, 0}, {0, 1, 0}, {1, 0, 2}, {1, 1, 4}};
+    const std::pair<const char *, std::function<bool()>> cases[] = {
+        {"OpenOn 0 opens on neither move nor click",
+         [&] { frame->setOpenOn(0); movePointer(OnTitle); click(OnTitle); return frame->Collapsed(); }},
+        {"OpenOn 2 opens and closes on title clicks", [&] { frame->setOpenOn(2); return toggles(); }},
+        {"OpenOn 3 never closes by leaving", [&] { frame->setOpenOn(3); return stays(); }},
+        {"a drawn border adds to the collapsed height",
+         [&] { return framed.CollapsedHeight() == framed.TitleHeight() + border && framed.contentsRect().left() == 2; }},
+    };
     // clang-format on
-    for (const auto &c : cases) {
-        DDFrm frame(QStringLiteral("DD1"));
-        frame.setTitleHeight(300);
-        frame.setDDBorderStyle(c.borderStyle);
-        frame.setDDAppearance(c.appearance);
-        EXPECT_EQ(frame.CollapsedHeight(), 300 + qRound(c.borderPixels * drawing::twipsPerPixelY()))
-            << c.borderStyle << "/" << c.appearance;
-        EXPECT_EQ(frame.contentsRect().left(), c.borderPixels / 2);
+    for (const auto &[name, works] : cases) {
+        frame->setOpenOn(1);
+        frame->Collapse();
+        movePointer(Outside);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !frame->isCloseTimerActive(); }, 1000));
+        EXPECT_TRUE(works()) << name;
     }
 }
 
