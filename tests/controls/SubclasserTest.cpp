@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QTest>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -193,7 +192,8 @@ TEST_F(SubclasserTest, TeardownStopsRouting)
 // A failure is reported under its routine with the exact text, logged as one
 // critical line, and takes no effect: nothing reaches the callback. The rows
 // from ALL_MESSAGES on are smoke only: the button never changes its tables
-// after its three additions, nor calls the widget's own handling directly.
+// after its three additions, nor calls the widget's own handling directly,
+// nor asks for a leave notification while the pointer is off the widget.
 TEST(Subclasser, FailuresAreReportedAndTablesRouteWhatTheyHold)
 {
     using Attempt = std::function<void(Subclasser &, QWidget &)>;
@@ -259,6 +259,14 @@ TEST(Subclasser, FailuresAreReportedAndTablesRouteWhatTheyHold)
              addAll(s, w);
              s.CallPreviousProc(&w, WM_MOUSEMOVE, 0, controls::makeLParam(12, 34)); },
          {}, {"widget 12,34", "widget 1,1", "after", "after"}},
+        // Off the widget, the requested leave notification is posted at once.
+        {"TrackLeave away from the widget", true,
+         [](S &s, QWidget &w) {
+             s.Subclass(&w, 0);
+             s.AddMsg(&w, WM_MOUSELEAVE, After);
+             s.TrackLeave(&w);
+             QCoreApplication::processEvents(); },
+         {}, {"widget leave", "after", "widget 1,1"}},
     };
     // clang-format on
     static QStringList logged;
@@ -289,38 +297,6 @@ TEST(Subclasser, FailuresAreReportedAndTablesRouteWhatTheyHold)
         EXPECT_EQ(widget.log, c.log) << c.name;
     }
     qInstallMessageHandler(previous);
-}
-
-// Real pointer movement over a shown window, so Qt produces Enter and Leave.
-TEST(SubclasserTrackLeave, OneLeaveNotificationPerRequest)
-{
-    ReportRecorder recorder;
-    QWidget top;
-    top.resize(200, 100);
-    auto *widget = new LoggingWidget(&top);
-    widget->setGeometry(50, 25, 100, 50);
-    RecordingCallback callback;
-    Subclasser subclasser(Owner, &callback);
-    ASSERT_TRUE(subclasser.Subclass(widget, 0));
-    subclasser.AddMsg(widget, WM_MOUSELEAVE, After);
-    top.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&top));
-    QWindow *window = top.windowHandle();
-    const QPoint inside(100, 50);
-    const QPoint outside(10, 10);
-
-    QTest::mouseMove(window, inside);
-    subclasser.TrackLeave(widget);
-    QTest::mouseMove(window, outside);
-    QTest::mouseMove(window, inside);
-    QTest::mouseMove(window, outside);
-    EXPECT_EQ(callback.calls.size(), 1u) << "the second leave was not requested";
-    EXPECT_EQ(std::count(widget->log.begin(), widget->log.end(), "widget leave"), 2);
-
-    subclasser.TrackLeave(widget);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(callback.calls.size(), 2u) << "requested outside the widget: sent at once";
-    EXPECT_EQ(callback.calls[1].message, WM_MOUSELEAVE);
 }
 
 } // namespace
