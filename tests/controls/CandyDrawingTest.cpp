@@ -34,12 +34,10 @@ TEST(CandyColors, BlendTruncatesTowardZeroAndLimitsThePercentage)
 
 TEST(CandyColors, SystemColoursAreResolvedBeforeSplitting)
 {
-    const QColor face = QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
     int r = -1, g = -1, b = -1;
     CandyButton::GetRGB(r, g, b, 0x8000000F);
-    EXPECT_EQ(QColor(r, g, b), face);
-    CandyButton::GetRGB(r, g, b, 0x00336699);
-    EXPECT_EQ(QColor(r, g, b), QColor(0x99, 0x66, 0x33));
+    EXPECT_EQ(QColor(r, g, b),
+              QGuiApplication::palette().color(QPalette::Active, QPalette::Button));
 }
 
 TEST(CandyShape, CornerRadiusByStyle)

@@ -32,11 +32,14 @@ QColor systemColour(QPalette::ColorRole role)
 
 } // namespace
 
-TEST(Colors, LightenRoundsHalvesToEven)
+TEST(Colors, LightenRoundsHalvesToEvenAndVertexChannelsAreScaledBy256)
 {
     EXPECT_EQ(LightenColor(rgb(100, 150, 200), 50), rgb(178, 202, 228));
     EXPECT_EQ(LightenColor(rgb(100, 150, 200), 0), rgb(100, 150, 200));
     EXPECT_EQ(LightenColor(rgb(100, 150, 200), 100), rgb(255, 255, 255));
+    EXPECT_EQ(Color16Red(rgb(255, 1, 0)), 0xFF00);
+    EXPECT_EQ(Color16Green(rgb(255, 1, 0)), 0x0100);
+    EXPECT_EQ(Color16Blue(rgb(255, 1, 0)), 0);
 }
 
 TEST(Colors, TranslateResolvesSystemColorsThroughThePalette)
@@ -47,13 +50,6 @@ TEST(Colors, TranslateResolvesSystemColorsThroughThePalette)
     EXPECT_EQ(toQColor(0x8000000Du), systemColour(QPalette::Highlight));
     EXPECT_EQ(TranslateColor(0x800000FFu), 0u) << "unknown index";
     EXPECT_EQ(toQColor(0x0000FFu), QColor(255, 0, 0)) << "red lives in the low byte";
-}
-
-TEST(Colors, VertexChannelsAreScaledBy256)
-{
-    EXPECT_EQ(Color16Red(rgb(255, 1, 0)), 0xFF00);
-    EXPECT_EQ(Color16Green(rgb(255, 1, 0)), 0x0100);
-    EXPECT_EQ(Color16Blue(rgb(255, 1, 0)), 0);
 }
 
 // A pixel or two of each style: the windows use the L-shaped bands (0) and
