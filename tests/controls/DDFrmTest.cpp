@@ -21,8 +21,21 @@ constexpr int ChildHeight = 100;
 constexpr QPoint OnTitle = FrameOrigin + QPoint(100, 10);
 constexpr QPoint OnChild = FrameOrigin + QPoint(100, 60);
 constexpr QPoint Outside(10, 250);
+constexpr drawing::OleColor TitleBack = 0x404080;
+constexpr QRgb Title1 = qRgb(128, 64, 64);
+// TitleBack lightened by 60 percent.
+constexpr QRgb Title2 = qRgb(204, 179, 179);
+constexpr QRgb White = qRgb(255, 255, 255);
 
-// A running program's frame holding one child under its title, between two
+// The largest channel difference, so a failure shows how far off a colour is.
+int distance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// A running program's frame, its title empty in the game's title colour,
+// holding one child under its title, between two
 // line edits in the Tab order, in a shown and active window with the focus
 // on the first edit. The pointer moves as a person moves it: the platform
 // cursor goes there and the window gets the move; keys go to the window, so
@@ -38,6 +51,8 @@ protected:
         frame->setGeometry(FrameOrigin.x(), FrameOrigin.y(), FrameWidth, 27);
         frame->setDDBorderStyle(0);
         frame->setTitleHeight(TitleTwips);
+        frame->setTitle(QString());
+        frame->setTitleBackColor(TitleBack);
         child = new QWidget(frame);
         child->setGeometry(0, frame->titlePixelHeight(), FrameWidth, ChildHeight);
         frame->setExpandedHeight(qRound(ChildHeight * drawing::twipsPerPixelY()) +
@@ -73,6 +88,14 @@ protected:
     void type(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(top.windowHandle(), key, modifiers);
+    }
+
+    // The open frame as the window shows it.
+    QImage painted()
+    {
+        frame->Expand();
+        frame->DrawTitle();
+        return frame->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
     int expandedPixels() const
@@ -178,6 +201,81 @@ TEST_F(DDFrmTest, AFrameOpenedByKeyClosesWhenTheFocusOrThePointerLeavesIt)
     movePointer(Outside);
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame->Collapsed(); }, 1000));
     EXPECT_TRUE(frame->hasFocus()) << "the focus leaves the hidden child for the title";
+}
+
+// The title runs from its colour to the lightened one, across unless
+// TitleGradient is 2 (the game's); a designer shows the flat colour.
+TEST_F(DDFrmTest, TitleGradientRunsInTheChosenDirection)
+{
+    // clang-format off
+    const struct { bool started; int gradient; QPoint start, end; QRgb endColour; } cases[] = {
+        {true, 0, {0, 10}, {FrameWidth - 1, 10}, Title2}, {true, 2, {100, 0}, {100, 26}, Title2},
+        {false, 2, {0, 0}, {FrameWidth - 1, 26}, Title1}};
+    // clang-format on
+    for (const auto &c : cases) {
+        controls::AppStarted = c.started;
+        frame->setTitleGradient(c.gradient);
+        const QImage image = painted();
+        EXPECT_LE(distance(image.pixel(c.start), Title1), 4) << c.gradient;
+        EXPECT_LE(distance(image.pixel(c.end), c.endColour), 6) << c.gradient;
+    }
+}
+
+// The arrow's green must stay transparent, and UseIcon 0 must hide it;
+// TitleBorder 1 outlines the title only, above a body in DDBackColor.
+TEST_F(DDFrmTest, ArrowAndBorderOfTheTitle)
+{
+    const int left = FrameWidth - 18;
+    const int titleBottom = frame->titlePixelHeight() - 1;
+    frame->setUseIcon(1);
+    frame->setTitleBorderColor(0x40);
+    frame->setTitleBorder(1);
+    frame->setDDBackColor(drawing::rgb(10, 200, 30));
+    QImage image = painted();
+    EXPECT_EQ(image.pixel(left + 9, 8), White) << "the arrow's face";
+    for (int y = 1; y < 18; ++y) {
+        for (int x = left; x < FrameWidth - 1; ++x)
+            ASSERT_NE(image.pixel(x, y), qRgb(0, 255, 0))
+                << "green is transparent at " << x << "," << y;
+    }
+    EXPECT_EQ(image.pixel(FrameWidth / 2, 0), qRgb(64, 0, 0)) << "the title's border";
+    EXPECT_EQ(image.pixel(FrameWidth - 1, titleBottom), qRgb(64, 0, 0));
+    EXPECT_EQ(image.pixel(FrameWidth / 2, 60), qRgb(10, 200, 30)) << "the body's colour";
+
+    frame->setUseIcon(0);
+    frame->setTitleBorder(0);
+    image = painted();
+    EXPECT_NE(image.pixel(left + 9, 8), White) << "no arrow";
+    EXPECT_EQ(image.pixel(0, 0), Title1) << "no border";
+}
+
+// The painted text must sit where TitleAlign puts it (the game's 2 centres
+// it), not where the label defaults: the span of its white pixels.
+TEST_F(DDFrmTest, TitleTextFollowsItsAlignment)
+{
+    frame->setTitle(QStringLiteral("Puzzle"));
+    frame->setTitleForeColor(0xFFFFFF);
+    frame->setTitleFontsize(12);
+    // clang-format off
+    // Where the sum of the text's first and last column may lie.
+    const struct { int align, low, high; } cases[] = {{0, 1, FrameWidth / 2}, {1, 3 * FrameWidth / 2, 2 * FrameWidth}, {2, FrameWidth - 6, FrameWidth + 6}};
+    // clang-format on
+    for (const auto &c : cases) {
+        frame->setTitleAlign(c.align);
+        const QImage image = painted();
+        int first = FrameWidth;
+        int last = -1;
+        for (int y = 0; y < frame->titlePixelHeight(); ++y) {
+            for (int x = 0; x < FrameWidth; ++x) {
+                if (distance(image.pixel(x, y), White) <= 60) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        EXPECT_GE(first + last, c.low) << c.align;
+        EXPECT_LE(first + last, c.high) << c.align;
+    }
 }
 
 // Smoke only: what the game's frame never does, each row from a closed frame
