@@ -253,15 +253,13 @@ TYPED_TEST(ControlPropertiesTest, StoredValuesOutOfRangeAreClampedOrRefused)
 TEST(CandyButtonLoading, ChoosesThePointerAndTheFocusPolicy)
 {
     CandyButton button(QStringLiteral("CB"));
-    PropertyBag bag;
-    bag.writeBool(QStringLiteral("DisplayHand"), true);
-    bag.writeBool(QStringLiteral("Enabled"), false);
-    button.ReadProperties(bag);
-    EXPECT_EQ(button.cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
+    button.ReadProperties(
+        DesignFile::fromText("[CB]\nEnabled=False\nDisplayHand=True").control("CB"));
+    EXPECT_EQ(std::pair(button.cursor().shape(), button.focusPolicy()),
+              std::pair(Qt::PointingHandCursor, Qt::NoFocus));
     button.ReadProperties(PropertyBag());
-    EXPECT_EQ(button.cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(button.focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(std::pair(button.cursor().shape(), button.focusPolicy()),
+              std::pair(Qt::ArrowCursor, Qt::StrongFocus));
 }
 
 } // namespace

@@ -79,22 +79,6 @@ TEST(GradientBackground, BandsRunFromColourTwoAtTheFarEdgeToColourOne)
     }
 }
 
-TEST(Gradient, ColoursRunFromTheFirstCorner)
-{
-    QImage wide(100, 10, QImage::Format_RGB32);
-    QImage tall(10, 100, QImage::Format_RGB32);
-    {
-        QPainter painter(&wide);
-        DrawGradient(painter, 0, 0, 100, 10, rgb(200, 0, 0), rgb(0, 0, 200), false);
-        QPainter tallPainter(&tall);
-        DrawGradient(tallPainter, 0, 0, 10, 100, rgb(0, 0, 0), rgb(0, 200, 0), true);
-    }
-    EXPECT_EQ(pixel(wide, 0, 5), rgb(200, 0, 0));
-    EXPECT_EQ(pixel(wide, 99, 9), rgb(2, 0, 198));
-    EXPECT_EQ(pixel(tall, 3, 0), rgb(0, 0, 0));
-    EXPECT_EQ(pixel(tall, 3, 99), rgb(0, 198, 0));
-}
-
 // Only the exact key colour leaves the destination; the source offset is
 // honoured; no picture raises 481.
 TEST(Transparency, KeyPixelsLeaveTheDestination)
