@@ -58,31 +58,27 @@ TEST(CandyShape, RoundedRegionCutsQuarterCirclesSymmetrically)
     // For r = 4 the rows lose 4, 3, 1, 1 pixels at each end: row 0 keeps no
     // corner pixel because every one has b = r.
     const SpanRegion shape = MakeRoundedRegion(0, 0, 20, 10, 4);
-    const std::vector<int> insets = {4, 3, 1, 1, 0, 0, 1, 1, 3, 4};
+    std::vector<int> lefts, rights;
     for (int y = 0; y < 10; ++y) {
-        EXPECT_EQ(shape.row(y).left, insets[std::size_t(y)]) << "row " << y;
-        EXPECT_EQ(shape.row(y).right, 20 - insets[std::size_t(y)]) << "row " << y;
+        lefts.push_back(shape.row(y).left);
+        rights.push_back(20 - shape.row(y).right);
     }
+    EXPECT_EQ(lefts, (std::vector<int>{4, 3, 1, 1, 0, 0, 1, 1, 3, 4}));
+    EXPECT_EQ(rights, lefts);
     EXPECT_TRUE(shape.row(10).isEmpty());
-    EXPECT_EQ(shape.toRegion().boundingRect(), QRect(0, 0, 20, 10));
-
     const SpanRegion inner = MakeRoundedRegion(1, 1, 18, 12, 4);
     EXPECT_TRUE(inner.row(0).isEmpty());
-    EXPECT_EQ(inner.row(1).left, 5);
-    EXPECT_EQ(inner.row(6).left, 1);
-    EXPECT_EQ(inner.row(6).right, 19);
+    EXPECT_EQ(std::tuple(inner.row(1).left, inner.row(6).left, inner.row(6).right),
+              std::tuple(5, 1, 19));
 }
 
-// The game's buttons have a caption alone, centred and never left of the edge.
-TEST(CandyCaption, ACaptionAloneIsCentred)
+// The game's buttons have a caption alone, centred and never left of the
+// edge, which moves one pixel right and down while pressed.
+TEST(CandyCaption, ACaptionAloneIsCentredAndMovesWhenPressed)
 {
     EXPECT_EQ(layoutCaption(0, {100, 40}, {0, 0}, {30, 10}, 11, false).caption, QPoint(35, 15));
     EXPECT_EQ(layoutCaption(0, {40, 20}, {0, 0}, {100, 10}, 5, false).caption.x(), 30)
         << "|40/2 - 100/2|, never negative";
-}
-
-TEST(CandyCaption, PressedCaptionMovesOnePixelRightAndDown)
-{
     CandyLook look;
     look.caption = QStringLiteral("&Save");
     const auto render = [&look](ButtonState state) {
@@ -91,10 +87,8 @@ TEST(CandyCaption, PressedCaptionMovesOnePixelRightAndDown)
         drawCaptionAndPicture(surface, look, state);
         return surface;
     };
-    const QImage normal = render(Normal);
-    const QImage down = render(Down);
-    ASSERT_NE(normal, down);
-    EXPECT_EQ(down.copy(1, 1, 99, 29), normal.copy(0, 0, 99, 29));
+    ASSERT_NE(render(Normal), render(Down));
+    EXPECT_EQ(render(Down).copy(1, 1, 99, 29), render(Normal).copy(0, 0, 99, 29));
 }
 
 // The rounded body: the base colour at the edge, a gloss fading from white at

@@ -148,8 +148,9 @@ TEST_F(CoolListTest, HoverSelectionFollowsThePointerWithoutClick)
     EXPECT_EQ(log, (Log{"Index1", "Index2"}));
 }
 
-// A strip under the last row selected a row no one could see.
-TEST_F(CoolListTest, HeightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelects)
+// A strip under the last row selected a row no one could see; the scroll bar
+// must come and go with the items and narrow the rows while shown.
+TEST_F(CoolListTest, LayoutFollowsWholeRowsAndTheItems)
 {
     constexpr int Strip = 13;
     constexpr int Frame = 2;
@@ -162,11 +163,8 @@ TEST_F(CoolListTest, HeightIsTrimmedToWholeRowsSoNoStripUnderTheLastRowSelects)
     QTest::mouseMove(window(), ListOrigin + QPoint(40, RowHeight * Rows + Frame + Strip / 2));
     EXPECT_EQ(list->ListIndex(), -1);
     EXPECT_EQ(list->TopIndex(), 0);
-}
 
-// The scroll bar must come and go with the items and narrow the rows while shown.
-TEST_F(CoolListTest, ScrollBarAppearsOnlyWhenItemsDoNotFit)
-{
+    list->setBorderStyle(0);
     list->Clear();
     const int fullWidth = list->surfaceRect().width();
     for (int i = 0; i < Rows; ++i)

@@ -105,13 +105,9 @@ TEST(DesignFile, WriterKeepsEveryValueExactlyThroughAFile)
 {
     DesignFile design;
     PropertyBag &bag = design.control(QStringLiteral("CL1"));
-    const QStringList values = {" leading and trailing  ",
-                                "two\nlines\r\nand a\ttab",
-                                "C:\\path\\n",
-                                "#not a comment",
-                                "=[x]=",
-                                QString(),
-                                " "};
+    // clang-format off
+    const QStringList values = {" leading and trailing  ", "two\nlines\r\nand a\ttab", "C:\\path\\n", "#not a comment", "=[x]=", "", " "};
+    // clang-format on
     for (int i = 0; i < values.size(); ++i)
         bag.setText(QStringLiteral("Value%1").arg(i), values[i]);
     QTemporaryDir dir;

@@ -1,5 +1,4 @@
 #include "drawing/GraphicsBas.h"
-#include "drawing/ControlError.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -77,30 +76,4 @@ TEST(GradientBackground, BandsRunFromColourTwoAtTheFarEdgeToColourOne)
         const QImage image = paintedBackground({300, 300}, c.c1, c.c2, c.style);
         EXPECT_EQ(pixel(image, c.at.x(), c.at.y()), c.expected) << c.name;
     }
-}
-
-// Only the exact key colour leaves the destination; the source offset is
-// honoured; no picture raises 481.
-TEST(Transparency, KeyPixelsLeaveTheDestination)
-{
-    QImage source(4, 4, QImage::Format_RGB32);
-    source.fill(QColor(0, 255, 0));
-    source.setPixelColor(2, 2, QColor(10, 20, 30));
-    source.setPixelColor(3, 3, QColor(0, 254, 0));
-    QImage dest(4, 4, QImage::Format_RGB32);
-    dest.fill(QColor(7, 7, 7));
-    QPainter painter(&dest);
-    DrawTransparentPicture(painter, 1, 1, 2, 2, Picture::fromImage(source), 2, 2, rgb(0, 255, 0));
-    try {
-        DrawTransparentPicture(painter, 0, 0, 4, 4, Picture(), 0, 0, rgb(0, 255, 0));
-        ADD_FAILURE() << "no picture must raise 481";
-    } catch (const ControlError &error) {
-        EXPECT_EQ(error.number(), 481);
-        EXPECT_STREQ(error.what(), "Invalid picture");
-    }
-    painter.end();
-    EXPECT_EQ(pixel(dest, 1, 1), rgb(10, 20, 30));
-    EXPECT_EQ(pixel(dest, 2, 2), rgb(0, 254, 0));
-    EXPECT_EQ(pixel(dest, 2, 1), rgb(7, 7, 7));
-    EXPECT_EQ(pixel(dest, 0, 0), rgb(7, 7, 7));
 }
