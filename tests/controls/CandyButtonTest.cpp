@@ -1,5 +1,4 @@
 #include "controls/CandyButton.h"
-#include "QtPrinters.h"
 #include "ReportRecorder.h"
 #include "controls/CandyColors.h"
 
@@ -215,7 +214,8 @@ TEST_F(CandyButtonTest, UnusedLooksChangeTheButton)
 {
     QImage picture(12, 10, QImage::Format_ARGB32);
     picture.fill(Qt::red);
-    using Change = std::function<void(CandyButton &)>;
+    using B = CandyButton;
+    using Change = std::function<void(B &)>;
     const auto render = [&](const Change &change) {
         freshButton();
         button->setCaption(QStringLiteral("OK"));
@@ -226,18 +226,18 @@ TEST_F(CandyButtonTest, UnusedLooksChangeTheButton)
     };
     // clang-format off
     const std::pair<const char *, Change> cases[] = {
-        {"Checked", [](CandyButton &b) { b.setChecked(true); }},
-        {"ColorScheme", [](CandyButton &b) { b.setColorScheme(2); }},
-        {"BorderBrightness", [](CandyButton &b) { b.setBorderBrightness(100); }},
-        {"PaintClassic", [](CandyButton &b) { b.setStyle(0); }}, {"PaintSoft", [](CandyButton &b) { b.setStyle(1); }},
-        {"style 3", [](CandyButton &b) { b.setStyle(3); }}, {"style 4", [](CandyButton &b) { b.setStyle(4); }},
-        {"style 5", [](CandyButton &b) { b.setStyle(5); }}, {"PaintBead", [](CandyButton &b) { b.setStyle(6); }},
-        {"PictureAlignment", [](CandyButton &b) { b.setPictureAlignment(2); }},
-        {"IconHighLite", [](CandyButton &b) { b.setIconHighLite(true); }},
-        {"CaptionHighLite", [](CandyButton &b) { b.setCaptionHighLite(true); }},
+        {"Checked", [](B &b) { b.setChecked(true); }},
+        {"ColorScheme", [](B &b) { b.setColorScheme(2); }},
+        {"BorderBrightness", [](B &b) { b.setBorderBrightness(100); }},
+        {"PaintClassic", [](B &b) { b.setStyle(0); }}, {"PaintSoft", [](B &b) { b.setStyle(1); }},
+        {"style 3", [](B &b) { b.setStyle(3); }}, {"style 4", [](B &b) { b.setStyle(4); }},
+        {"style 5", [](B &b) { b.setStyle(5); }}, {"PaintBead", [](B &b) { b.setStyle(6); }},
+        {"PictureAlignment", [](B &b) { b.setPictureAlignment(2); }},
+        {"IconHighLite", [](B &b) { b.setIconHighLite(true); }},
+        {"CaptionHighLite", [](B &b) { b.setCaptionHighLite(true); }},
     };
     // clang-format on
-    const QImage plain = render([](CandyButton &) {});
+    const QImage plain = render([](B &) {});
     for (const auto &[name, change] : cases)
         EXPECT_NE(render(change), plain) << name;
 }

@@ -1,4 +1,3 @@
-#include "QtPrinters.h"
 #include "controls/CandyButton.h"
 #include "controls/CandyCaption.h"
 #include "controls/CandyColors.h"
@@ -13,7 +12,7 @@
 using namespace controls;
 using drawing::OleColor;
 
-TEST(CandyColors, BlendTruncatesTowardZeroAndLimitsThePercentage)
+TEST(CandyColors, BlendTruncatesTowardZeroLimitsThePercentageAndResolvesSystemColours)
 {
     // clang-format off
     const struct { OleColor from, to; int percentage; OleColor expected; int writtenBack; } cases[] = {
@@ -30,14 +29,10 @@ TEST(CandyColors, BlendTruncatesTowardZeroAndLimitsThePercentage)
             << std::hex << c.from << " -> " << c.to << " at " << std::dec << c.percentage;
         EXPECT_EQ(percentage, c.writtenBack);
     }
-}
-
-TEST(CandyColors, SystemColoursAreResolvedBeforeSplitting)
-{
     int r = -1, g = -1, b = -1;
     CandyButton::GetRGB(r, g, b, 0x8000000F);
-    EXPECT_EQ(QColor(r, g, b),
-              QGuiApplication::palette().color(QPalette::Active, QPalette::Button));
+    const QColor face = QGuiApplication::palette().color(QPalette::Active, QPalette::Button);
+    EXPECT_EQ(QColor(r, g, b), face) << "a system colour is resolved before splitting";
 }
 
 TEST(CandyShape, CornerRadiusByStyle)

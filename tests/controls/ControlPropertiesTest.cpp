@@ -1,6 +1,5 @@
-// Each control's persisted properties, through its one property table. The
-// expectations (one row a property, in stored order) are written out here,
-// apart from the tables, so that a wrong change to a table row fails.
+// Each control's persisted properties through its one property table, against
+// expectations written out apart from the tables, one row a property.
 #include "QtPrinters.h"
 #include "controls/CandyButton.h"
 #include "controls/CoolList.h"
@@ -21,9 +20,8 @@ namespace {
 constexpr QSize ControlSize(200, 60);
 constexpr bool Always = true;
 
-// A property's default and another value, as stored text, whether a control
-// at its defaults still writes it, and stored values with the text they read
-// back as.
+// A property's default and another value as stored text, whether a control at
+// its defaults still writes it, and stored values with what they read back as.
 struct Expected
 {
     QString name;

@@ -1,5 +1,4 @@
 #include "controls/CoolList.h"
-#include "QtPrinters.h"
 #include "drawing/ControlError.h"
 
 #include <QApplication>
@@ -247,8 +246,10 @@ TEST_F(CoolListTest, FeaturesTheGameDoesNotUse)
         {"the TopIndex setter", [&] { list->setTopIndex(4); return list->TopIndex() == 4; }},
         {"auto-scroll", autoScrolls},
         {"bad indexes", [&] {
-             return errorOf([&] { list->RemoveItem(12); }) == 381 && errorOf([&] { list->InsertItem(13, x); }) == 381 &&
-                    errorOf([&] { list->ModifyItem(-1, x); }) == 381 && errorOf([&] { list->setListIndex(12); }) == 380 &&
+             return errorOf([&] { list->RemoveItem(12); }) == 381 &&
+                    errorOf([&] { list->InsertItem(13, x); }) == 381 &&
+                    errorOf([&] { list->ModifyItem(-1, x); }) == 381 &&
+                    errorOf([&] { list->setListIndex(12); }) == 380 &&
                     errorOf([&] { list->setTopIndex(8); }) == 380 && list->ListCount() == 12; }},
         {"IconSelected", changesLook([&] { list->ModifyItem(2, QString(), -1, 2); })},
         {"SingleIcon", changesLook([&] { list->setSingleIcon(true); })},

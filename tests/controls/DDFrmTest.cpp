@@ -1,5 +1,4 @@
 #include "controls/DDFrm.h"
-#include "QtPrinters.h"
 #include "controls/AppStarted.h"
 #include "drawing/Twips.h"
 
@@ -34,12 +33,11 @@ int distance(QRgb a, QRgb b)
                      std::abs(qBlue(a) - qBlue(b))});
 }
 
-// A running program's frame, its title empty in the game's title colour,
-// holding one child under its title, between two
-// line edits in the Tab order, in a shown and active window with the focus
-// on the first edit. The pointer moves as a person moves it: the platform
-// cursor goes there and the window gets the move; keys go to the window, so
-// they reach whichever widget holds the focus.
+// A running program's frame, its title empty in the game's title colour, one
+// child under the title, between two line edits in the Tab order, in a shown
+// active window with the focus on the first edit. The pointer moves as a
+// person moves it (the platform cursor, then the window's move); keys go to
+// the window, so they reach whichever widget holds the focus.
 class DDFrmTest : public ::testing::Test
 {
 protected:
@@ -258,7 +256,8 @@ TEST_F(DDFrmTest, TitleTextFollowsItsAlignment)
     frame->setTitleFontsize(12);
     // clang-format off
     // Where the sum of the text's first and last column may lie.
-    const struct { int align, low, high; } cases[] = {{0, 1, FrameWidth / 2}, {1, 3 * FrameWidth / 2, 2 * FrameWidth}, {2, FrameWidth - 6, FrameWidth + 6}};
+    const struct { int align, low, high; } cases[] = {
+        {0, 1, FrameWidth / 2}, {1, 3 * FrameWidth / 2, 2 * FrameWidth}, {2, FrameWidth - 6, FrameWidth + 6}};
     // clang-format on
     for (const auto &c : cases) {
         frame->setTitleAlign(c.align);
@@ -282,21 +281,6 @@ TEST_F(DDFrmTest, TitleTextFollowsItsAlignment)
 // with the pointer outside.
 TEST_F(DDFrmTest, FeaturesTheGameDoesNotUse)
 {
-    const auto toggles = [this] {
-        movePointer(OnTitle);
-        const bool closedByMove = frame->Collapsed();
-        click(OnTitle);
-        const bool opened = frame->Expanded();
-        click(OnTitle);
-        return closedByMove && opened && frame->Collapsed();
-    };
-    const auto stays = [this] {
-        frame->Expand();
-        movePointer(OnTitle);
-        movePointer(Outside);
-        return !QTest::qWaitFor([this] { return frame->Collapsed(); }, 200) &&
-               !frame->isCloseTimerActive();
-    };
     DDFrm framed(QStringLiteral("DD1"));
     framed.setDDAppearance(1);
     const int border = qRound(4 * drawing::twipsPerPixelY());
@@ -304,10 +288,17 @@ TEST_F(DDFrmTest, FeaturesTheGameDoesNotUse)
     const std::pair<const char *, std::function<bool()>> cases[] = {
         {"OpenOn 0 opens on neither move nor click",
          [&] { frame->setOpenOn(0); movePointer(OnTitle); click(OnTitle); return frame->Collapsed(); }},
-        {"OpenOn 2 opens and closes on title clicks", [&] { frame->setOpenOn(2); return toggles(); }},
-        {"OpenOn 3 never closes by leaving", [&] { frame->setOpenOn(3); return stays(); }},
+        {"OpenOn 2 opens and closes on title clicks", [&] {
+             frame->setOpenOn(2); movePointer(OnTitle); const bool closedByMove = frame->Collapsed();
+             click(OnTitle); const bool opened = frame->Expanded(); click(OnTitle);
+             return closedByMove && opened && frame->Collapsed(); }},
+        {"OpenOn 3 never closes by leaving", [&] {
+             frame->setOpenOn(3); frame->Expand(); movePointer(OnTitle); movePointer(Outside);
+             const bool closes = QTest::qWaitFor([&] { return frame->Collapsed(); }, 200);
+             return !closes && !frame->isCloseTimerActive(); }},
         {"a drawn border adds to the collapsed height",
-         [&] { return framed.CollapsedHeight() == framed.TitleHeight() + border && framed.contentsRect().left() == 2; }},
+         [&] { return framed.CollapsedHeight() == framed.TitleHeight() + border &&
+                      framed.contentsRect().left() == 2; }},
     };
     // clang-format on
     for (const auto &[name, works] : cases) {

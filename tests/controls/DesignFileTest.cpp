@@ -80,14 +80,10 @@ TEST(DesignFile, DamagedLinesAreReportedAndTheRestIsRead)
     }
 }
 
-// A missing file gives an empty design; bytes that are not UTF-8 are reported
-// and the rest is read.
+// Bytes that are not UTF-8 are reported and the rest is read; a missing file
+// gives an empty design.
 TEST(DesignFile, UnreadableFilesSayWhy)
 {
-    const DesignFile missing = DesignFile::load(QStringLiteral(":/designs/Nowhere.design"));
-    ASSERT_EQ(missing.errors().size(), 1);
-    EXPECT_TRUE(missing.errors().front().startsWith(
-        QStringLiteral(":/designs/Nowhere.design: cannot read")));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Broken.design"));
     QFile file(path);
@@ -98,6 +94,8 @@ TEST(DesignFile, UnreadableFilesSayWhy)
     ASSERT_EQ(broken.errors().size(), 1);
     EXPECT_TRUE(broken.errors().front().contains(QStringLiteral("not UTF-8")));
     EXPECT_EQ(broken.control(QStringLiteral("CB1(0)")).readInt(QStringLiteral("Style"), 0), 7);
+    const DesignFile missing = DesignFile::load(dir.filePath(QStringLiteral("Nowhere.design")));
+    EXPECT_TRUE(missing.errors().join(QString()).contains(QStringLiteral(": cannot read")));
 }
 
 // Smoke only: the game never writes a design.
@@ -106,7 +104,8 @@ TEST(DesignFile, WriterKeepsEveryValueExactlyThroughAFile)
     DesignFile design;
     PropertyBag &bag = design.control(QStringLiteral("CL1"));
     // clang-format off
-    const QStringList values = {" leading and trailing  ", "two\nlines\r\nand a\ttab", "C:\\path\\n", "#not a comment", "=[x]=", "", " "};
+    const QStringList values = {" leading and trailing  ", "two\nlines\r\nand a\ttab", "C:\\path\\n",
+                                "#not a comment", "=[x]=", "", " "};
     // clang-format on
     for (int i = 0; i < values.size(); ++i)
         bag.setText(QStringLiteral("Value%1").arg(i), values[i]);

@@ -1,5 +1,4 @@
-// Collects the routing facility's reports, as "title: text", instead of
-// showing modal boxes.
+// Collects the routing facility's reports as "title: text" instead of boxes.
 #pragma once
 
 #include "controls/Subclasser.h"

@@ -211,7 +211,11 @@ TEST(Subclasser, FailuresAreReportedAndTablesRouteWhatTheyHold)
           "ALL_MESSAGES instead of specific message values"}},
         // Teardown stops the routing and drops the registry.
         {"after teardown", true,
-         [](S &s, QWidget &w) { s.Subclass(&w, 0); s.AddMsg(&w, WM_MOUSEMOVE, After); s.Teardown(); s.DelMsg(&w, 1, After); },
+         [](S &s, QWidget &w) {
+             s.Subclass(&w, 0);
+             s.AddMsg(&w, WM_MOUSEMOVE, After);
+             s.Teardown();
+             s.DelMsg(&w, 1, After); },
          {notStarted}},
         // Its address maps to no record any more, so nothing is reported.
         {"a routed widget destroyed", true, [](S &s, QWidget &) {
