@@ -1,6 +1,5 @@
 #include "controls/CandyButton.h"
 #include "ReportRecorder.h"
-#include "controls/CandyColors.h"
 
 #include <QApplication>
 #include <QKeyEvent>
