@@ -19,7 +19,8 @@ constexpr int Rows = 5;
 constexpr QPoint ListOrigin(20, 30);
 const QRgb Red = qRgb(255, 0, 0), Green = qRgb(0, 255, 0), Blue = qRgb(0, 0, 255);
 
-int errorOf(const std::function<void()> &action)
+// The ControlError number the action raises, or 0.
+int raised(const std::function<void()> &action)
 {
     try {
         action();
@@ -230,8 +231,10 @@ TEST_F(CoolListTest, FeaturesTheGameDoesNotUse)
     // clang-format off
     const std::pair<const char *, std::function<bool()>> cases[] = {
         {"InsertItem above the current item", [&] { list->InsertItem(1, x); return list->ListIndex() == 3; }},
+        {"RemoveItem above it", [&] { list->RemoveItem(0); return list->ListIndex() == 1; }},
         {"RemoveItem of it", [&] { list->RemoveItem(2); return list->ListIndex() == -1; }},
         {"an edit kept by Enter", [&] { return edit("New", Qt::Key_Return) == "New"; }},
+        {"an edit dropped by Escape", [&] { return edit("New", Qt::Key_Escape) == "Item 2"; }},
         {"FindFirst", [&] { return list->FindFirst("item 1", 2, true) == 10 && list->FindFirst("m 3") == 3; }},
         {"OrderType 0 and 1", [&] {
              list->Order();
@@ -246,11 +249,11 @@ TEST_F(CoolListTest, FeaturesTheGameDoesNotUse)
         {"the TopIndex setter", [&] { list->setTopIndex(4); return list->TopIndex() == 4; }},
         {"auto-scroll", autoScrolls},
         {"bad indexes", [&] {
-             return errorOf([&] { list->RemoveItem(12); }) == 381 &&
-                    errorOf([&] { list->InsertItem(13, x); }) == 381 &&
-                    errorOf([&] { list->ModifyItem(-1, x); }) == 381 &&
-                    errorOf([&] { list->setListIndex(12); }) == 380 &&
-                    errorOf([&] { list->setTopIndex(8); }) == 380 && list->ListCount() == 12; }},
+             return raised([&] { list->ItemText(12); }) == 381 && raised([&] { list->RemoveItem(12); }) == 381 &&
+                    raised([&] { list->InsertItem(13, x); }) == 381 &&
+                    raised([&] { list->ModifyItem(-1, x); }) == 381 &&
+                    raised([&] { list->setListIndex(12); }) == 380 &&
+                    raised([&] { list->setTopIndex(8); }) == 380 && list->ListCount() == 12; }},
         {"IconSelected", changesLook([&] { list->ModifyItem(2, QString(), -1, 2); })},
         {"SingleIcon", changesLook([&] { list->setSingleIcon(true); })},
         {"DisabledIcons", changesLook([&] { list->setDisabledIcons(true); })},

@@ -111,10 +111,9 @@ protected:
 
 using Log = std::vector<std::string>;
 
-// The frame opens under the pointer (OpenOn 1, the game's), stays open for
-// clicks on its title, and must not stay open once the pointer has gone. A
-// closing timer left running over a resting pointer wakes the program every
-// millisecond.
+// The frame opens under the pointer (OpenOn 1, the game's), stays open for title
+// clicks and must close once the pointer has gone; a closing timer left running
+// over a resting pointer wakes the program every millisecond.
 TEST_F(DDFrmTest, PointerOnTheTitleOpensAndLeavingClosesAtTheNextTick)
 {
     const auto timerRests = [this] {

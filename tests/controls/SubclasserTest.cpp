@@ -168,19 +168,17 @@ TEST_F(SubclasserTest, UnsubclassingInsideACallbackIsSafe)
     EXPECT_EQ(widget.log, (Log{"widget 3,4", "before", "widget 5,6"}));
 }
 
-// Each call on a fresh widget, which then gets a mouse move and a user event.
-// A failure is reported under its routine with the exact text, logged as one
-// critical line, and takes no effect: nothing reaches the callback. The rows
-// from ALL_MESSAGES on are smoke only: the button never changes its tables
-// after its three additions, nor calls the widget's own handling directly,
-// nor asks for a leave notification while the pointer is off the widget.
+// Calls on a fresh widget, which then gets a mouse move and a user event. A
+// failure is reported under its routine with the exact text, logged as one
+// critical line, and takes no effect. The rows from ALL_MESSAGES on are smoke
+// only: the button never changes its tables after its three additions, calls
+// the widget's own handling directly or asks for a leave off the widget.
 TEST(Subclasser, FailuresAreReportedAndTablesRouteWhatTheyHold)
 {
     using Attempt = std::function<void(Subclasser &, QWidget &)>;
     using S = Subclasser;
     const QString notStarted = QStringLiteral("zMap_hWnd: Subclassing hasn't been started");
     const QString invalid = QStringLiteral("sc_Subclass: Invalid window handle");
-    const int user = QtEventBase + QEvent::User;
     const auto addAll = [](S &s, QWidget &w) {
         s.AddMsg(&w, ALL_MESSAGES, After);
     };
@@ -233,7 +231,7 @@ TEST(Subclasser, FailuresAreReportedAndTablesRouteWhatTheyHold)
              fill(s, w);
              s.AddMsg(&w, WM_MOUSEMOVE, After);
              s.DelMsg(&w, 1, After);
-             s.AddMsg(&w, user, After); }, {}, {"widget 1,1", "after", "after"}},
+             s.AddMsg(&w, QtEventBase + QEvent::User, After); }, {}, {"widget 1,1", "after", "after"}},
         {"a present message is not added twice", true, [](S &s, QWidget &w) {
              s.Subclass(&w, 0);
              s.AddMsg(&w, WM_MOUSEMOVE, After);

@@ -1,4 +1,5 @@
 #include "drawing/GraphicsBas.h"
+#include "drawing/ControlError.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -9,11 +10,6 @@
 using namespace drawing;
 
 namespace {
-
-OleColor pixel(const QImage &image, int x, int y)
-{
-    return fromQColor(image.pixelColor(x, y));
-}
 
 QImage paintedBackground(QSize size, OleColor c1, OleColor c2, std::int16_t style)
 {
@@ -71,6 +67,14 @@ TEST(GradientBackground, BandsRunFromColourTwoAtTheFarEdgeToColourOne)
     // clang-format on
     for (const auto &c : cases) {
         const QImage image = paintedBackground({300, 300}, c.c1, c.c2, c.style);
-        EXPECT_EQ(pixel(image, c.at.x(), c.at.y()), c.expected) << c.name;
+        EXPECT_EQ(fromQColor(image.pixelColor(c.at)), c.expected) << c.name;
     }
+}
+
+// Smoke only: the frame's arrow is built in, so no caller draws a missing picture.
+TEST(Transparency, AMissingPictureRaises481)
+{
+    QImage dest(4, 4, QImage::Format_RGB32);
+    QPainter painter(&dest);
+    EXPECT_THROW(DrawTransparentPicture(painter, 0, 0, 4, 4, Picture(), 0, 0, 0), ControlError);
 }
