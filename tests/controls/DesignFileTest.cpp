@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <algorithm>
 #include <gtest/gtest.h>
 
 using controls::DesignFile;
@@ -20,63 +19,46 @@ std::string joined(const QStringList &lines)
     return lines.join(QLatin1Char('\n')).toStdString();
 }
 
-// A control reads every stored value as stored, and writes back what is
-// stored, in stored order; the file may also list values equal to their
-// defaults, which need not be written.
+// A control reads every stored value as stored: its table knows each name,
+// in the stored order.
 template<typename Control>
-void expectReadsAndWritesBack(Control &control, const PropertyBag &stored)
+void expectReadsAsStored(Control &control, const PropertyBag &stored)
 {
-    const std::string name = control.objectName().toStdString();
     control.ReadProperties(stored);
+    PropertyBag read;
     for (const auto &row : Control::propertyTable()) {
-        if (stored.contains(row.name)) {
-            PropertyBag read;
+        if (stored.contains(row.name))
             controls::writeProperty(read, row.name, row.get(control));
-            EXPECT_EQ(read.text(row.name), stored.text(row.name))
-                << name << " reads " << row.name.toStdString();
-        }
     }
-    PropertyBag written;
-    control.WriteProperties(written);
-    auto next = stored.entries().begin();
-    for (const auto &entry : written.entries()) {
-        next = std::find(next, stored.entries().end(), entry);
-        EXPECT_NE(next, stored.entries().end()) << name << " writes " << entry.first.toStdString();
-    }
+    EXPECT_EQ(read.entries(), stored.entries()) << control.objectName().toStdString();
 }
 
 } // namespace
 
-TEST(Form1Design, EveryControlReadsItsStoredValuesAndWritesThemBack)
+TEST(Form1Design, EveryControlReadsItsStoredValues)
 {
     const DesignFile design = DesignFile::load(QStringLiteral(":/designs/Form1.design"));
     ASSERT_TRUE(design.isValid()) << joined(design.errors());
-    EXPECT_EQ(design.controlNames(),
-              QStringList({"DD1", "CL1", "CB1(0)", "CB1(1)", "CB1(2)", "CandyButton1(0)",
-                           "CandyButton1(1)", "CandyButton1(2)", "CandyButton1(3)"}));
     QWidget host;
     for (const QString &name : design.controlNames()) {
         if (name == QLatin1String("DD1")) {
             controls::DDFrm frame(name, &host);
-            expectReadsAndWritesBack(frame, design.control(name));
+            expectReadsAsStored(frame, design.control(name));
         } else if (name == QLatin1String("CL1")) {
             controls::CoolList list(&host);
             list.setObjectName(name);
-            expectReadsAndWritesBack(list, design.control(name));
+            expectReadsAsStored(list, design.control(name));
         } else {
             controls::CandyButton button(name, &host);
-            expectReadsAndWritesBack(button, design.control(name));
+            expectReadsAsStored(button, design.control(name));
         }
     }
 }
 
 TEST(DesignFile, DamagedLinesAreReportedAndTheRestIsRead)
 {
-    const struct
-    {
-        const char *text;
-        const char *fault;
-    } cases[] = {
+    // clang-format off
+    const std::pair<const char *, const char *> cases[] = {
         {"Title=Early\n[DD1]\nTitleAlign=2\n", "line 1: Title=Early lies outside any [control]"},
         {"[DD1]\nTitleAlign=2\nthis is no property\n", "line 3: \"this is no property\""},
         {"[DD1]\nTitleAlign=2\n=2\n", "line 3: \"=2\""},
@@ -86,33 +68,21 @@ TEST(DesignFile, DamagedLinesAreReportedAndTheRestIsRead)
         {"[DD1]\nTitleAlign=2\nTitle=a\\qb\n", "line 3: unknown \\ escape"},
         {"[DD1\nTitleAlign=3\n[DD1]\nTitleAlign=2\n", "line 1: \"[DD1\""},
     };
-    for (const auto &c : cases) {
-        const DesignFile design = DesignFile::fromText(QString::fromLatin1(c.text));
-        EXPECT_FALSE(design.isValid()) << c.text;
-        ASSERT_FALSE(design.errors().isEmpty()) << c.text;
-        EXPECT_TRUE(design.errors().front().startsWith(QString::fromLatin1(c.fault)))
+    // clang-format on
+    for (const auto &[text, fault] : cases) {
+        const DesignFile design = DesignFile::fromText(QString::fromLatin1(text));
+        EXPECT_FALSE(design.isValid()) << text;
+        ASSERT_FALSE(design.errors().isEmpty()) << text;
+        EXPECT_TRUE(design.errors().front().startsWith(QString::fromLatin1(fault)))
             << joined(design.errors());
         EXPECT_EQ(design.control(QStringLiteral("DD1")).readInt(QStringLiteral("TitleAlign"), 0), 2)
-            << c.text;
+            << text;
     }
 }
 
-TEST(DesignFile, MissingFileGivesAnEmptyDesignAndSaysWhy)
-{
-    const DesignFile design = DesignFile::load(QStringLiteral(":/designs/Nowhere.design"));
-    EXPECT_FALSE(design.isValid());
-    ASSERT_EQ(design.errors().size(), 1);
-    EXPECT_TRUE(
-        design.errors().front().startsWith(QStringLiteral(":/designs/Nowhere.design: cannot read")))
-        << joined(design.errors());
-    EXPECT_TRUE(design.controlNames().isEmpty());
-    EXPECT_TRUE(design.control(QStringLiteral("DD1")).entries().empty());
-
-    QTemporaryDir dir;
-    EXPECT_FALSE(DesignFile::load(dir.path()).isValid()) << "a folder is no design";
-}
-
-TEST(DesignFile, BytesThatAreNotUtf8AreReported)
+// Bytes that are not UTF-8 are reported and the rest is read; a missing file
+// gives an empty design.
+TEST(DesignFile, UnreadableFilesSayWhy)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Broken.design"));
@@ -120,47 +90,42 @@ TEST(DesignFile, BytesThatAreNotUtf8AreReported)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[CB1(0)]\nCaption=R\xff\xfeSET\nStyle=7\n");
     file.close();
-    const DesignFile design = DesignFile::load(path);
-    ASSERT_EQ(design.errors().size(), 1);
-    EXPECT_TRUE(design.errors().front().contains(QStringLiteral("not UTF-8")));
-    EXPECT_EQ(design.control(QStringLiteral("CB1(0)")).readInt(QStringLiteral("Style"), 0), 7);
+    const DesignFile broken = DesignFile::load(path);
+    ASSERT_EQ(broken.errors().size(), 1);
+    EXPECT_TRUE(broken.errors().front().contains(QStringLiteral("not UTF-8")));
+    EXPECT_EQ(broken.control(QStringLiteral("CB1(0)")).readInt(QStringLiteral("Style"), 0), 7);
+    const DesignFile missing = DesignFile::load(dir.filePath(QStringLiteral("Nowhere.design")));
+    EXPECT_TRUE(missing.errors().join(QString()).contains(QStringLiteral(": cannot read")));
 }
 
+// Smoke only: the game never writes a design.
 TEST(DesignFile, WriterKeepsEveryValueExactlyThroughAFile)
 {
     DesignFile design;
     PropertyBag &bag = design.control(QStringLiteral("CL1"));
-    const QStringList values = {QStringLiteral(" leading and trailing  "),
-                                QStringLiteral("two\nlines\r\nand a\ttab"),
-                                QStringLiteral("C:\\path\\n"),
-                                QStringLiteral("#not a comment"),
-                                QStringLiteral("=[x]="),
-                                QString(),
-                                QStringLiteral(" ")};
-    for (int i = 0; i < values.size(); ++i) {
+    // clang-format off
+    const QStringList values = {" leading and trailing  ", "two\nlines\r\nand a\ttab", "C:\\path\\n",
+                                "#not a comment", "=[x]=", "", " "};
+    // clang-format on
+    for (int i = 0; i < values.size(); ++i)
         bag.setText(QStringLiteral("Value%1").arg(i), values[i]);
-    }
-    design.control(QStringLiteral("CB1(0)"))
-        .setText(QStringLiteral("Caption"), QStringLiteral("RESET"));
-
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Form1.design"));
     QString error;
-    ASSERT_TRUE(design.save(path, &error)) << error.toStdString();
-    const DesignFile back = DesignFile::load(path);
-    ASSERT_TRUE(back.isValid()) << joined(back.errors());
-    EXPECT_EQ(back.controlNames(), design.controlNames());
-    EXPECT_EQ(back.control(QStringLiteral("CL1")).entries(), bag.entries());
-    EXPECT_EQ(back.toText(), design.toText());
+    ASSERT_TRUE(design.save(dir.filePath(QStringLiteral("Form1.design")), &error));
+    EXPECT_EQ(
+        DesignFile::load(dir.filePath(QStringLiteral("Form1.design"))).control("CL1").entries(),
+        bag.entries());
+    EXPECT_FALSE(design.save(dir.filePath(QStringLiteral("no/such/folder/Form1.design")), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral(": cannot write"))) << error.toStdString();
 }
 
-TEST(DesignFile, SaveIntoAMissingFolderFailsAndSaysWhere)
+TEST(PropertyBag, MissingOrUnreadableNamesGiveTheDefault)
 {
-    DesignFile design;
-    design.control(QStringLiteral("DD1")).setText(QStringLiteral("Title"), QStringLiteral("x"));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("no/such/folder/Form1.design"));
-    QString error;
-    EXPECT_FALSE(design.save(path, &error));
-    EXPECT_TRUE(error.startsWith(path + QStringLiteral(": cannot write"))) << error.toStdString();
+    const DesignFile design = DesignFile::fromText(
+        QStringLiteral("# comment\n[CB1(0)]\nStyle=seven\nColorButtonUp=&Hzz&\n"));
+    const PropertyBag &bag = design.control(QStringLiteral("CB1(0)"));
+    EXPECT_EQ(bag.readInt(QStringLiteral("Style"), 7), 7);
+    EXPECT_EQ(bag.readColor(QStringLiteral("ColorButtonUp"), 0xE99950u), 0xE99950u);
+    EXPECT_EQ(bag.readInt(QStringLiteral("Absent"), -1), -1);
+    EXPECT_TRUE(design.control(QStringLiteral("Nobody")).entries().empty());
 }

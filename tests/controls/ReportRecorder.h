@@ -1,25 +1,18 @@
-// Collects the routing facility's reports instead of showing modal boxes.
+// Collects the routing facility's reports as "title: text" instead of boxes.
 #pragma once
 
 #include "controls/Subclasser.h"
 
-#include <QString>
+#include <QStringList>
 #include <utility>
-#include <vector>
 
 class ReportRecorder
 {
 public:
-    struct Report
-    {
-        QString title;
-        QString text;
-    };
-
     ReportRecorder()
         : m_previous(controls::Subclasser::setReportHandler(
               [this](const QString &title, const QString &text) {
-                  m_reports.push_back({title, text});
+                  m_reports << title + QStringLiteral(": ") + text;
               }))
     {
     }
@@ -27,9 +20,9 @@ public:
     ReportRecorder(const ReportRecorder &) = delete;
     ReportRecorder &operator=(const ReportRecorder &) = delete;
 
-    const std::vector<Report> &reports() const { return m_reports; }
+    const QStringList &reports() const { return m_reports; }
 
 private:
-    std::vector<Report> m_reports;
+    QStringList m_reports;
     controls::Subclasser::ReportHandler m_previous;
 };
