@@ -42,21 +42,6 @@ protected:
     std::vector<QString> presets;
 };
 
-TEST_F(AuthoringTest, EmptyBoxesStopTheSaveBeforeTheDialog)
-{
-    answerDetails("New" + QString(Separator) + "Do it");
-    SeenBox seen;
-    answerBalloon(seen);
-    press(0);
-    EXPECT_EQ(seen.text, "There are no matches in the Puzzle box");
-    EXPECT_EQ(seen.title, "Save Cancelled");
-    choose("Triangle");
-    answerBalloon(seen);
-    press(0);
-    EXPECT_EQ(seen.text, "There are no matches in the Solution box");
-    EXPECT_TRUE(presets.empty());
-}
-
 // Another puzzle's title used to be overwritten without a word.
 TEST_F(AuthoringTest, SavingOverAnotherPuzzleAsksFirstAndNoReturnsToTheDialog)
 {
@@ -108,13 +93,22 @@ TEST_F(AuthoringTest, DeleteAndResaveActOnThePuzzleOnShowNotOnAHoveredRow)
     EXPECT_EQ(storage::ListPuzzleTitles(file()), std::vector<std::string>{"Wordy"});
 }
 
-TEST_F(AuthoringTest, CancelAndEmptyFieldsWriteNothing)
+TEST_F(AuthoringTest, EmptyBoxesCancelAndEmptyFieldsWriteNothing)
 {
+    answerDetails(QString(Separator));
+    SeenBox seen;
+    answerBalloon(seen);
+    press(0);
+    EXPECT_EQ(seen.text, "There are no matches in the Puzzle box");
+    EXPECT_EQ(seen.title, "Save Cancelled");
     choose("Triangle");
+    answerBalloon(seen);
+    press(0);
+    EXPECT_EQ(seen.text, "There are no matches in the Solution box");
+    EXPECT_TRUE(presets.empty()) << "empty boxes stop the save before the dialog";
     window->CB1_Click(1);
     const std::string before = readBytes(file());
     const board::Board::Snapshot board = window->boardState().snapshot();
-    answerDetails(QString(Separator));
     press(0);
     struct Case
     {
@@ -128,7 +122,6 @@ TEST_F(AuthoringTest, CancelAndEmptyFieldsWriteNothing)
     };
     for (const Case &c : cases) {
         answerDetails(c.answer);
-        SeenBox seen;
         answerMessageBox(QMessageBox::Ok, seen);
         press(0);
         EXPECT_TRUE(seen.text.startsWith(c.message)) << seen.text.toStdString();
@@ -137,7 +130,6 @@ TEST_F(AuthoringTest, CancelAndEmptyFieldsWriteNothing)
     // A title the file cannot keep brings the dialog back with the typed text.
     const QString unstorable = "Settings" + QString(Separator) + "Text";
     answerDetails(unstorable);
-    SeenBox seen;
     answerMessageBox(QMessageBox::Ok, seen);
     press(0);
     EXPECT_TRUE(seen.text.startsWith("The puzzle cannot be saved")) << seen.text.toStdString();

@@ -12,7 +12,8 @@ namespace board {
 namespace {
 
 // Points the XDG data folders at fresh temp folders, so neither the
-// machine's nor the player's own files take part, and puts them back after.
+// machine's nor the player's own files take part. Nothing else the tests
+// run reads the data folders.
 class CollectionSeed : public ::testing::Test
 {
 protected:
@@ -21,12 +22,6 @@ protected:
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.path()));
         qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(first.path() + ":" + second.path()));
     }
-    void TearDown() override
-    {
-        restore("XDG_DATA_HOME", savedHome);
-        restore("XDG_DATA_DIRS", savedDirs);
-    }
-
     static void install(const TempFolder &dataDir, const std::string &bytes)
     {
         std::filesystem::create_directories(dataDir.file("flintora"));
@@ -35,23 +30,6 @@ protected:
     static std::string bundled() { return readBytes(FLINTORA_SOURCE_DIR "/assets/Kindlet.ini"); }
 
     TempFolder home, first, second;
-
-private:
-    static void restore(const char *name, const std::optional<QByteArray> &value)
-    {
-        if (value)
-            qputenv(name, *value);
-        else
-            qunsetenv(name);
-    }
-    static std::optional<QByteArray> saved(const char *name)
-    {
-        if (!qEnvironmentVariableIsSet(name))
-            return std::nullopt;
-        return qgetenv(name);
-    }
-    std::optional<QByteArray> savedHome = saved("XDG_DATA_HOME");
-    std::optional<QByteArray> savedDirs = saved("XDG_DATA_DIRS");
 };
 
 // The first collection that reads as something wins: beside the program,

@@ -176,11 +176,7 @@ TEST_F(EndToEndTest, AnAuthoredPuzzleOutlivesARestartAndIsDeletedOnlyOnYes)
     const std::string saved = readBytes(file());
     ASSERT_GT(saved.size(), original.size());
     EXPECT_EQ(saved.substr(0, original.size()), original);
-    const std::string section = saved.substr(original.size());
-    EXPECT_EQ(
-        section.rfind("[Bridge]\r\nInstructions=Move one\xB6match\r\nMatchesInPuzzle=2\r\n", 0), 0u)
-        << section;
-    EXPECT_NE(section.find("\r\nMatchesInSolution=2\r\n"), std::string::npos) << section;
+    EXPECT_EQ(saved.find("[Bridge]\r\nInstructions=Move one\xB6match\r\n"), original.size());
 
     restart();
     ASSERT_EQ(window->CL1()->ListCount(), puzzles + 1);

@@ -56,10 +56,7 @@ protected:
 TEST_F(PlayTest, TurningTheMatchFlatSolvesThePuzzleAndRemembersIt)
 {
     turnClockwise(1, 3);
-    EXPECT_EQ(window->lbMoves()->text(), "Moves: 1");
-    EXPECT_FALSE(solvedRemembered());
     EXPECT_EQ(solvedBalloon(), nullptr);
-    EXPECT_EQ(window->CL1()->ItemIcon(0), board::NoMarkIcon);
     turnClockwise(1, 1);
     EXPECT_EQ(window->CL1()->ItemIcon(0), board::SolvedMarkIcon);
     ASSERT_NE(solvedBalloon(), nullptr);
