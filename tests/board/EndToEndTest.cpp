@@ -12,21 +12,12 @@
 
 #include <QLineEdit>
 #include <algorithm>
-#include <filesystem>
 #include <tuple>
 
 namespace board_test {
 namespace {
 
 const char *const BundledCollection = FLINTORA_SOURCE_DIR "/assets/Kindlet.ini";
-
-// The bundled collection when the tree has one, a small one otherwise.
-std::string startingCollection()
-{
-    if (std::filesystem::exists(BundledCollection))
-        return readBytes(BundledCollection);
-    return twoPuzzles();
-}
 
 board::Arrangement sorted(board::Arrangement matches)
 {
@@ -40,7 +31,7 @@ class EndToEndTest : public BoardWindowTest
 {
 protected:
     EndToEndTest()
-        : BoardWindowTest(startingCollection())
+        : BoardWindowTest(readBytes(BundledCollection))
     {
     }
     std::string file() const { return folder.file("Kindlet.ini"); }

@@ -74,21 +74,6 @@ TEST_F(KeyboardTest, TheListOpensFromItsTitleAndEnterChoosesAPuzzle)
     EXPECT_EQ(window->DD1()->Title(), "Wordy");
 }
 
-TEST_F(KeyboardTest, TheLinkFollowsWithEnterOrSpaceAndIsUnderlinedWhileFocused)
-{
-    int opened = 0;
-    window->setHomePageOpener([&] { ++opened; });
-    for (int i = 0; i < 3; ++i)
-        type(Qt::Key_Tab, Qt::ShiftModifier);
-    ASSERT_EQ(focused(), window->lbWeb());
-    EXPECT_TRUE(window->lbWeb()->font().underline());
-    type(Qt::Key_Space);
-    type(Qt::Key_Return);
-    EXPECT_EQ(opened, 2);
-    type(Qt::Key_Tab);
-    EXPECT_FALSE(window->lbWeb()->font().underline());
-}
-
 TEST_F(KeyboardTest, PlayKeysReachTheBoardUnlessTheOpenListTakesThem)
 {
     choose("Triangle");
