@@ -139,9 +139,7 @@ protected:
 
     ControlPropertiesTest()
     {
-        QFont font(QStringLiteral("Sans"));
-        font.setPointSize(13);
-        host.setFont(font);
+        host.setFont(QFont(QStringLiteral("Sans"), 13));
         control = make();
     }
 
