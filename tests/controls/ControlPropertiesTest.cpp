@@ -24,9 +24,7 @@ constexpr bool Always = true;
 // its defaults still writes it, and stored values with what they read back as.
 struct Expected
 {
-    QString name;
-    QString defaultText;
-    QString changedText;
+    QString name, defaultText, changedText;
     bool alwaysWritten = false;
     std::vector<std::pair<QString, QString>> probes = {};
 };

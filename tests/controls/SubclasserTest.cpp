@@ -47,8 +47,7 @@ struct Call
 {
     bool before;
     int message;
-    qint32 wParam;
-    qint32 lParam;
+    qint32 wParam, lParam;
 };
 
 // Records every call, and logs it into the widget's log when given one.
