@@ -49,15 +49,12 @@ protected:
         button->setColorButtonUp(Up);
         button->setColorButtonHover(HoverColor);
         button->setColorButtonDown(DownColor);
-        const auto logButton = [this](const char *event) {
-            return [this, event](qint16 b) {
-                log.push_back(event + std::to_string(b));
-            };
-        };
         QObject::connect(button, &CandyButton::Click, [this] { log.push_back("Click"); });
         QObject::connect(button, &CandyButton::DblClick, [this] { log.push_back("DblClick"); });
-        QObject::connect(button, &CandyButton::MouseDown, logButton("Down"));
-        QObject::connect(button, &CandyButton::MouseUp, logButton("Up"));
+        QObject::connect(button, &CandyButton::MouseDown,
+                         [this](qint16 b) { log.push_back("Down" + std::to_string(b)); });
+        QObject::connect(button, &CandyButton::MouseUp,
+                         [this](qint16 b) { log.push_back("Up" + std::to_string(b)); });
         QObject::connect(button, &CandyButton::MouseMove, [this] { ++moves; });
         QObject::connect(button, &CandyButton::MouseEnter, [this] { log.push_back("Enter"); });
         QObject::connect(button, &CandyButton::MouseLeave, [this] { log.push_back("Leave"); });
@@ -97,16 +94,11 @@ TEST_F(CandyButtonTest, GesturesRaiseTheirEvents)
         {"beside the rounded corners", [&] { click({1, 1}); click({128, 38}); }, {}},
         {"on the straight edge", [&] { click({1, 20}); }, {"Enter", "Down1", "Up1", "Click"}},
         {"dragged out before the release", [this] {
-             QTest::mousePress(window(), Qt::LeftButton, {}, centre());
-             QTest::mouseMove(window(), Outside);
-             QTest::mouseRelease(window(), Qt::LeftButton, {}, Outside); },
-         {"Enter", "Down1", "Up1", "Leave"}},
+             QTest::mousePress(window(), Qt::LeftButton, {}, centre()); QTest::mouseMove(window(), Outside);
+             QTest::mouseRelease(window(), Qt::LeftButton, {}, Outside); }, {"Enter", "Down1", "Up1", "Leave"}},
         {"disabled", [this] {
-             button->setEnabled(false);
-             QTest::mouseDClick(window(), Qt::LeftButton, {}, centre());
-             QTest::keyClick(button, Qt::Key_Return);
-             QTest::mouseMove(window(), Outside); },
-         {"Enter", "Leave"}},
+             button->setEnabled(false); QTest::mouseDClick(window(), Qt::LeftButton, {}, centre());
+             QTest::keyClick(button, Qt::Key_Return); QTest::mouseMove(window(), Outside); }, {"Enter", "Leave"}},
     };
     // clang-format on
     for (const auto &c : cases) {

@@ -24,9 +24,7 @@ constexpr bool Always = true;
 // its defaults still writes it, and stored values with what they read back as.
 struct Expected
 {
-    QString name;
-    QString defaultText;
-    QString changedText;
+    QString name, defaultText, changedText;
     bool alwaysWritten = false;
     std::vector<std::pair<QString, QString>> probes = {};
 };
@@ -139,9 +137,7 @@ protected:
 
     ControlPropertiesTest()
     {
-        QFont font(QStringLiteral("Sans"));
-        font.setPointSize(13);
-        host.setFont(font);
+        host.setFont(QFont(QStringLiteral("Sans"), 13));
         control = make();
     }
 

@@ -30,7 +30,7 @@ void expectReadsAsStored(Control &control, const PropertyBag &stored)
         if (stored.contains(row.name))
             controls::writeProperty(read, row.name, row.get(control));
     }
-    EXPECT_EQ(read.entries(), stored.entries()) << control.objectName().toStdString();
+    EXPECT_EQ(read.entries(), stored.entries());
 }
 
 } // namespace
@@ -39,19 +39,16 @@ TEST(Form1Design, EveryControlReadsItsStoredValues)
 {
     const DesignFile design = DesignFile::load(QStringLiteral(":/designs/Form1.design"));
     ASSERT_TRUE(design.isValid()) << joined(design.errors());
-    QWidget host;
+    QWidget host; // owns each control made below
     for (const QString &name : design.controlNames()) {
-        if (name == QLatin1String("DD1")) {
-            controls::DDFrm frame(name, &host);
-            expectReadsAsStored(frame, design.control(name));
-        } else if (name == QLatin1String("CL1")) {
-            controls::CoolList list(&host);
-            list.setObjectName(name);
-            expectReadsAsStored(list, design.control(name));
-        } else {
-            controls::CandyButton button(name, &host);
-            expectReadsAsStored(button, design.control(name));
-        }
+        SCOPED_TRACE(name.toStdString());
+        const PropertyBag &stored = design.control(name);
+        if (name == QLatin1String("DD1"))
+            expectReadsAsStored(*new controls::DDFrm(name, &host), stored);
+        else if (name == QLatin1String("CL1"))
+            expectReadsAsStored(*new controls::CoolList(&host), stored);
+        else
+            expectReadsAsStored(*new controls::CandyButton(name, &host), stored);
     }
 }
 

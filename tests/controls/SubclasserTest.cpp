@@ -47,8 +47,7 @@ struct Call
 {
     bool before;
     int message;
-    qint32 wParam;
-    qint32 lParam;
+    qint32 wParam, lParam;
 };
 
 // Records every call, and logs it into the widget's log when given one.
@@ -182,73 +181,48 @@ TEST(Subclasser, FailuresAreReportedAndTablesRouteWhatTheyHold)
     const auto addAll = [](S &s, QWidget &w) {
         s.AddMsg(&w, ALL_MESSAGES, After);
     };
-    const auto fill = [](S &s, QWidget &w) {
-        for (int message = 1; message < controls::SubclassMsgTable::Slots; ++message)
-            s.AddMsg(&w, message, After);
-    };
     // clang-format off
     const struct {
         const char *name; bool withCallback; Attempt attempt; QStringList reports; Log log = {"widget 1,1"};
     } cases[] = {
-        {"null widget", true, [&](S &s, QWidget &w) { s.Subclass(nullptr, 0); addAll(s, w); },
-         {invalid, notStarted}},
-        {"destroyed widget", true,
-         [&](S &s, QWidget &w) { s.Subclass(deletedWidgetAddress(new QWidget), 0); addAll(s, w); },
+        {"null widget", true, [&](S &s, QWidget &w) { s.Subclass(nullptr, 0); addAll(s, w); }, {invalid, notStarted}},
+        {"destroyed widget", true, [&](S &s, QWidget &w) { s.Subclass(deletedWidgetAddress(new QWidget), 0); addAll(s, w); },
          {invalid, notStarted}},
         {"widget of another thread", true,
          [&](S &s, QWidget &w) { std::thread([&] { s.Subclass(&w, 0); }).join(); addAll(s, w); },
          {"sc_Subclass: Window handle belongs to another process", notStarted}},
         {"no callback", false, [](S &s, QWidget &w) { s.Subclass(&w, 0); s.UnSubclass(&w); },
          {"sc_Subclass: Callback method not found", "sc_UnSubclass: Window handle isn't subclassed"}},
-        {"deleting an absent message", true,
-         [](S &s, QWidget &w) { s.Subclass(&w, 0); s.DelMsg(&w, WM_MOUSELEAVE, After); },
+        {"deleting an absent message", true, [](S &s, QWidget &w) { s.Subclass(&w, 0); s.DelMsg(&w, WM_MOUSELEAVE, After); },
          {"zDelMsg: Message &H2A3 not found in table"}},
         {"a 33rd message", true,
          [](S &s, QWidget &w) { s.Subclass(&w, 0); for (int m = 1; m <= 33; ++m) s.AddMsg(&w, m, Before); },
          {"zAddMsg: Message table overflow. Either increase the value of Const MSG_ENTRIES or use "
           "ALL_MESSAGES instead of specific message values"}},
         // Teardown stops the routing and drops the registry.
-        {"after teardown", true,
-         [](S &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             s.AddMsg(&w, WM_MOUSEMOVE, After);
-             s.Teardown();
-             s.DelMsg(&w, 1, After); },
-         {notStarted}},
+        {"after teardown", true, [](S &s, QWidget &w) {
+             s.Subclass(&w, 0); s.AddMsg(&w, WM_MOUSEMOVE, After); s.Teardown(); s.DelMsg(&w, 1, After); }, {notStarted}},
         // Its address maps to no record any more, so nothing is reported.
         {"a routed widget destroyed", true, [](S &s, QWidget &) {
-             auto *doomed = new QWidget;
-             s.Subclass(doomed, 0);
-             QWidget *gone = deletedWidgetAddress(doomed);
-             s.AddMsg(gone, WM_PAINT, Before);
-             s.UnSubclass(gone); }, {}},
+             auto *doomed = new QWidget; s.Subclass(doomed, 0); QWidget *gone = deletedWidgetAddress(doomed);
+             s.AddMsg(gone, WM_PAINT, Before); s.UnSubclass(gone); }, {}},
         {"ALL_MESSAGES routes every message", true, [&](S &s, QWidget &w) { s.Subclass(&w, 0); addAll(s, w); },
          {}, {"widget 1,1", "after", "after"}},
         {"deleting ALL_MESSAGES empties the table", true,
          [&](S &s, QWidget &w) { s.Subclass(&w, 0); addAll(s, w); s.DelMsg(&w, ALL_MESSAGES, After); }, {}},
         {"a deleted slot of a full table is reused", true, [&](S &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             fill(s, w);
-             s.AddMsg(&w, WM_MOUSEMOVE, After);
-             s.DelMsg(&w, 1, After);
-             s.AddMsg(&w, QtEventBase + QEvent::User, After); }, {}, {"widget 1,1", "after", "after"}},
+             s.Subclass(&w, 0); for (int m = 1; m < controls::SubclassMsgTable::Slots; ++m) s.AddMsg(&w, m, After);
+             s.AddMsg(&w, WM_MOUSEMOVE, After); s.DelMsg(&w, 1, After); s.AddMsg(&w, QtEventBase + QEvent::User, After); },
+         {}, {"widget 1,1", "after", "after"}},
         {"a present message is not added twice", true, [](S &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             s.AddMsg(&w, WM_MOUSEMOVE, After);
-             s.AddMsg(&w, WM_MOUSEMOVE, After);
+             s.Subclass(&w, 0); s.AddMsg(&w, WM_MOUSEMOVE, After); s.AddMsg(&w, WM_MOUSEMOVE, After);
              s.DelMsg(&w, WM_MOUSEMOVE, After); }, {}},
         {"CallPreviousProc reaches only the widget", true, [&](S &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             addAll(s, w);
-             s.CallPreviousProc(&w, WM_MOUSEMOVE, 0, controls::makeLParam(12, 34)); },
+             s.Subclass(&w, 0); addAll(s, w); s.CallPreviousProc(&w, WM_MOUSEMOVE, 0, controls::makeLParam(12, 34)); },
          {}, {"widget 12,34", "widget 1,1", "after", "after"}},
         // Off the widget, the requested leave notification is posted at once.
-        {"TrackLeave away from the widget", true,
-         [](S &s, QWidget &w) {
-             s.Subclass(&w, 0);
-             s.AddMsg(&w, WM_MOUSELEAVE, After);
-             s.TrackLeave(&w);
-             QCoreApplication::processEvents(); },
+        {"TrackLeave away from the widget", true, [](S &s, QWidget &w) {
+             s.Subclass(&w, 0); s.AddMsg(&w, WM_MOUSELEAVE, After); s.TrackLeave(&w); QCoreApplication::processEvents(); },
          {}, {"widget leave", "after", "widget 1,1"}},
     };
     // clang-format on

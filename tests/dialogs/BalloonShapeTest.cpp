@@ -13,14 +13,8 @@ const QSize Window(359, 200);
 TEST(PointerPlacement, QuadrantRuleWithTiesGoingLeftAndUp)
 {
     const QRect second(1000, 0, 600, 400);
-    const struct
-    {
-        const char *name;
-        QPoint target;
-        QRect screen;
-        PointerStyle style;
-        QPoint topLeft;
-    } rows[] = {
+    // clang-format off
+    const struct { const char *name; QPoint target; QRect screen; PointerStyle style; QPoint topLeft; } rows[] = {
         {"exact middle is upper left", {500, 400}, Screen, UpperLeft, {458, 400}},
         {"one right of middle", {501, 400}, Screen, UpperRight, {501 + 42 - 359, 400}},
         {"one below middle", {500, 401}, Screen, LowerLeft, {458, 401 - 200}},
@@ -28,6 +22,7 @@ TEST(PointerPlacement, QuadrantRuleWithTiesGoingLeftAndUp)
         {"middle of a second screen", {1300, 200}, second, UpperLeft, {1258, 200}},
         {"lower right of a second screen", {1301, 201}, second, LowerRight, {1301 + 42 - 359, 1}},
     };
+    // clang-format on
     for (const auto &row : rows) {
         const PointerPlacement p = placeForPointer(row.target, row.screen, Window);
         EXPECT_EQ(p.style, row.style) << row.name;
@@ -72,9 +67,8 @@ TEST(ShadePixelRule, IntegerMixOfBothColoursWithALimitedIntensity)
     EXPECT_EQ(ShadePixel(qRgb(200, 100, 50), qRgb(0, 0, 0), 100, 0), qRgb(78, 39, 19));
     EXPECT_EQ(ShadePixel(qRgb(255, 255, 255), qRgb(0, 0, 0), 180, 75), qRgb(254, 254, 254));
     EXPECT_EQ(ShadePixel(qRgb(0, 0, 0), qRgb(255, 0, 0), 20, 0), qRgb(235, 0, 0));
-    EXPECT_EQ(clampIntensity(-5), 0);
-    EXPECT_EQ(clampIntensity(75), 75);
-    EXPECT_EQ(clampIntensity(200), 75);
+    EXPECT_EQ(std::tuple(clampIntensity(-5), clampIntensity(75), clampIntensity(200)),
+              std::tuple(0, 75, 75));
 }
 
 } // namespace

@@ -31,22 +31,16 @@ void tickThenOK(InputFrm &w)
 // Every row asks with "Dora" in the field; Tab meets Cancel, left of OK, first.
 TEST(InputBox, AnswersWithTheTextOrEmptyWhenCancelled)
 {
-    const struct
-    {
-        const char *name;
-        QString checkboxTxt;
-        Answer answer;
-        QString result;
-    } rows[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char *name; QString checkboxTxt; Answer answer; QString result; } rows[] = {
         {"Enter is OK", {}, pressKeys({Qt::Key_Return}), "Dora"},
         {"OK on an empty field waits for text", {}, emptyOKThenAnn, "Ann"},
         {"Escape", {}, pressKeys({Qt::Key_Escape}), ""},
         {"Cancel, by Tab and Space", {}, pressKeys({Qt::Key_Tab, Qt::Key_Space}), ""},
         {"closing the window", {}, [](InputFrm &w) { w.close(); }, ""},
         {"ticked check box", "Remember me", tickThenOK, QString("Dora") + QChar(0x00AC)},
-        // clang-format on
     };
+    // clang-format on
     for (const auto &row : rows) {
         answerWhenShown([&row](msgFrm &w) { row.answer(static_cast<InputFrm &>(w)); });
         EXPECT_EQ(input_box("Your name?", 64, "Name", "Dora", true, row.checkboxTxt), row.result)

@@ -71,17 +71,13 @@ TEST(MsgAutoBox, TheNoticeOnlyClosesOnAClickOnItsCloseImage)
 // Smoke only, as the notice is its one caller: nTime 33 overflowed 16-bit ms.
 TEST(MsgAutoBox, TheTimedBoxReturnsAtOnceAndTimesNTimeSecondsWithoutOverflow)
 {
-    const struct
-    {
-        short nTime;
-        int ms; // 0: no timer
-    } rows[] = {{1, 1000}, {33, 33000}, {0, 0}, {-4, 0}};
-    for (const auto &row : rows) {
-        EXPECT_EQ(MsgAuto_box("Saved.", InfoIcon, "Note", row.nTime, true), 0);
+    // Each nTime with the timer's interval in ms, 0 for no timer.
+    const std::pair<short, int> rows[] = {{1, 1000}, {33, 33000}, {0, 0}, {-4, 0}};
+    for (const auto &[nTime, ms] : rows) {
+        EXPECT_EQ(MsgAuto_box("Saved.", InfoIcon, "Note", nTime, true), 0);
         QPointer<MsgAutoFrm> window = newest();
         ASSERT_TRUE(window);
-        EXPECT_EQ(window->Timer1().isActive() ? window->Timer1().interval() : 0, row.ms)
-            << row.nTime;
+        EXPECT_EQ(window->Timer1().isActive() ? window->Timer1().interval() : 0, ms) << nTime;
         window->close();
     }
 }

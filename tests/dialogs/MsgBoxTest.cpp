@@ -43,16 +43,8 @@ const Answer Enter = pressKeys({Qt::Key_Return});
 // order: default bits 768 keep the button of the row before.
 TEST(MsgBox, AnswersWithTheCodeOfThePressedButton)
 {
-    const struct
-    {
-        const char *name;
-        int flags;
-        Answer answer;
-        short result;
-        QString check = {};
-        QStringList captions = {};
-    } rows[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char *name; int flags; Answer answer; short result; QString check = {}; QStringList captions = {}; } rows[] = {
         {"the game's OK, clicked", InfoIcon, click(0), 1},
         {"the game's OK, by Enter", InfoIcon, Enter, 1},
         {"the game's OK, by Escape", InfoIcon, Escape, 1},
@@ -76,11 +68,10 @@ TEST(MsgBox, AnswersWithTheCodeOfThePressedButton)
         {"768 keeps default 3", 3 | 768, Enter, 2},
         {"a hidden default falls back to the first", 0 | 512, Enter, 1},
         {"Tab moves on from the default, Space presses", 3 | 256, pressKeys({Qt::Key_Tab, Qt::Key_Space}), 2},
-        // clang-format on
     };
-    for (const auto &row : rows) {
+    // clang-format on
+    for (const auto &row : rows)
         EXPECT_EQ(answered(row.flags, row.answer, row.check, row.captions), row.result) << row.name;
-    }
 }
 
 // A long message must not push the buttons off the screen.

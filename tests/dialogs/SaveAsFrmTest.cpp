@@ -72,24 +72,19 @@ TEST(SaveAsFrm, TheKeyboardAloneFillsBothFieldsAndPressesOK)
 // A cancelled showing must not leak its text into the answer or the next one.
 TEST(SaveAsFrm, ClosingOrEscapeAnswersTheSeparatorAloneAndTheNextShowingStartsAfresh)
 {
-    const std::function<void(SaveAsFrm &)> cancels[] = {
-        [](SaveAsFrm &w) { w.close(); },
-        [](SaveAsFrm &w) { QTest::keyClick(w.windowHandle(), Qt::Key_Escape); },
+    using Finish = std::function<void(SaveAsFrm &)>;
+    const auto typedThen = [](const char *title, Finish finish) {
+        return [=](SaveAsFrm &w) {
+            typeInto(w, w.Text1(), title);
+            finish(w);
+        };
     };
-    for (const auto &cancel : cancels) {
-        EXPECT_EQ(details(sep("Old", "text"),
-                          [&cancel](SaveAsFrm &w) {
-                              typeInto(w, w.Text1(), "more");
-                              cancel(w);
-                          }),
-                  QString(Sep));
-    }
-    EXPECT_EQ(details({},
-                      [](SaveAsFrm &w) {
-                          typeInto(w, w.Text1(), "New");
-                          pressOK(w);
-                      }),
-              sep("New", ""));
+    const Finish escape = [](SaveAsFrm &w) {
+        QTest::keyClick(w.windowHandle(), Qt::Key_Escape);
+    };
+    EXPECT_EQ(details(sep("Old", "text"), typedThen("more", &SaveAsFrm::close)), QString(Sep));
+    EXPECT_EQ(details(sep("Old", "text"), typedThen("more", escape)), QString(Sep));
+    EXPECT_EQ(details({}, typedThen("New", pressOK)), sep("New", ""));
     EXPECT_EQ(details({}, pressOK), QString(Sep));
 }
 
@@ -124,15 +119,8 @@ TEST(SaveAsFrm, APasteIsCutToWhatTheLimitLeaves)
 
 TEST(MendEdit, KeepsEveryEditThatFitsAndMendsTheRest)
 {
-    struct Case
-    {
-        const char *name;
-        QString before;
-        QString after;
-        int limit;
-        QString mended;
-    } const cases[] = {
-        // clang-format off
+    // clang-format off
+    const struct { const char *name; QString before, after; int limit; QString mended; } cases[] = {
         {"typed within the limit", "ab", "abc", 5, "abc"},
         {"typed past the limit", "abcde", "abcdef", 5, "abcde"},
         {"separator typed", "ab", QString("a") + Sep + "b", 5, "ab"},
@@ -141,9 +129,9 @@ TEST(MendEdit, KeepsEveryEditThatFitsAndMendsTheRest)
         {"over-long text may shrink", "abcdefg", "abcdeg", 5, "abcdeg"},
         {"over-long text may not grow", "abcdefg", "abcdefgh", 5, "abcdefg"},
         {"selection replaced within old length", "abcdefg", "abXg", 5, "abXg"},
-        // clang-format on
     };
-    for (const Case &c : cases) {
+    // clang-format on
+    for (const auto &c : cases) {
         int cursor = 0;
         EXPECT_EQ(mendEdit(c.before, c.after, c.limit, cursor), c.mended) << c.name;
     }

@@ -186,18 +186,15 @@ TEST(ProfileReplace, StaleTemporariesAreRemoved)
     // Above any process id Linux hands out, so never a running writer.
     const std::string dead = std::to_string(std::numeric_limits<pid_t>::max());
     const std::string running = std::to_string(::getpid());
-    const struct
-    {
-        std::string name;
-        bool old;
-        bool removed;
-    } cases[] = {
+    // clang-format off
+    const struct { std::string name; bool old, removed; } cases[] = {
         {".Kindlet.ini.tmp-" + dead + "-a1B2c3", false, true},
         {".Kindlet.ini.tmp-" + running + "-a1B2c3", false, false},
         {".Kindlet.ini.tmp-" + running + "-d4E5f6", true, true},
         {".Other.ini.tmp-" + dead + "-a1B2c3", false, false},
         {".Kindlet.ini.backup", true, false},
     };
+    // clang-format on
     const auto twoHoursAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(2);
     for (const auto &c : cases) {
         writeBytes(folder.file(c.name), "left over");

@@ -12,10 +12,7 @@ namespace {
 struct ReadCase
 {
     const char *name;
-    std::string file;
-    std::string section;
-    std::string key;
-    std::string fallback;
+    std::string file, section, key, fallback;
     std::int64_t size;
     std::string expected;
 };

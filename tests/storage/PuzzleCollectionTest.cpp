@@ -21,10 +21,8 @@ TEST(PuzzleCollection, WorkedExampleLoads)
     EXPECT_EQ(ListPuzzleTitles(path), std::vector<std::string>{"Triangle"});
     const PuzzleRecord r = LoadPuzzleRecord(path, "triangle");
     EXPECT_EQ(r.instructions, "Move one match.\r\nGood luck");
-    const std::vector<MatchPlacement> puzzle = {{60, 20, 2}, {100, 20, 14}, {60, 90, 4}};
-    const std::vector<MatchPlacement> solution = {{60, 10, 4}, {60, 20, 6}, {120, 20, 10}};
-    EXPECT_EQ(r.puzzle, puzzle);
-    EXPECT_EQ(r.solution, solution);
+    EXPECT_EQ(r.puzzle, (std::vector<MatchPlacement>{{60, 20, 2}, {100, 20, 14}, {60, 90, 4}}));
+    EXPECT_EQ(r.solution, (std::vector<MatchPlacement>{{60, 10, 4}, {60, 20, 6}, {120, 20, 10}}));
 }
 
 PuzzleRecord sampleRecord(const std::string &title)
@@ -64,12 +62,8 @@ TEST(PuzzleTitles, StoredUnchangedOrRefused)
 // An old section's surplus keys and comments stay; a UTF-8 file stays UTF-8.
 TEST(PuzzleSave, OneReplacementWithTheBytesOfSingleWrites)
 {
-    const struct
-    {
-        std::string start;
-        std::string listed;
-    } files[] = {
-        // clang-format off
+    // clang-format off
+    const struct { std::string start, listed; } files[] = {
         {"[Old\xE9]\r\nInstructions=x\r\n; keep me\r\nM1=1,1,1\r\nM9=9,9,9\r\n[Settings]\r\nVolume = 3\r\n", "Old\u00E9"},
         {"\xEF\xBB\xBF[Settings]\r\nVolume = 3\r\n", "OLD\u00E9"},
     };
