@@ -48,8 +48,9 @@ int Board::stackingPosition(int i) const
 
 int Board::matchesIn(const Rect &box) const
 {
-    return static_cast<int>(std::count_if(m_state.sprites.begin(), m_state.sprites.end(),
-                                          [&](const SpriteState &s) { return liesIn(s, box); }));
+    return static_cast<int>(std::count_if(
+        m_state.sprites.begin(), m_state.sprites.end(),
+        [&](const SpriteState &s) { return liesIn(s, box); }));
 }
 
 int Board::GetMatchesInPuzzle() const
@@ -115,10 +116,9 @@ int Board::ShowPuzzleMatches(const Arrangement &puzzle)
 
 void Board::sendBoxHome(const Rect &box)
 {
-    for (int i = 0; i < SpriteCount; ++i) {
+    for (int i = 0; i < SpriteCount; ++i)
         if (liesIn(m_state.sprites[i], box))
             sendHome(i);
-    }
 }
 
 // Numbers base + 1 .. 64 first, as if the puzzle box held 1 .. base, then
@@ -156,10 +156,9 @@ std::optional<BoxPlace> Board::placeInBox(int i) const
     if (m_state.pulledIn[i].box >= 0)
         return m_state.pulledIn[i];
     const SpriteState &s = m_state.sprites[i];
-    for (int b = 0; b < 2; ++b) {
+    for (int b = 0; b < 2; ++b)
         if (s.visible && liesIn(s, box(b)))
             return BoxPlace{b, s.left - box(b).left, s.top - box(b).top};
-    }
     return std::nullopt;
 }
 

@@ -42,8 +42,10 @@ void Form1::buildShortcuts()
         auto *shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, std::move(action));
     };
-    bind(QKeySequence::Undo, [this] { undo(); });
-    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
+    bind(
+        QKeySequence::Undo, [this] { undo(); });
+    bind(
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
     bind(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
 }
 

@@ -56,29 +56,26 @@ QRect Form1::solvedArea() const
     const Board &board = m_game.board();
     const Rect &box = m_game.workBox();
     QRect area(box.left, box.top, box.width, box.height);
-    for (const MatchSprite *sprite : m_sprites) {
+    for (const MatchSprite *sprite : m_sprites)
         if (liesIn(board.sprite(sprite->index()), box))
             area |= sprite->geometry();
-    }
     return QRect(mapToGlobal(area.topLeft()), area.size());
 }
 
 void Form1::tickSolved(const QString &title)
 {
-    for (int i = 0; i < m_cl1->ListCount(); ++i) {
+    for (int i = 0; i < m_cl1->ListCount(); ++i)
         if (m_cl1->ItemText(i) == title)
             m_cl1->ModifyItem(i, QString(), SolvedMarkIcon, SolvedMarkIcon);
-    }
     showPuzzleStatus();
 }
 
 // The list carries what the file says, so a drop need not read the file.
 bool Form1::isTicked(const QString &title) const
 {
-    for (int i = 0; i < m_cl1->ListCount(); ++i) {
+    for (int i = 0; i < m_cl1->ListCount(); ++i)
         if (m_cl1->ItemText(i) == title)
             return m_cl1->ItemIcon(i) == SolvedMarkIcon;
-    }
     return false;
 }
 

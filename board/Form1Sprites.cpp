@@ -45,8 +45,9 @@ void Form1::connectSprite(MatchSprite *sprite)
     connect(sprite, &MatchSprite::MouseDown, this, &Form1::Image2_MouseDown);
     connect(sprite, &MatchSprite::MouseMove, this, &Form1::Image2_MouseMove);
     connect(sprite, &MatchSprite::MouseUp, this, &Form1::Image2_MouseUp);
-    connect(sprite, &MatchSprite::WheelTurned, this,
-            [this](int i, int steps) { m_handling.wheel(i, steps); });
+    connect(
+        sprite, &MatchSprite::WheelTurned, this,
+        [this](int i, int steps) { m_handling.wheel(i, steps); });
     connect(sprite, &MatchSprite::PointerLeft, this, [this](int i) { m_handling.pointerLeft(i); });
 }
 

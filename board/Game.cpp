@@ -134,10 +134,9 @@ std::optional<std::string> Game::replacedTitle(const std::string &title,
     const std::optional<std::string> shown = shownTitle();
     if (shown && sameTitle(title, *shown))
         return std::nullopt;
-    for (const std::string &existing : titles()) {
+    for (const std::string &existing : titles())
         if (sameTitle(existing, title))
             return existing;
-    }
     return std::nullopt;
 }
 

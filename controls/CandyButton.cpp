@@ -76,9 +76,8 @@ void CandyButton::setColorScheme(int scheme)
 
 void CandyButton::applyColorScheme(int scheme)
 {
-    if (scheme < 1 || scheme > int(ColorPresets.size())) {
+    if (scheme < 1 || scheme > int(ColorPresets.size()))
         return;
-    }
     const ColorPreset &preset = ColorPresets[std::size_t(scheme - 1)];
     m_look.colorButtonUp = preset.up;
     m_look.colorButtonHover = preset.hover;
@@ -136,18 +135,16 @@ void CandyButton::setPicture(const drawing::Picture &picture)
 void CandyButton::setChecked(bool value)
 {
     m_checked = value;
-    if (value) {
+    if (value)
         DrawButton(CheckedDown);
-    } else {
+    else
         DrawButton(m_hovering ? Hover : Normal);
-    }
 }
 
 void CandyButton::setStyle(int style)
 {
-    if (style == m_look.style) {
+    if (style == m_look.style)
         return;
-    }
     m_look.style = style;
     BuildShape();
     DrawButton(Normal);
@@ -155,9 +152,8 @@ void CandyButton::setStyle(int style)
 
 void CandyButton::setPictureAlignment(int alignment)
 {
-    if (alignment == m_look.pictureAlignment) {
+    if (alignment == m_look.pictureAlignment)
         return;
-    }
     m_look.pictureAlignment = alignment;
     DrawButton(Normal);
 }
@@ -190,21 +186,19 @@ void CandyButton::GetRGB(int &r, int &g, int &b, drawing::OleColor Color)
 void CandyButton::windowProc(bool before, bool &, qint32 &, QWidget *, int message, qint32 wParam,
                              qint32 lParam, qint32 &)
 {
-    if (message == WindowMessage::WM_PAINT && before) {
+    if (message == WindowMessage::WM_PAINT && before)
         BuildShape();
-    } else if (message == WindowMessage::WM_MOUSEMOVE && !before) {
+    else if (message == WindowMessage::WM_MOUSEMOVE && !before)
         pointerMovedOver(wParam, lParam);
-    } else if (message == WindowMessage::WM_MOUSELEAVE && !before) {
+    else if (message == WindowMessage::WM_MOUSELEAVE && !before)
         pointerLeft();
-    }
 }
 
 // A drag with the left button alone does not start hovering.
 void CandyButton::pointerMovedOver(qint32 wParam, qint32 lParam)
 {
-    if (wParam == WindowMessage::MK_LBUTTON || m_hovering) {
+    if (wParam == WindowMessage::MK_LBUTTON || m_hovering)
         return;
-    }
     const int x = signedLowWord(lParam);
     const int y = signedHighWord(lParam);
     if (x > 0 && y > 0 && x < width() && y < height()) {
@@ -219,9 +213,8 @@ void CandyButton::pointerLeft()
 {
     m_hovering = false;
     emit MouseLeave();
-    if (!m_checked) {
+    if (!m_checked)
         DrawButton(m_hasFocus ? Focus : Normal);
-    }
 }
 
 void CandyButton::buttonPressed(qint16 button, qint16 shift, float x, float y)
@@ -234,11 +227,10 @@ void CandyButton::buttonPressed(qint16 button, qint16 shift, float x, float y)
 void CandyButton::buttonReleased(qint16 button, qint16 shift, float x, float y)
 {
     if (!m_checked) {
-        if (m_hovering) {
+        if (m_hovering)
             DrawButton(Hover);
-        } else if (m_hasFocus) {
+        else if (m_hasFocus)
             DrawButton(Focus);
-        }
     }
     emit MouseUp(button, shift, x, y);
 }
@@ -259,9 +251,8 @@ void CandyButton::mousePressEvent(QMouseEvent *event)
 
 void CandyButton::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_look.enabled) {
+    if (!m_look.enabled)
         return;
-    }
     const QPointF pos = event->position();
     const qint16 held = buttonCode(event->buttons());
     emit MouseMove(held, shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
@@ -274,18 +265,16 @@ void CandyButton::mouseMoveEvent(QMouseEvent *event)
 
 void CandyButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!m_look.enabled) {
+    if (!m_look.enabled)
         return;
-    }
     const QPointF pos = event->position();
     buttonReleased(buttonCode(event->button()), shiftCode(event->modifiers()), float(pos.x()),
                    float(pos.y()));
     const bool clicked =
         event->button() == Qt::LeftButton && !m_clickSuppressed && isInsideShape(pos.toPoint());
     m_clickSuppressed = false;
-    if (clicked) {
+    if (clicked)
         emit Click();
-    }
 }
 
 void CandyButton::mouseDoubleClickEvent(QMouseEvent *event)
@@ -332,18 +321,16 @@ void CandyButton::keyReleaseEvent(QKeyEvent *event)
 void CandyButton::focusInEvent(QFocusEvent *)
 {
     m_hasFocus = true;
-    if (m_look.enabled && !m_checked && !m_hovering) {
+    if (m_look.enabled && !m_checked && !m_hovering)
         DrawButton(Focus);
-    }
 }
 
 void CandyButton::focusOutEvent(QFocusEvent *)
 {
     m_hasFocus = false;
     m_enterPressed = false;
-    if (m_look.enabled && !m_checked) {
+    if (m_look.enabled && !m_checked)
         DrawButton(Normal);
-    }
 }
 
 void CandyButton::resizeEvent(QResizeEvent *)
@@ -380,15 +367,12 @@ void CandyButton::BuildShape()
 
 void CandyButton::DrawButton(ButtonState state)
 {
-    if (m_checked) {
+    if (m_checked)
         state = CheckedDown;
-    }
-    if (m_surface.size() != size()) {
+    if (m_surface.size() != size())
         m_surface = QImage(size(), QImage::Format_RGB32);
-    }
-    if (m_surface.isNull()) {
+    if (m_surface.isNull())
         return;
-    }
     m_surface.fill(toPixel(m_look.backColor));
     switch (m_look.style) {
     case 0:
@@ -415,9 +399,8 @@ void CandyButton::DrawButton(ButtonState state)
 
 void CandyButton::DrawIconWCaption(ButtonState state)
 {
-    if (m_surface.isNull()) {
+    if (m_surface.isNull())
         return;
-    }
     drawCaptionAndPicture(m_surface, m_look, state);
     update();
 }

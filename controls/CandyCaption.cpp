@@ -61,9 +61,8 @@ QImage silhouette(const QImage &source, drawing::OleColor color)
 void drawPicture(QPainter &painter, const CandyLook &look, ButtonState state, QPoint at)
 {
     const QImage image = pictureImage(look.picture);
-    if (image.isNull()) {
+    if (image.isNull())
         return;
-    }
     if (!look.enabled) {
         painter.drawImage(at + QPoint(1, 1), silhouette(image, SystemHighlight3D));
         painter.drawImage(at, silhouette(image, SystemShadow3D));
@@ -95,9 +94,8 @@ void drawFocusFrame(QPainter &painter, const CandyLook &look, QSize client)
     const int side = look.shapeRadius / 2 + FocusFrameInset;
     const QRect frame(side, FocusFrameInset, client.width() - 2 * side,
                       client.height() - 2 * FocusFrameInset);
-    if (frame.width() <= 1 || frame.height() <= 1) {
+    if (frame.width() <= 1 || frame.height() <= 1)
         return;
-    }
     painter.setPen(QPen(QColor::fromRgb(toPixel(look.foreColor)), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
@@ -164,13 +162,11 @@ void drawCaptionAndPicture(QImage &surface, const CandyLook &look, ButtonState s
                       look.shapeRadius, state == Down);
     QPainter painter(&surface);
     painter.setFont(look.font);
-    if (!look.caption.isEmpty()) {
+    if (!look.caption.isEmpty())
         drawCaptionText(painter, look, state, layout.caption, text);
-    }
     drawPicture(painter, look, state, layout.picture);
-    if (state == Focus && look.style >= FirstShadedStyle && look.style <= LastShadedStyle) {
+    if (state == Focus && look.style >= FirstShadedStyle && look.style <= LastShadedStyle)
         drawFocusFrame(painter, look, surface.size());
-    }
 }
 
 } // namespace controls

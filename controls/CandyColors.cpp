@@ -4,12 +4,10 @@ namespace controls {
 
 int Clamp(int value, int min, int max)
 {
-    if (value < min) {
+    if (value < min)
         return min;
-    }
-    if (value > max) {
+    if (value > max)
         return max;
-    }
     return value;
 }
 

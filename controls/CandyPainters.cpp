@@ -47,24 +47,21 @@ bool insideSurface(const QImage &surface, int x, int y)
 
 void setPixel(QImage &surface, int x, int y, QRgb pixel)
 {
-    if (insideSurface(surface, x, y)) {
+    if (insideSurface(surface, x, y))
         reinterpret_cast<QRgb *>(surface.scanLine(y))[x] = pixel;
-    }
 }
 
 void drawRowSegment(QImage &surface, int y, int left, int right, QRgb pixel)
 {
-    for (int x = std::max(left, 0); x <= std::min(right, surface.width() - 1); ++x) {
+    for (int x = std::max(left, 0); x <= std::min(right, surface.width() - 1); ++x)
         setPixel(surface, x, y, pixel);
-    }
 }
 
 void drawBand(QImage &surface, const Band &band, int left, int right)
 {
     const int n = band.lastRow - band.firstRow + 1;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
         drawRowSegment(surface, band.firstRow + i, left, right, bandPixel(band, i, n));
-    }
 }
 
 // The band's colours on the two columns next to each side edge only.
@@ -74,17 +71,15 @@ void drawSideBand(QImage &surface, const Band &band)
     const int n = band.lastRow - band.firstRow + 1;
     for (int i = 0; i < n; ++i) {
         const QRgb pixel = bandPixel(band, i, n);
-        for (int x : {1, 2, w1 - 2, w1 - 1}) {
+        for (int x : {1, 2, w1 - 2, w1 - 1})
             setPixel(surface, x, band.firstRow + i, pixel);
-        }
     }
 }
 
 void drawBands(QImage &surface, std::initializer_list<Band> bands)
 {
-    for (const Band &band : bands) {
+    for (const Band &band : bands)
         drawBand(surface, band, 0, surface.width() - 1);
-    }
 }
 
 // A one-pixel frame with its corners cut, the cut corners in the background
@@ -102,12 +97,10 @@ void drawOutline(QImage &surface, const CandyLook &look, Rgb line, Rgb corner)
     }
     const QRgb background = toPixel(look.backColor);
     const QRgb cornerPixel = qRgb(corner.r, corner.g, corner.b);
-    for (const auto &[x, y] : {std::pair{0, 0}, {w1, 0}, {0, h1}, {w1, h1}}) {
+    for (const auto &[x, y] : {std::pair{0, 0}, {w1, 0}, {0, h1}, {w1, h1}})
         setPixel(surface, x, y, background);
-    }
-    for (const auto &[x, y] : {std::pair{1, 1}, {w1 - 1, 1}, {1, h1 - 1}, {w1 - 1, h1 - 1}}) {
+    for (const auto &[x, y] : {std::pair{1, 1}, {w1 - 1, 1}, {1, h1 - 1}, {w1 - 1, h1 - 1}})
         setPixel(surface, x, y, cornerPixel);
-    }
 }
 
 // Two lines at the top, a gradient down both sides and a line at the bottom.
@@ -175,12 +168,10 @@ void paintSoftBody(QImage &surface, ButtonState state)
 drawing::OleColor beadPixel(const CandyLook &look, const SpanRegion &highlight,
                             const BodyColors &colors, int x, int y, int height, int radius)
 {
-    if (!look.innerShape.contains(x, y)) {
+    if (!look.innerShape.contains(x, y))
         return BlendColors(Black, colors.base, BeadRingPercent);
-    }
-    if (y < radius && highlight.contains(x, y)) {
+    if (y < radius && highlight.contains(x, y))
         return BlendColors(White, colors.base, y * BeadHighlightPercent / radius);
-    }
     return BlendColors(colors.base, colors.bright,
                        std::abs((2 * y - height) * FullPercent / height));
 }
@@ -189,9 +180,8 @@ drawing::OleColor beadPixel(const CandyLook &look, const SpanRegion &highlight,
 
 void PaintClassic(QImage &surface, const CandyLook &look, ButtonState state)
 {
-    if (surface.width() <= 0 || surface.height() <= 0) {
+    if (surface.width() <= 0 || surface.height() <= 0)
         return;
-    }
     paintClassicBody(surface, state);
     const int w1 = surface.width() - 1;
     switch (state) {
@@ -204,9 +194,8 @@ void PaintClassic(QImage &surface, const CandyLook &look, ButtonState state)
     case CheckedDown: {
         const QRgb sunken = qRgb(ClassicSunken.r, ClassicSunken.g, ClassicSunken.b);
         drawRowSegment(surface, 1, 1, w1 - 1, sunken);
-        for (int y = 1; y < surface.height() - 1; ++y) {
+        for (int y = 1; y < surface.height() - 1; ++y)
             setPixel(surface, 1, y, sunken);
-        }
         break;
     }
     default:
@@ -217,9 +206,8 @@ void PaintClassic(QImage &surface, const CandyLook &look, ButtonState state)
 
 void PaintSoft(QImage &surface, const CandyLook &look, ButtonState state)
 {
-    if (surface.width() <= 0 || surface.height() <= 0) {
+    if (surface.width() <= 0 || surface.height() <= 0)
         return;
-    }
     paintSoftBody(surface, state);
     if (state == Focus) {
         const int w1 = surface.width() - 1;
@@ -239,9 +227,8 @@ void PaintBead(QImage &surface, const CandyLook &look, ButtonState state)
 {
     const int width = surface.width();
     const int height = surface.height();
-    if (width <= 0 || height <= 0) {
+    if (width <= 0 || height <= 0)
         return;
-    }
     const int radius = std::max(look.shapeRadius, 1);
     const BodyColors colors = bodyColorsFor(look, state);
     const SpanRegion outline = MakeRoundedRegion(0, 0, width, height, radius);
@@ -252,9 +239,8 @@ void PaintBead(QImage &surface, const CandyLook &look, ButtonState state)
     for (int y = 0; y < height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(surface.scanLine(y));
         for (int x = 0; x <= width / 2; ++x) {
-            if (!outline.contains(x, y)) {
+            if (!outline.contains(x, y))
                 continue;
-            }
             const QRgb pixel = toPixel(beadPixel(look, highlight, colors, x, y, height, radius));
             line[x] = pixel;
             line[width - 1 - x] = pixel;

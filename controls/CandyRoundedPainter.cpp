@@ -82,9 +82,8 @@ StyleParams styleParamsFor(int style, int width, int height, int radius)
 
 BodyColors bodyColorsFor(const CandyLook &look, ButtonState state)
 {
-    if (!look.enabled) {
+    if (!look.enabled)
         return {DisabledBase, DisabledBright};
-    }
     switch (state) {
     case Hover:
         return {look.colorButtonHover, look.colorBright};
@@ -98,9 +97,8 @@ BodyColors bodyColorsFor(const CandyLook &look, ButtonState state)
 
 void PaintRounded(QImage &surface, const CandyLook &look, ButtonState state)
 {
-    if (surface.width() <= 0 || surface.height() <= 0) {
+    if (surface.width() <= 0 || surface.height() <= 0)
         return;
-    }
     const int radius = std::max(look.shapeRadius, 1);
     const BodyColors colors = bodyColorsFor(look, state);
     const StyleParams params =
@@ -117,9 +115,8 @@ void PaintGlow(QImage &surface, const StyleParams &p, drawing::OleColor base,
     const int rx = roundHalfEven(double(surface.width()) * p[7] / FullPercent);
     const int ry = roundHalfEven(double(surface.height()) * p[8] / FullPercent);
     QRect ellipse(QPoint(p[9] - rx, p[10] - ry), QPoint(p[9] + rx - 1, p[10] + ry - 1));
-    if (ellipse.isEmpty()) {
+    if (ellipse.isEmpty())
         return;
-    }
     // Both radii are at least 1 here.
     const bool wide = rx > ry;
     const int stepX = wide ? roundHalfEven(double(rx) / ry) : 1;

@@ -33,7 +33,8 @@ CoolList::CoolList(QWidget *parent)
     m_bar->setRange(0, 0);
     m_bar->setFocusPolicy(Qt::NoFocus);
     connect(m_bar, &QScrollBar::valueChanged, this, &CoolList::onBarValueChanged);
-    connect(m_bar, &QScrollBar::sliderMoved, this, [this] { emit Scroll(); });
+    connect(
+        m_bar, &QScrollBar::sliderMoved, this, [this] { emit Scroll(); });
     m_editor->onFinished = [this](bool commit) {
         finishEdit(commit);
     };
@@ -65,16 +66,14 @@ void CoolList::applyDefaults()
 
 void CoolList::checkItemIndex(int index) const
 {
-    if (index < 0 || index >= ListCount()) {
+    if (index < 0 || index >= ListCount())
         throw ControlError(ControlError::InvalidPropertyArrayIndex);
-    }
 }
 
 void CoolList::checkListNotEmpty(int index, int limit) const
 {
-    if (m_items.empty() || index < 0 || index > limit) {
+    if (m_items.empty() || index < 0 || index > limit)
         throw ControlError(ControlError::InvalidPropertyArrayIndex);
-    }
 }
 
 void CoolList::AddItem(const QString &Text, int Icon, int IconSelected)
@@ -101,15 +100,12 @@ void CoolList::ModifyItem(int Index, const QString &Text, int Icon, int IconSele
 {
     checkListNotEmpty(Index, ListCount() - 1);
     ItemRecord &item = m_items[Index];
-    if (!Text.isNull()) {
+    if (!Text.isNull())
         item.text = Text;
-    }
-    if (Icon > -1) {
+    if (Icon > -1)
         item.icon = Icon;
-    }
-    if (IconSelected > -1) {
+    if (IconSelected > -1)
         item.iconSelected = IconSelected;
-    }
     repaintRows();
 }
 
@@ -119,27 +115,24 @@ void CoolList::RemoveItem(int Index)
     m_items.erase(m_items.begin() + Index);
     updateScrollBar();
     m_scrollOnNextIndexChange = false;
-    if (Index == m_listIndex) {
+    if (Index == m_listIndex)
         m_listIndex = -1;
-    } else if (Index < m_listIndex) {
+    else if (Index < m_listIndex)
         --m_listIndex;
-    }
     m_previousIndex = m_listIndex;
     repaintRows();
 }
 
 int CoolList::FindFirst(const QString &FindString, int StartIndex, bool StartWith) const
 {
-    if (m_items.empty()) {
+    if (m_items.empty())
         throw ControlError(ControlError::InvalidPropertyArrayIndex);
-    }
     for (int i = std::max(0, StartIndex); i < ListCount(); ++i) {
         const QString &text = m_items[i].text;
         const bool found = StartWith ? text.startsWith(FindString, Qt::CaseInsensitive)
                                      : text.contains(FindString, Qt::CaseInsensitive);
-        if (found) {
+        if (found)
             return i;
-        }
     }
     return -1;
 }
@@ -159,20 +152,17 @@ void CoolList::Clear()
 void CoolList::Order()
 {
     const int count = ListCount();
-    if (count < 2) {
+    if (count < 2)
         return;
-    }
-    if (m_selectMode == 0 && m_listIndex >= 0) {
+    if (m_selectMode == 0 && m_listIndex >= 0)
         m_items[m_listIndex].selected = false;
-    }
     // Shell sort with the gaps 1, 4, 13, 40, ...; an element moves towards
     // the front while its comparison with the one a gap before differs from
     // the chosen direction.
     const bool ascending = m_orderType != 1;
     int gap = 1;
-    while (gap <= count) {
+    while (gap <= count)
         gap = 3 * gap + 1;
-    }
     do {
         gap /= 3;
         for (int i = gap; i < count; ++i) {
@@ -186,9 +176,8 @@ void CoolList::Order()
             m_items[j] = moving;
         }
     } while (gap > 1);
-    for (ItemRecord &item : m_items) {
+    for (ItemRecord &item : m_items)
         item.selected = false;
-    }
     m_listIndex = -1;
     m_previousIndex = -1;
     m_bar->setValue(0);
@@ -197,8 +186,8 @@ void CoolList::Order()
 
 int CoolList::SelectedCount() const
 {
-    return static_cast<int>(std::count_if(m_items.begin(), m_items.end(),
-                                          [](const ItemRecord &i) { return i.selected; }));
+    return static_cast<int>(std::count_if(
+        m_items.begin(), m_items.end(), [](const ItemRecord &i) { return i.selected; }));
 }
 
 QString CoolList::ItemText(int index) const
@@ -262,26 +251,22 @@ void CoolList::setItemSelected(int index, bool selected)
 
 void CoolList::setListIndex(int value)
 {
-    if (value < -1 || value > ListCount() - 1) {
+    if (value < -1 || value > ListCount() - 1)
         throw ControlError(ControlError::InvalidPropertyValue);
-    }
     finishEdit(false);
     m_listIndex = (value < 0 || m_items.empty()) ? -1 : value;
     if (m_selectMode == 0) {
-        if (m_previousIndex >= 0 && m_previousIndex < ListCount()) {
+        if (m_previousIndex >= 0 && m_previousIndex < ListCount())
             m_items[m_previousIndex].selected = false;
-        }
-        if (m_listIndex >= 0) {
+        if (m_listIndex >= 0)
             m_items[m_listIndex].selected = true;
-        }
     }
     m_previousIndex = m_listIndex;
     if (m_scrollOnNextIndexChange) {
-        if (m_listIndex >= 0 && m_listIndex < TopIndex()) {
+        if (m_listIndex >= 0 && m_listIndex < TopIndex())
             m_bar->setValue(m_listIndex);
-        } else if (m_listIndex > TopIndex() + m_visibleRows - 1) {
+        else if (m_listIndex > TopIndex() + m_visibleRows - 1)
             m_bar->setValue(m_listIndex - m_visibleRows + 1);
-        }
     } else {
         m_scrollOnNextIndexChange = true;
     }
@@ -296,18 +281,16 @@ int CoolList::TopIndex() const
 
 void CoolList::setTopIndex(int value)
 {
-    if (value < 0 || value > ListCount() - m_visibleRows) {
+    if (value < 0 || value > ListCount() - m_visibleRows)
         throw ControlError(ControlError::InvalidPropertyValue);
-    }
     m_bar->setValue(value);
     emit TopIndexChange();
 }
 
 void CoolList::onBarValueChanged(int value)
 {
-    if (value == m_lastBarValue) {
+    if (value == m_lastBarValue)
         return;
-    }
     m_lastBarValue = value;
     finishEdit(false);
     repaintRows();
@@ -327,18 +310,16 @@ void CoolList::updateScrollBar()
     m_bar->setMaximum(std::max(0, ListCount() - m_visibleRows));
     m_bar->setPageStep(std::max(1, m_visibleRows));
     m_bar->setVisible(needed);
-    if (changed) {
+    if (changed)
         updateLayout();
-    }
 }
 
 // ---- layout ----
 
 int CoolList::frameWidth() const
 {
-    if (m_borderStyle == 0) {
+    if (m_borderStyle == 0)
         return 0;
-    }
     return m_appearance == 1 ? 2 : 1;
 }
 
@@ -346,9 +327,8 @@ QRect CoolList::surfaceRect() const
 {
     const int frame = frameWidth();
     QRect inner = rect().adjusted(frame, frame, -frame, -frame);
-    if (isScrollBarShown()) {
+    if (isScrollBarShown())
         inner.setRight(inner.right() - m_scrollBarWidth);
-    }
     return inner;
 }
 
@@ -376,9 +356,8 @@ void CoolList::updateLayout()
 void CoolList::trimToRows(int frame)
 {
     const int rowsHeight = m_visibleRows * m_rowHeight + 2 * frame;
-    if (height() != rowsHeight) {
+    if (height() != rowsHeight)
         resize(width(), rowsHeight);
-    }
 }
 
 QRect CoolList::rowRect(int visibleRow) const
@@ -405,9 +384,8 @@ void CoolList::resizeEvent(QResizeEvent *)
 
 void CoolList::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::FontChange)
         updateLayout();
-    }
     QWidget::changeEvent(event);
 }
 

@@ -25,15 +25,13 @@ void CoolListEditor::keyPressEvent(QKeyEvent *event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     if (enter && (!ctrl || !m_multiLine)) {
-        if (onFinished) {
+        if (onFinished)
             onFinished(true);
-        }
         return;
     }
     if (event->key() == Qt::Key_Escape) {
-        if (onFinished) {
+        if (onFinished)
             onFinished(false);
-        }
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
@@ -42,9 +40,8 @@ void CoolListEditor::keyPressEvent(QKeyEvent *event)
 void CoolListEditor::focusOutEvent(QFocusEvent *event)
 {
     QPlainTextEdit::focusOutEvent(event);
-    if (isVisible() && onFinished) {
+    if (isVisible() && onFinished)
         onFinished(false);
-    }
 }
 
 } // namespace controls

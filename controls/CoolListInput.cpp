@@ -63,9 +63,8 @@ void CoolList::selectUnderPointer(int y)
 {
     const int index = rowAt(y);
     m_lastPointerY = y;
-    if (index < 0 || index >= ListCount()) {
+    if (index < 0 || index >= ListCount())
         return;
-    }
     m_items[index].selected = m_dragState;
     setListIndex(index);
 }
@@ -79,9 +78,8 @@ void CoolList::mouseReleaseEvent(QMouseEvent *event)
     m_autoScrollTimer.stop();
     emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), p.x(), p.y());
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        m_listIndex > -1) {
+        m_listIndex > -1)
         emit Click();
-    }
 }
 
 // Some platforms hand a widget the second press of a double click, others
@@ -90,9 +88,8 @@ void CoolList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (!m_pressSeen)
         mousePressEvent(event);
-    if (event->button() == Qt::LeftButton && m_listIndex > -1) {
+    if (event->button() == Qt::LeftButton && m_listIndex > -1)
         emit DblClick();
-    }
 }
 
 int CoolList::autoScrollInterval() const
@@ -115,9 +112,8 @@ void CoolList::autoScrollTick()
         m_autoScrollTimer.stop();
         return;
     }
-    if (m_sinceLastStep.elapsed() <= autoScrollInterval()) {
+    if (m_sinceLastStep.elapsed() <= autoScrollInterval())
         return;
-    }
     m_sinceLastStep.start();
     moveListIndexBy(above ? -1 : 1);
 }
@@ -125,12 +121,10 @@ void CoolList::autoScrollTick()
 void CoolList::moveListIndexBy(int step)
 {
     const int next = m_listIndex + step;
-    if (m_listIndex < 0 || next < 0 || next > ListCount() - 1) {
+    if (m_listIndex < 0 || next < 0 || next > ListCount() - 1)
         return;
-    }
-    if (m_selectMode == 1) {
+    if (m_selectMode == 1)
         m_items[next].selected = m_dragState;
-    }
     setListIndex(next);
 }
 
@@ -158,14 +152,12 @@ void CoolList::handleNavigationKey(int key)
         setListIndex(last);
         break;
     case Qt::Key_Up:
-        if (m_listIndex > 0) {
+        if (m_listIndex > 0)
             setListIndex(m_listIndex - 1);
-        }
         break;
     case Qt::Key_Down:
-        if (m_listIndex < last) {
+        if (m_listIndex < last)
             setListIndex(m_listIndex + 1);
-        }
         break;
     default:
         break;
@@ -174,24 +166,20 @@ void CoolList::handleNavigationKey(int key)
 
 void CoolList::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_enabled) {
+    if (!m_enabled)
         return;
-    }
-    if (!m_items.empty() && m_listIndex >= 0) {
+    if (!m_items.empty() && m_listIndex >= 0)
         handleNavigationKey(event->key());
-    }
     emit KeyDown(event->key(), shiftCode(event->modifiers()));
     const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).unicode() < 256) {
+    if (!text.isEmpty() && text.at(0).unicode() < 256)
         emit KeyPress(text.at(0).unicode());
-    }
 }
 
 void CoolList::keyReleaseEvent(QKeyEvent *event)
 {
-    if (m_enabled && !event->isAutoRepeat()) {
+    if (m_enabled && !event->isAutoRepeat())
         emit KeyUp(event->key(), shiftCode(event->modifiers()));
-    }
 }
 
 void CoolList::focusInEvent(QFocusEvent *)
@@ -216,9 +204,8 @@ bool CoolList::isEditing() const
 void CoolList::StartEdit()
 {
     const int visibleRow = m_listIndex - TopIndex();
-    if (m_listIndex < 0 || visibleRow < 0 || visibleRow >= m_visibleRows) {
+    if (m_listIndex < 0 || visibleRow < 0 || visibleRow >= m_visibleRows)
         return;
-    }
     const bool selectedLook = m_items[m_listIndex].selected && m_selectModeStyle != 5;
     QPalette colours = m_editor->palette();
     colours.setColor(QPalette::Base, drawing::toQColor(drawing::TranslateColor(
@@ -256,17 +243,14 @@ void CoolList::EndEdit(bool Modify)
 
 void CoolList::finishEdit(bool commit)
 {
-    if (!m_editor->isVisible()) {
+    if (!m_editor->isVisible())
         return;
-    }
-    if (commit && m_listIndex >= 0) {
+    if (commit && m_listIndex >= 0)
         m_items[m_listIndex].text = m_editor->toPlainText();
-    }
     const bool hadFocus = m_editor->hasFocus();
     m_editor->hide();
-    if (hadFocus) {
+    if (hadFocus)
         QWidget::setFocus();
-    }
     repaintRows();
 }
 

@@ -35,15 +35,13 @@ QColor solid(OleColor c)
 void CoolList::repaintRows()
 {
     const QRect area = surfaceRect();
-    if (m_surface.size() != area.size()) {
+    if (m_surface.size() != area.size())
         m_surface = QImage(area.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    }
     m_surface.fill(solid(m_backNormal));
     QPainter painter(&m_surface);
     const int top = TopIndex();
-    for (int i = top; i < top + m_visibleRows && i < ListCount(); ++i) {
+    for (int i = top; i < top + m_visibleRows && i < ListCount(); ++i)
         drawItem(painter, i);
-    }
     drawFocusRect(painter);
     painter.end();
     update();
@@ -53,11 +51,10 @@ void CoolList::drawItem(QPainter &painter, int index)
 {
     const QRect row = rowRect(index - TopIndex());
     const bool selected = m_items[index].selected;
-    if (selected) {
+    if (selected)
         drawSelectedBackground(painter, row);
-    } else {
+    else
         painter.fillRect(row, solid(m_backNormal));
-    }
     drawIcon(painter, index, row, selected);
     if (selected && m_selectModeStyle == TintedNormal) {
         // Bitwise AND of the brush with the pixels tints background and icon.
@@ -112,14 +109,12 @@ void CoolList::drawSelectedBackground(QPainter &painter, const QRect &row)
 
 void CoolList::drawIcon(QPainter &painter, int index, const QRect &row, bool selected)
 {
-    if (m_imageStrip.isNull() || m_iconSize <= 0) {
+    if (m_imageStrip.isNull() || m_iconSize <= 0)
         return;
-    }
     const ItemRecord &item = m_items[index];
     const int image = m_singleIcon ? 0 : selected ? item.iconSelected : item.icon;
-    if (image < 0 || (image + 1) * m_iconSize > m_imageStrip.width()) {
+    if (image < 0 || (image + 1) * m_iconSize > m_imageStrip.width())
         return;
-    }
     const QImage icon = m_imageStrip.copy(image * m_iconSize, 0, m_iconSize, m_iconSize);
     const int y = row.top() + static_cast<int>(std::lround((m_rowHeight - m_iconSize) * 0.5));
     if (!selected && m_disabledIcons) {
@@ -154,10 +149,8 @@ void CoolList::drawText(QPainter &painter, int index, const QRect &row, bool sel
 void CoolList::drawFocusRect(QPainter &painter)
 {
     const int visibleRow = m_listIndex - TopIndex();
-    if (!m_focus || !m_hasFocus || m_listIndex < 0 || visibleRow < 0 ||
-        visibleRow >= m_visibleRows) {
+    if (!m_focus || !m_hasFocus || m_listIndex < 0 || visibleRow < 0 || visibleRow >= m_visibleRows)
         return;
-    }
     painter.setPen(QPen(solid(m_fontSelected), 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rowRect(visibleRow).adjusted(0, 0, -1, -1));

@@ -29,9 +29,8 @@ Qt::CursorShape cursorFor(int mousePointer)
         Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
         Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
         Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor};
-    if (mousePointer < 0 || mousePointer >= static_cast<int>(std::size(shapes))) {
+    if (mousePointer < 0 || mousePointer >= static_cast<int>(std::size(shapes)))
         return Qt::ArrowCursor;
-    }
     return shapes[mousePointer];
 }
 
@@ -210,11 +209,9 @@ void CoolList::SetImageList(const QImage &Image, OleColor MaskColor, int IconSiz
         const QRgb mask = drawing::toQColor(drawing::TranslateColor(MaskColor)).rgb() | 0xFF000000u;
         for (int y = 0; y < strip.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(strip.scanLine(y));
-            for (int x = 0; x < strip.width(); ++x) {
-                if ((line[x] | 0xFF000000u) == mask) {
+            for (int x = 0; x < strip.width(); ++x)
+                if ((line[x] | 0xFF000000u) == mask)
                     line[x] = 0;
-                }
-            }
         }
         m_imageStrip = strip;
         m_iconSize = IconSize;

@@ -39,9 +39,8 @@ DDFrm::DDFrm(const QString &name, QWidget *parent)
 
 int DDFrm::CollapsedHeight() const
 {
-    if (m_borderStyle != 1) {
+    if (m_borderStyle != 1)
         return m_titleHeight;
-    }
     const int borderPixels = m_appearance == 1 ? 4 : 2;
     return m_titleHeight + qRound(borderPixels * drawing::twipsPerPixelY());
 }
@@ -58,9 +57,8 @@ void DDFrm::setHeightTwips(int twips)
 
 void DDFrm::Expand()
 {
-    if (!m_collapsed) {
+    if (!m_collapsed)
         return;
-    }
     emit BeforeExpand();
     setHeightTwips(m_expandedHeight);
     m_collapsed = false;
@@ -68,13 +66,11 @@ void DDFrm::Expand()
 
 void DDFrm::Collapse()
 {
-    if (!AppStarted || m_collapsed) {
+    if (!AppStarted || m_collapsed)
         return;
-    }
     // A child cut off by the closed frame must not keep the focus unseen.
-    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) {
+    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
         setFocus(Qt::OtherFocusReason);
-    }
     stopWatchingClicks();
     setHeightTwips(CollapsedHeight());
     m_collapsed = true;
@@ -94,12 +90,10 @@ void DDFrm::showEvent(QShowEvent *event)
 void DDFrm::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (!AppStarted) {
+    if (!AppStarted)
         m_expandedHeight = ddTwipsY(height());
-    }
-    if (event->size().width() != event->oldSize().width()) {
+    if (event->size().width() != event->oldSize().width())
         DrawTitle();
-    }
 }
 
 void DDFrm::startCloseTimer()
@@ -109,15 +103,13 @@ void DDFrm::startCloseTimer()
 
 void DDFrm::mouseMoveEvent(QMouseEvent *event)
 {
-    if (AppStarted && !m_closeTimer.isActive() && m_openOn != NoAutomaticOpening) {
+    if (AppStarted && !m_closeTimer.isActive() && m_openOn != NoAutomaticOpening)
         startCloseTimer();
-    }
     const QPoint pos = event->position().toPoint() - contentsRect().topLeft();
     const QRect scale = contentsRect();
     if (m_openOn == OpenOnMouseOver && pos.x() >= 0 && pos.x() <= scale.width() && pos.y() >= 0 &&
-        pos.y() <= scale.height()) {
+        pos.y() <= scale.height())
         Expand();
-    }
     QWidget::mouseMoveEvent(event);
 }
 
@@ -140,20 +132,18 @@ void DDFrm::mouseReleaseEvent(QMouseEvent *event)
                             isOnTitleBar(event->position().toPoint());
     m_pressedOnTitle = false;
     if (titleClick && m_openOn == OpenOnTitleClick) {
-        if (m_collapsed) {
+        if (m_collapsed)
             Expand();
-        } else {
+        else
             Collapse();
-        }
     }
     QWidget::mouseReleaseEvent(event);
 }
 
 void DDFrm::leaveEvent(QEvent *event)
 {
-    if (AppStarted && !m_closeTimer.isActive() && m_openOn != NoAutomaticOpening) {
+    if (AppStarted && !m_closeTimer.isActive() && m_openOn != NoAutomaticOpening)
         startCloseTimer();
-    }
     QWidget::leaveEvent(event);
 }
 

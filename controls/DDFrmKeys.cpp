@@ -59,9 +59,8 @@ void DDFrm::focusFirstChild()
 // inside goes on from the title.
 bool DDFrm::focusNextPrevChild(bool next)
 {
-    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus)) {
+    if (QWidget *focus = QApplication::focusWidget(); focus && isAncestorOf(focus))
         setFocus(Qt::TabFocusReason);
-    }
     return QWidget::focusNextPrevChild(next);
 }
 
@@ -74,18 +73,16 @@ bool DDFrm::holdsFocus(const QWidget *widget) const
 // window that loses the focus altogether keeps its frame as it was.
 void DDFrm::focusMoved(QWidget *from, QWidget *to)
 {
-    if (!m_collapsed && holdsFocus(from) && to && !holdsFocus(to)) {
+    if (!m_collapsed && holdsFocus(from) && to && !holdsFocus(to))
         Collapse();
-    }
 }
 
 bool DDFrm::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_watchingClicks && event->type() == QEvent::MouseButtonPress) {
         const QPoint at = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
-        if (!QRect(mapToGlobal(QPoint(0, 0)), size()).contains(at)) {
+        if (!QRect(mapToGlobal(QPoint(0, 0)), size()).contains(at))
             Collapse();
-        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -112,9 +109,8 @@ void DDFrm::focusOutEvent(QFocusEvent *event)
 
 void DDFrm::paintFocusFrame(QPainter &painter) const
 {
-    if (!hasFocus()) {
+    if (!hasFocus())
         return;
-    }
     const QRect title(contentsRect().topLeft(), QSize(contentsRect().width(), titlePixelHeight()));
     painter.setPen(
         QPen(drawing::toQColor(drawing::TranslateColor(m_titleForeColor)), 1, Qt::DotLine));

@@ -110,9 +110,8 @@ void DDFrm::DrawTitle()
 
 int DDFrm::borderWidth() const
 {
-    if (m_borderStyle != 1) {
+    if (m_borderStyle != 1)
         return 0;
-    }
     return m_appearance == 1 ? 2 : 1;
 }
 
@@ -124,9 +123,8 @@ void DDFrm::updateMargins()
 
 void DDFrm::paintFrameBorder(QPainter &painter) const
 {
-    if (m_borderStyle != 1) {
+    if (m_borderStyle != 1)
         return;
-    }
     if (m_appearance == 1) {
         qDrawWinPanel(&painter, rect(), palette(), true);
         return;

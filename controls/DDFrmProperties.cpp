@@ -46,9 +46,8 @@ void DDFrm::setTitle(const QString &value)
 
 void DDFrm::setTitleAlign(int value)
 {
-    if (!TitleAlignRange.contains(value)) {
+    if (!TitleAlignRange.contains(value))
         throw ControlError(ControlError::InvalidPropertyValue);
-    }
     m_titleAlign = value;
     setTitle(m_title);
 }
@@ -91,9 +90,8 @@ void DDFrm::setTitleHeight(int twips)
 
 void DDFrm::setTitleFontsize(double points)
 {
-    if (!TitleFontsizeRange.contains(points)) {
+    if (!TitleFontsizeRange.contains(points))
         throw ControlError(ControlError::InvalidPropertyValue);
-    }
     m_titleFont.setPointSizeF(points);
     DrawTitle();
 }

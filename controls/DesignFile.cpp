@@ -21,19 +21,18 @@ QString escapeValue(const QString &value)
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar ch = value[i];
         const bool atEnd = i == 0 || i == value.size() - 1;
-        if (ch == QLatin1Char('\\')) {
+        if (ch == QLatin1Char('\\'))
             out += QLatin1String("\\\\");
-        } else if (ch == QLatin1Char('\n')) {
+        else if (ch == QLatin1Char('\n'))
             out += QLatin1String("\\n");
-        } else if (ch == QLatin1Char('\r')) {
+        else if (ch == QLatin1Char('\r'))
             out += QLatin1String("\\r");
-        } else if (ch == QLatin1Char('\t')) {
+        else if (ch == QLatin1Char('\t'))
             out += QLatin1String("\\t");
-        } else if (ch == QLatin1Char(' ') && atEnd) {
+        else if (ch == QLatin1Char(' ') && atEnd)
             out += QLatin1String("\\s");
-        } else {
+        else
             out += ch;
-        }
     }
     return out;
 }
@@ -89,9 +88,8 @@ void DesignFile::addError(int line, const QString &message)
 void DesignFile::parseLine(const QString &rawLine, int number, PropertyBag *&current)
 {
     const QString line = rawLine.trimmed();
-    if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
+    if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
         return;
-    }
     if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
         const QString name = line.mid(1, line.size() - 2).trimmed();
         if (name.isEmpty()) {
@@ -99,9 +97,8 @@ void DesignFile::parseLine(const QString &rawLine, int number, PropertyBag *&cur
             current = nullptr;
             return;
         }
-        if (contains(name)) {
+        if (contains(name))
             addError(number, QStringLiteral("[%1] appears a second time").arg(name));
-        }
         current = &control(name);
         return;
     }
@@ -118,9 +115,8 @@ void DesignFile::parseLine(const QString &rawLine, int number, PropertyBag *&cur
     }
     const QString name = line.left(equals).trimmed();
     QString value;
-    if (!unescapeValue(line.mid(equals + 1).trimmed(), value)) {
+    if (!unescapeValue(line.mid(equals + 1).trimmed(), value))
         addError(number, QStringLiteral("unknown \\ escape in %1, kept as written").arg(line));
-    }
     if (current->contains(name)) {
         addError(number,
                  QStringLiteral("%1 is given a second time; the later value is kept").arg(name));
@@ -133,9 +129,8 @@ DesignFile DesignFile::fromText(const QString &text)
     DesignFile design;
     PropertyBag *current = nullptr;
     const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
+    for (int i = 0; i < lines.size(); ++i)
         design.parseLine(lines[i], i + 1, current);
-    }
     return design;
 }
 
@@ -167,9 +162,8 @@ QString DesignFile::toText() const
     QString out;
     for (const auto &[name, bag] : m_controls) {
         out += QLatin1Char('[') + name + QStringLiteral("]\n");
-        for (const auto &[key, value] : bag.entries()) {
+        for (const auto &[key, value] : bag.entries())
             out += key + QLatin1Char('=') + escapeValue(value) + QLatin1Char('\n');
-        }
         out += QLatin1Char('\n');
     }
     return out;
@@ -179,53 +173,44 @@ bool DesignFile::save(const QString &path, QString *error) const
 {
     QSaveFile file(path);
     const QByteArray bytes = toText().toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    }
-    if (error) {
+    if (error)
         *error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
-    }
     return false;
 }
 
 const PropertyBag &DesignFile::control(const QString &name) const
 {
     static const PropertyBag empty;
-    for (const auto &entry : m_controls) {
-        if (entry.first == name) {
+    for (const auto &entry : m_controls)
+        if (entry.first == name)
             return entry.second;
-        }
-    }
     return empty;
 }
 
 PropertyBag &DesignFile::control(const QString &name)
 {
-    for (auto &entry : m_controls) {
-        if (entry.first == name) {
+    for (auto &entry : m_controls)
+        if (entry.first == name)
             return entry.second;
-        }
-    }
     m_controls.emplace_back(name, PropertyBag());
     return m_controls.back().second;
 }
 
 bool DesignFile::contains(const QString &name) const
 {
-    for (const auto &entry : m_controls) {
-        if (entry.first == name) {
+    for (const auto &entry : m_controls)
+        if (entry.first == name)
             return true;
-        }
-    }
     return false;
 }
 
 QStringList DesignFile::controlNames() const
 {
     QStringList names;
-    for (const auto &entry : m_controls) {
+    for (const auto &entry : m_controls)
         names << entry.first;
-    }
     return names;
 }
 

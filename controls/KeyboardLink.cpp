@@ -18,9 +18,8 @@ KeyboardLink::KeyboardLink(QLabel *label, std::function<void()> follow)
 
 bool KeyboardLink::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_label) {
+    if (watched != m_label)
         return false;
-    }
     switch (event->type()) {
     case QEvent::FocusIn:
     case QEvent::FocusOut:
@@ -28,12 +27,10 @@ bool KeyboardLink::eventFilter(QObject *watched, QEvent *event)
         return false;
     case QEvent::KeyPress: {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) {
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
             return false;
-        }
-        if (!static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+        if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
             m_follow();
-        }
         return true;
     }
     default:

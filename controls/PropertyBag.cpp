@@ -18,9 +18,8 @@ bool parseColor(const QString &text, drawing::OleColor &out)
     bool ok = false;
     if (text.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)) {
         QString digits = text.mid(2);
-        if (digits.endsWith(QLatin1Char('&'))) {
+        if (digits.endsWith(QLatin1Char('&')))
             digits.chop(1);
-        }
         out = digits.toUInt(&ok, 16);
         return ok;
     }
@@ -32,15 +31,12 @@ bool parseColor(const QString &text, drawing::OleColor &out)
 QString fontText(const QFont &f)
 {
     QStringList flags;
-    if (f.bold()) {
+    if (f.bold())
         flags << QStringLiteral("bold");
-    }
-    if (f.italic()) {
+    if (f.italic())
         flags << QStringLiteral("italic");
-    }
-    if (f.underline()) {
+    if (f.underline())
         flags << QStringLiteral("underline");
-    }
     return QStringLiteral("%1;%2;%3")
         .arg(f.family(), QString::number(f.pointSizeF()), flags.join(QLatin1Char('+')));
 }
@@ -48,14 +44,12 @@ QString fontText(const QFont &f)
 bool parseFont(const QString &text, QFont &out)
 {
     const QStringList parts = text.split(QLatin1Char(';'));
-    if (parts.size() != 3 || parts[0].isEmpty()) {
+    if (parts.size() != 3 || parts[0].isEmpty())
         return false;
-    }
     bool ok = false;
     const double points = parts[1].toDouble(&ok);
-    if (!ok || points <= 0) {
+    if (!ok || points <= 0)
         return false;
-    }
     QFont f(parts[0]);
     f.setPointSizeF(points);
     const QStringList flags = parts[2].split(QLatin1Char('+'), Qt::SkipEmptyParts);
@@ -70,11 +64,9 @@ bool parseFont(const QString &text, QFont &out)
 
 const QString *PropertyBag::find(const QString &name) const
 {
-    for (const auto &entry : m_entries) {
-        if (entry.first == name) {
+    for (const auto &entry : m_entries)
+        if (entry.first == name)
             return &entry.second;
-        }
-    }
     return nullptr;
 }
 
@@ -109,15 +101,12 @@ QString PropertyBag::readString(const QString &name, const QString &defaultValue
 bool PropertyBag::readBool(const QString &name, bool defaultValue) const
 {
     const QString *value = find(name);
-    if (!value) {
+    if (!value)
         return defaultValue;
-    }
-    if (value->compare(TrueText, Qt::CaseInsensitive) == 0 || *value == QLatin1String("-1")) {
+    if (value->compare(TrueText, Qt::CaseInsensitive) == 0 || *value == QLatin1String("-1"))
         return true;
-    }
-    if (value->compare(FalseText, Qt::CaseInsensitive) == 0 || *value == QLatin1String("0")) {
+    if (value->compare(FalseText, Qt::CaseInsensitive) == 0 || *value == QLatin1String("0"))
         return false;
-    }
     return defaultValue;
 }
 
@@ -154,9 +143,8 @@ QFont PropertyBag::readFont(const QString &name, const QFont &defaultValue) cons
 drawing::Picture PropertyBag::readPicture(const QString &name) const
 {
     const QString *path = find(name);
-    if (!path || path->isEmpty()) {
+    if (!path || path->isEmpty())
         return {};
-    }
     const QImage image(*path);
     return image.isNull() ? drawing::Picture() : drawing::Picture::fromImage(image);
 }
@@ -169,9 +157,8 @@ void PropertyBag::writeString(const QString &name, const QString &value)
 void PropertyBag::writeString(const QString &name, const QString &value,
                               const QString &defaultValue)
 {
-    if (value != defaultValue) {
+    if (value != defaultValue)
         setText(name, value);
-    }
 }
 
 void PropertyBag::writeBool(const QString &name, bool value)
@@ -181,9 +168,8 @@ void PropertyBag::writeBool(const QString &name, bool value)
 
 void PropertyBag::writeBool(const QString &name, bool value, bool defaultValue)
 {
-    if (value != defaultValue) {
+    if (value != defaultValue)
         writeBool(name, value);
-    }
 }
 
 void PropertyBag::writeInt(const QString &name, int value)
@@ -193,9 +179,8 @@ void PropertyBag::writeInt(const QString &name, int value)
 
 void PropertyBag::writeInt(const QString &name, int value, int defaultValue)
 {
-    if (value != defaultValue) {
+    if (value != defaultValue)
         writeInt(name, value);
-    }
 }
 
 void PropertyBag::writeDouble(const QString &name, double value)
@@ -205,9 +190,8 @@ void PropertyBag::writeDouble(const QString &name, double value)
 
 void PropertyBag::writeDouble(const QString &name, double value, double defaultValue)
 {
-    if (value != defaultValue) {
+    if (value != defaultValue)
         writeDouble(name, value);
-    }
 }
 
 void PropertyBag::writeColor(const QString &name, drawing::OleColor value)
@@ -218,9 +202,8 @@ void PropertyBag::writeColor(const QString &name, drawing::OleColor value)
 void PropertyBag::writeColor(const QString &name, drawing::OleColor value,
                              drawing::OleColor defaultValue)
 {
-    if (value != defaultValue) {
+    if (value != defaultValue)
         writeColor(name, value);
-    }
 }
 
 void PropertyBag::writeFont(const QString &name, const QFont &value)
@@ -230,16 +213,14 @@ void PropertyBag::writeFont(const QString &name, const QFont &value)
 
 void PropertyBag::writeFont(const QString &name, const QFont &value, const QFont &defaultValue)
 {
-    if (fontText(value) != fontText(defaultValue)) {
+    if (fontText(value) != fontText(defaultValue))
         writeFont(name, value);
-    }
 }
 
 void PropertyBag::writePicture(const QString &name, const QString &resourcePath)
 {
-    if (!resourcePath.isEmpty()) {
+    if (!resourcePath.isEmpty())
         setText(name, resourcePath);
-    }
 }
 
 } // namespace controls

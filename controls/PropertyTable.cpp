@@ -82,21 +82,20 @@ void write(PropertyBag &bag, const QString &name, const StoredPicture &value)
 template<typename T>
 void write(PropertyBag &bag, const QString &name, const T &value, const T &defaultValue)
 {
-    if constexpr (std::is_same_v<T, bool>) {
+    if constexpr (std::is_same_v<T, bool>)
         bag.writeBool(name, value, defaultValue);
-    } else if constexpr (std::is_same_v<T, int>) {
+    else if constexpr (std::is_same_v<T, int>)
         bag.writeInt(name, value, defaultValue);
-    } else if constexpr (std::is_same_v<T, double>) {
+    else if constexpr (std::is_same_v<T, double>)
         bag.writeDouble(name, value, defaultValue);
-    } else if constexpr (std::is_same_v<T, drawing::OleColor>) {
+    else if constexpr (std::is_same_v<T, drawing::OleColor>)
         bag.writeColor(name, value, defaultValue);
-    } else if constexpr (std::is_same_v<T, QString>) {
+    else if constexpr (std::is_same_v<T, QString>)
         bag.writeString(name, value, defaultValue);
-    } else if constexpr (std::is_same_v<T, QFont>) {
+    else if constexpr (std::is_same_v<T, QFont>)
         bag.writeFont(name, value, defaultValue);
-    } else {
+    else
         write(bag, name, value);
-    }
 }
 
 QString textOf(const PropertyValue &value)
@@ -140,12 +139,10 @@ PropertyValue limitedTo(const PropertyRange &range, const PropertyValue &value,
         [&](const auto &v) -> PropertyValue {
             using T = std::decay_t<decltype(v)>;
             if constexpr (std::is_same_v<T, int> || std::is_same_v<T, double>) {
-                if (range.contains(v)) {
+                if (range.contains(v))
                     return v;
-                }
-                if (range.outside == PropertyRange::Clamp) {
+                if (range.outside == PropertyRange::Clamp)
                     return T(std::clamp(double(v), range.low, range.high));
-                }
                 qWarning("%s: stored %s %s is out of range; %s is used", qPrintable(control),
                          qPrintable(name), qPrintable(textOf(value)),
                          qPrintable(textOf(defaultValue)));

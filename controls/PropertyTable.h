@@ -137,13 +137,11 @@ void readProperties(const PropertyTable<Owner> &table, const PropertyBag &bag, O
 template<typename Owner>
 void writeProperties(const PropertyTable<Owner> &table, PropertyBag &bag, const Owner &owner)
 {
-    for (const PropertyRow<Owner> &row : table) {
-        if (row.written == Written::Always) {
+    for (const PropertyRow<Owner> &row : table)
+        if (row.written == Written::Always)
             writeProperty(bag, row.name, row.get(owner));
-        } else {
+        else
             writeProperty(bag, row.name, row.get(owner), row.defaultOf(owner));
-        }
-    }
 }
 
 } // namespace controls

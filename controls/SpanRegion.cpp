@@ -15,9 +15,8 @@ int cornerInset(int r, int b)
     for (int i = 0; i < r; ++i) {
         const int a = r - i;
         const int room = r * r - a * a;
-        if (room >= 0 && std::abs(b) < int(std::nearbyint(std::sqrt(double(room))))) {
+        if (room >= 0 && std::abs(b) < int(std::nearbyint(std::sqrt(double(room)))))
             return i;
-        }
     }
     return r;
 }
@@ -41,9 +40,8 @@ SpanRegion::SpanRegion(int top, std::vector<Span> rows)
 Span SpanRegion::row(int y) const
 {
     const int index = y - m_top;
-    if (index < 0 || index >= int(m_rows.size())) {
+    if (index < 0 || index >= int(m_rows.size()))
         return {};
-    }
     return m_rows[std::size_t(index)];
 }
 
@@ -53,13 +51,11 @@ QRegion SpanRegion::toRegion() const
     std::size_t first = 0;
     // Rows with equal runs become one rectangle.
     for (std::size_t i = 1; i <= m_rows.size(); ++i) {
-        if (i < m_rows.size() && m_rows[i] == m_rows[first]) {
+        if (i < m_rows.size() && m_rows[i] == m_rows[first])
             continue;
-        }
         const Span &span = m_rows[first];
-        if (!span.isEmpty()) {
+        if (!span.isEmpty())
             region += QRect(span.left, m_top + int(first), span.right - span.left, int(i - first));
-        }
         first = i;
     }
     return region;

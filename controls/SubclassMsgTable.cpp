@@ -10,23 +10,19 @@ SubclassMsgTable::AddResult SubclassMsgTable::add(int message)
         m_count = WindowMessage::ALL_MESSAGES;
         return AddResult::Added;
     }
-    if (m_count == WindowMessage::ALL_MESSAGES || message == EmptySlot) {
+    if (m_count == WindowMessage::ALL_MESSAGES || message == EmptySlot)
         return AddResult::AlreadyPresent;
-    }
-    for (int i = 0; i < m_count; ++i) {
-        if (m_slots[i] == message) {
+    for (int i = 0; i < m_count; ++i)
+        if (m_slots[i] == message)
             return AddResult::AlreadyPresent;
-        }
-    }
     for (int i = 0; i < m_count; ++i) {
         if (m_slots[i] == EmptySlot) {
             m_slots[i] = message;
             return AddResult::Added;
         }
     }
-    if (m_count >= Slots) {
+    if (m_count >= Slots)
         return AddResult::Overflow;
-    }
     m_slots[m_count++] = message;
     return AddResult::Added;
 }
@@ -48,14 +44,11 @@ bool SubclassMsgTable::remove(int message)
 
 bool SubclassMsgTable::matches(int message) const
 {
-    if (m_count == WindowMessage::ALL_MESSAGES) {
+    if (m_count == WindowMessage::ALL_MESSAGES)
         return true;
-    }
-    for (int i = 0; i < m_count; ++i) {
-        if (m_slots[i] == message) {
+    for (int i = 0; i < m_count; ++i)
+        if (m_slots[i] == message)
             return true;
-        }
-    }
     return false;
 }
 

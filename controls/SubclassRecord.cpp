@@ -19,17 +19,15 @@ SubclassRecord::SubclassRecord(QWidget *window, SubclassCallback *callback, qint
 
 SubclassRecord::~SubclassRecord()
 {
-    if (m_window) {
+    if (m_window)
         m_window->removeEventFilter(this);
-    }
 }
 
 void SubclassRecord::requestLeave()
 {
     m_leaveRequested = true;
-    if (m_window && !m_window->underMouse()) {
+    if (m_window && !m_window->underMouse())
         QCoreApplication::postEvent(m_window, new QEvent(QEvent::Leave));
-    }
 }
 
 void SubclassRecord::release()
@@ -52,17 +50,15 @@ void SubclassRecord::windowDestroyed()
 // Nothing of this record may be touched after this call.
 void SubclassRecord::deleteWhenIdle()
 {
-    if (m_release && m_busy == 0) {
+    if (m_release && m_busy == 0)
         delete this;
-    }
 }
 
 qint32 SubclassRecord::callPrevious(int message, qint32 wParam, qint32 lParam)
 {
     const std::unique_ptr<QEvent> event = eventForMessage(message, wParam, lParam);
-    if (!event) {
+    if (!event)
         return 0;
-    }
     ++m_busy;
     const qint32 result = deliverToWindow(event.get());
     --m_busy;
@@ -72,9 +68,8 @@ qint32 SubclassRecord::callPrevious(int message, qint32 wParam, qint32 lParam)
 
 bool SubclassRecord::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_window) {
+    if (watched != m_window)
         return false;
-    }
     ++m_busy;
     const bool consumed = route(event);
     --m_busy;
@@ -87,21 +82,18 @@ bool SubclassRecord::eventFilter(QObject *watched, QEvent *event)
 bool SubclassRecord::route(QEvent *event)
 {
     const RoutedMessage routed = messageForEvent(*event, m_leaveRequested);
-    if (routed.message == WindowMessage::WM_MOUSELEAVE) {
+    if (routed.message == WindowMessage::WM_MOUSELEAVE)
         m_leaveRequested = false;
-    }
     bool handled = false;
     qint32 result = 0;
-    if (m_before.matches(routed.message)) {
+    if (m_before.matches(routed.message))
         callBack(true, handled, result, routed);
-    }
     if (handled) {
         event->setAccepted(result != 0);
         return true;
     }
-    if (!m_after.matches(routed.message)) {
+    if (!m_after.matches(routed.message))
         return false;
-    }
     result = deliverToWindow(event);
     if (m_window && m_after.matches(routed.message)) {
         callBack(false, handled, result, routed);
@@ -122,9 +114,8 @@ void SubclassRecord::callBack(bool before, bool &handled, qint32 &result,
 qint32 SubclassRecord::deliverToWindow(QEvent *event)
 {
     QObject *target = m_window;
-    if (!target) {
+    if (!target)
         return 0;
-    }
     target->event(event);
     return event->isAccepted() ? 1 : 0;
 }

@@ -21,9 +21,8 @@ const char *const MapRoutine = "zMap_hWnd";
 void showReportBox(const QString &title, const QString &text)
 {
     // A box can only be shown by the GUI thread; elsewhere the log line is all.
-    if (!qApp || QThread::currentThread() != qApp->thread()) {
+    if (!qApp || QThread::currentThread() != qApp->thread())
         return;
-    }
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok);
     box.exec();
 }
@@ -37,12 +36,10 @@ Subclasser::ReportHandler &reportHandler()
 std::vector<SubclassMsgTable *> selectedTables(SubclassRecord &record, int when)
 {
     std::vector<SubclassMsgTable *> tables;
-    if (when & Subclasser::MSG_BEFORE) {
+    if (when & Subclasser::MSG_BEFORE)
         tables.push_back(&record.before());
-    }
-    if (when & Subclasser::MSG_AFTER) {
+    if (when & Subclasser::MSG_AFTER)
         tables.push_back(&record.after());
-    }
     return tables;
 }
 
@@ -84,12 +81,10 @@ bool Subclasser::Subclass(QWidget *window, qint32 userValue, SubclassCallback *c
         report(SubclassRoutine, QStringLiteral("Callback method not found"));
         return false;
     }
-    if (!m_registry) {
+    if (!m_registry)
         m_registry.emplace();
-    }
-    if (findRecord(window)) {
+    if (findRecord(window))
         return true;
-    }
     forget(window);
     m_registry->emplace_back(window, new SubclassRecord(window, target, userValue));
     return true;
@@ -101,18 +96,16 @@ void Subclasser::UnSubclass(QWidget *window)
         report(UnSubclassRoutine, QStringLiteral("Window handle isn't subclassed"));
         return;
     }
-    if (SubclassRecord *record = findRecord(window)) {
+    if (SubclassRecord *record = findRecord(window))
         record->release();
-    }
     forget(window);
 }
 
 void Subclasser::AddMsg(QWidget *window, int message, int when)
 {
     SubclassRecord *record = zMap_hWnd(window);
-    if (!record) {
+    if (!record)
         return;
-    }
     for (SubclassMsgTable *table : selectedTables(*record, when)) {
         if (table->add(message) == SubclassMsgTable::AddResult::Overflow) {
             report(AddMsgRoutine,
@@ -126,9 +119,8 @@ void Subclasser::AddMsg(QWidget *window, int message, int when)
 void Subclasser::DelMsg(QWidget *window, int message, int when)
 {
     SubclassRecord *record = zMap_hWnd(window);
-    if (!record) {
+    if (!record)
         return;
-    }
     for (SubclassMsgTable *table : selectedTables(*record, when)) {
         if (!table->remove(message)) {
             const QString hex = QString::number(quint32(message), 16).toUpper();
@@ -152,29 +144,24 @@ qint32 Subclasser::userValue(QWidget *window)
 
 void Subclasser::setUserValue(QWidget *window, qint32 value)
 {
-    if (SubclassRecord *record = zMap_hWnd(window)) {
+    if (SubclassRecord *record = zMap_hWnd(window))
         record->setUserValue(value);
-    }
 }
 
 void Subclasser::TrackLeave(QWidget *window)
 {
-    if (SubclassRecord *record = findRecord(window)) {
+    if (SubclassRecord *record = findRecord(window))
         record->requestLeave();
-    }
 }
 
 void Subclasser::Teardown()
 {
-    if (!m_registry) {
+    if (!m_registry)
         return;
-    }
     const Registry entries = *m_registry;
-    for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-        if (it->second) {
+    for (auto it = entries.rbegin(); it != entries.rend(); ++it)
+        if (it->second)
             it->second->release();
-        }
-    }
     m_registry.reset();
 }
 
@@ -189,9 +176,8 @@ SubclassRecord *Subclasser::zMap_hWnd(const QWidget *window)
 
 SubclassRecord *Subclasser::findRecord(const QWidget *window) const
 {
-    if (!m_registry) {
+    if (!m_registry)
         return nullptr;
-    }
     const auto it =
         std::find_if(m_registry->begin(), m_registry->end(), [window](const auto &entry) {
             return entry.first == window && entry.second && entry.second->window() == window;
@@ -203,9 +189,8 @@ SubclassRecord *Subclasser::findRecord(const QWidget *window) const
 // at a reused address starts afresh.
 void Subclasser::forget(const QWidget *window)
 {
-    if (!m_registry) {
+    if (!m_registry)
         return;
-    }
     m_registry->erase(std::remove_if(m_registry->begin(), m_registry->end(),
                                      [window](const auto &entry) {
                                          return entry.first == window || !entry.second;
@@ -217,9 +202,8 @@ void Subclasser::report(const char *routine, const QString &message) const
 {
     const QString where = m_ownerClass + QLatin1Char('.') + QLatin1String(routine);
     qCritical().noquote() << where + QStringLiteral(": ") + message;
-    if (reportHandler()) {
+    if (reportHandler())
         reportHandler()(QStringLiteral("Error in ") + where, message + QLatin1Char('.'));
-    }
 }
 
 } // namespace controls

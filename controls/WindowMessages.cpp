@@ -37,9 +37,8 @@ qint32 mouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 int buttonMessage(const QMouseEvent &event)
 {
     for (const ButtonMessages &entry : ButtonTable) {
-        if (entry.button != event.button()) {
+        if (entry.button != event.button())
             continue;
-        }
         switch (event.type()) {
         case QEvent::MouseButtonPress:
             return entry.down;
@@ -88,15 +87,12 @@ std::unique_ptr<QEvent> mouseEventFor(QEvent::Type type, Qt::MouseButton button,
 std::unique_ptr<QEvent> buttonEventFor(int message, qint32 wParam, qint32 lParam)
 {
     for (const ButtonMessages &entry : ButtonTable) {
-        if (message == entry.down) {
+        if (message == entry.down)
             return mouseEventFor(QEvent::MouseButtonPress, entry.button, wParam, lParam);
-        }
-        if (message == entry.up) {
+        if (message == entry.up)
             return mouseEventFor(QEvent::MouseButtonRelease, entry.button, wParam, lParam);
-        }
-        if (message == entry.doubleClick) {
+        if (message == entry.doubleClick)
             return mouseEventFor(QEvent::MouseButtonDblClick, entry.button, wParam, lParam);
-        }
     }
     return nullptr;
 }

@@ -113,7 +113,8 @@ void AboutFrm::buildControls()
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);
     }
-    new controls::KeyboardLink(label(Label4), [this] { Label4_Click(); });
+    new controls::KeyboardLink(
+        label(Label4), [this] { Label4_Click(); });
     new controls::KeyboardLink(label(Label6), [this] { Label6_Click(); });
     // Without an address there is nobody to write to.
     label(Label4)->setVisible(!m_links.authorEmail.isEmpty());
@@ -145,9 +146,8 @@ void AboutFrm::mouseMoveEvent(QMouseEvent *event)
 bool AboutFrm::eventFilter(QObject *watched, QEvent *event)
 {
     auto *link = qobject_cast<QLabel *>(watched);
-    if (!link) {
+    if (!link)
         return QDialog::eventFilter(watched, event);
-    }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Leave) {
         // Leaving straight out of the window must not leave a link lit.
         QPalette pal = link->palette();
@@ -160,11 +160,10 @@ bool AboutFrm::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
         link->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint())) {
-        if (link == label(Label4)) {
+        if (link == label(Label4))
             Label4_Click();
-        } else {
+        else
             Label6_Click();
-        }
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -48,9 +48,8 @@ QRegion mainRegion(QSize window)
     region += QRegion(r.adjusted(0, 10, 0, -10));
     for (const QPoint corner :
          {r.topLeft(), QPoint(r.right() - 19, r.top()), QPoint(r.left(), r.bottom() - 19),
-          QPoint(r.right() - 19, r.bottom() - 19)}) {
+          QPoint(r.right() - 19, r.bottom() - 19)})
         region += QRegion(QRect(corner, QSize(20, 20)), QRegion::Ellipse);
-    }
     return region;
 }
 
@@ -66,9 +65,8 @@ QRegion shadowRegion(QSize window)
     region += QRegion(r.adjusted(0, 17, 0, -17));
     for (const QPoint corner :
          {r.topLeft(), QPoint(r.right() - 44, r.top()), QPoint(r.left(), r.bottom() - 34),
-          QPoint(r.right() - 44, r.bottom() - 34)}) {
+          QPoint(r.right() - 44, r.bottom() - 34)})
         region += QRegion(QRect(corner, QSize(45, 35)), QRegion::Ellipse);
-    }
     return region;
 }
 
@@ -128,15 +126,12 @@ std::vector<ShadowPixel> shadowPixels(QSize window)
     std::vector<ShadowPixel> pixels;
     int step = 0;
     for (int i = ShadowRings - 1; i >= 0; --i) {
-        if (i % 2 == 1) {
+        if (i % 2 == 1)
             step += StepPerRingPair;
-        }
-        for (int x = i + 5; x <= w - 5 - i; ++x) {
+        for (int x = i + 5; x <= w - 5 - i; ++x)
             pixels.push_back({QPoint(x, h - 23 - i), step});
-        }
-        for (int y = i + 23; y <= h - 23 - i; ++y) {
+        for (int y = i + 23; y <= h - 23 - i; ++y)
             pixels.push_back({QPoint(w - 5 - i, y), step});
-        }
     }
     return pixels;
 }

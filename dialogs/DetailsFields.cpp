@@ -22,23 +22,20 @@ QString mendEdit(const QString &before, const QString &after, int limit, int &cu
 {
     const int shorter = int(std::min(before.size(), after.size()));
     int prefix = 0;
-    while (prefix < shorter && before[prefix] == after[prefix]) {
+    while (prefix < shorter && before[prefix] == after[prefix])
         ++prefix;
-    }
     int suffix = 0;
     while (suffix < shorter - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
-    }
     const QString inserted = after.mid(prefix, after.size() - prefix - suffix);
     QString kept = inserted;
     kept.remove(DetailsSeparator);
     kept.remove(StoredLineBreak);
     const int room = std::max(0, int(std::max<qsizetype>(limit, before.size())) - prefix - suffix);
     kept.truncate(room);
-    if (kept == inserted) {
+    if (kept == inserted)
         return after;
-    }
     cursor = prefix + int(kept.size());
     return after.left(prefix) + kept + after.right(suffix);
 }
@@ -48,7 +45,8 @@ DetailsLineRule::DetailsLineRule(QLineEdit *field, int limit)
     , m_last(field->text())
     , m_limit(limit)
 {
-    connect(field, &QLineEdit::textChanged, this, [this](const QString &text) { m_last = text; });
+    connect(
+        field, &QLineEdit::textChanged, this, [this](const QString &text) { m_last = text; });
 }
 
 QValidator::State DetailsLineRule::validate(QString &input, int &pos) const
@@ -77,16 +75,14 @@ void DescriptionEdit::setDescription(const QString &text)
 // A pasted CR LF would otherwise give two line breaks.
 void DescriptionEdit::insertFromMimeData(const QMimeData *source)
 {
-    if (source->hasText()) {
+    if (source->hasText())
         textCursor().insertText(withSingleLineBreaks(source->text()));
-    }
 }
 
 void DescriptionEdit::mend()
 {
-    if (m_mending) {
+    if (m_mending)
         return;
-    }
     const QString after = toPlainText();
     int cursorAt = textCursor().position();
     const QString mended = mendEdit(m_last, after, m_limit, cursorAt);

@@ -104,9 +104,8 @@ QImage makeIconStrip()
         for (int y = 0; y < StripCellSize; ++y) {
             for (int x = 0; x < StripCellSize; ++x) {
                 const QRgb px = face.pixel(x, y);
-                if (qAlpha(px) >= 128) {
+                if (qAlpha(px) >= 128)
                     strip.setPixel((cell - 1) * StripCellSize + x, y, px | 0xFF000000u);
-                }
             }
         }
     }
@@ -126,11 +125,9 @@ QPixmap DrawStripIcon(int cell, int size, QColor background)
     static const QImage strip = makeIconStrip();
     QImage icon = strip.copy((cell - 1) * size, 0, size, size);
     for (int y = 0; y < icon.height(); ++y) {
-        for (int x = 0; x < icon.width(); ++x) {
-            if (icon.pixel(x, y) == StripKey) {
+        for (int x = 0; x < icon.width(); ++x)
+            if (icon.pixel(x, y) == StripKey)
                 icon.setPixel(x, y, background.rgb());
-            }
-        }
     }
     return QPixmap::fromImage(icon);
 }

@@ -89,9 +89,8 @@ QString InputFrm::run(const QString &mPrompt, int mFlags, const QString &mCaptio
     m_loop = nullptr;
 
     QString text = m_iTxt->text();
-    if (!m_check2->isHidden() && m_check2->isChecked()) {
+    if (!m_check2->isHidden() && m_check2->isChecked())
         text += TickedMark;
-    }
     return m_fields.ButtonResult == CancelledFlag ? QString() : text;
 }
 
@@ -138,9 +137,8 @@ void InputFrm::layoutContent(const QString &CheckboxTxt)
 
 void InputFrm::pressOK()
 {
-    if (m_iTxt->text().isEmpty()) {
+    if (m_iTxt->text().isEmpty())
         return;
-    }
     finish(false);
 }
 
@@ -154,27 +152,24 @@ void InputFrm::finish(bool cancelled)
     m_finished = true;
     m_fields.ButtonResult = cancelled ? CancelledFlag : 0;
     hide();
-    if (m_loop) {
+    if (m_loop)
         m_loop->quit();
-    }
 }
 
 void InputFrm::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
+    if (event->key() == Qt::Key_Escape)
         pressCancel();
-    } else if (isEnter(event->key())) {
+    else if (isEnter(event->key()))
         pressOK();
-    } else {
+    else
         QWidget::keyPressEvent(event);
-    }
 }
 
 void InputFrm::closeEvent(QCloseEvent *event)
 {
-    if (!m_finished) {
+    if (!m_finished)
         pressCancel();
-    }
     event->accept();
 }
 

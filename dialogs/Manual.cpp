@@ -14,9 +14,8 @@ const char *const ManualFileName = "flintora-manual.html";
 
 bool writeManual(const QByteArray &page, const QString &folder)
 {
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+    if (folder.isEmpty() || !QDir().mkpath(folder))
         return false;
-    }
     QSaveFile file(QDir(folder).filePath(QString::fromLatin1(ManualFileName)));
     return file.open(QIODevice::WriteOnly) && file.write(page) == page.size() && file.commit();
 }
@@ -33,11 +32,9 @@ QUrl bundledManualUrl(QString &problem)
     const QByteArray page = resource.readAll();
     const QString folders[] = {QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
                                QDir::tempPath()};
-    for (const QString &folder : folders) {
-        if (writeManual(page, folder)) {
+    for (const QString &folder : folders)
+        if (writeManual(page, folder))
             return QUrl::fromLocalFile(QDir(folder).filePath(QString::fromLatin1(ManualFileName)));
-        }
-    }
     problem = QStringLiteral("The manual could not be written to %1 or %2.")
                   .arg(QDir::toNativeSeparators(folders[0]), QDir::toNativeSeparators(folders[1]));
     return {};

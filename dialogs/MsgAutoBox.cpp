@@ -81,21 +81,18 @@ void CloseImage::leaveEvent(QEvent *)
 
 void CloseImage::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton)
         showFace(ClosePressedCell);
-    }
 }
 
 void CloseImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton)
         return;
-    }
     showFace(CloseHoverCell);
     m_tag = QStringLiteral("1");
-    if (rect().contains(event->position().toPoint())) {
+    if (rect().contains(event->position().toPoint()))
         emit clicked();
-    }
 }
 
 MsgAutoFrm::MsgAutoFrm(MsgFrmState &state)
@@ -150,9 +147,8 @@ void MsgAutoFrm::present(int mFlags, short nTime)
     showIcon(m_heading, mFlags, m_frame->palette().window().color(), m_aMsg.scroll->x());
     show();
     raise();
-    if (nTime > 0) {
+    if (nTime > 0)
         m_timer1.start(closeDelayMs(nTime));
-    }
 }
 
 void MsgAutoFrm::layoutContent()

@@ -89,9 +89,8 @@ void SaveAsFrm::buildControls()
 
 QString SaveAsFrm::answer() const
 {
-    if (m_cancelled) {
+    if (m_cancelled)
         return QString(DetailsSeparator);
-    }
     QString description = m_text2->toPlainText();
     description.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return m_text1->text() + DetailsSeparator + description;

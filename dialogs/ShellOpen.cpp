@@ -29,9 +29,8 @@ UrlOpener setUrlOpener(UrlOpener opener)
 
 bool ShellOpen(const QUrl &url)
 {
-    if (currentOpener()(url)) {
+    if (currentOpener()(url))
         return true;
-    }
     msg_Box(QStringLiteral("No program on this computer could open\n%1").arg(url.toDisplayString()),
             InfoOK, QStringLiteral("Link not opened"), true);
     return false;

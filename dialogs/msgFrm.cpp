@@ -72,13 +72,11 @@ std::vector<CaptionAndTag> standardSet(int set)
 std::vector<CaptionAndTag> buttonsFor(int MF, const QString &Btn1, const QString &Btn2,
                                       const QString &Btn3)
 {
-    if ((MF & 7) != 6) {
+    if ((MF & 7) != 6)
         return standardSet(MF & 7);
-    }
     std::vector<CaptionAndTag> custom = {{Btn1, 1}, {Btn2, 2}, {Btn3, 3}};
-    while (!custom.empty() && custom.back().caption.isEmpty()) {
+    while (!custom.empty() && custom.back().caption.isEmpty())
         custom.pop_back();
-    }
     return custom.empty() ? standardSet(0) : custom;
 }
 
@@ -114,9 +112,8 @@ msgFrm::msgFrm(MsgFrmState &state)
 
 msgFrm::~msgFrm()
 {
-    if (g_current == this) {
+    if (g_current == this)
         g_current = nullptr;
-    }
 }
 
 msgFrm *msgFrm::current()
@@ -279,9 +276,8 @@ void msgFrm::paintShadow(short Inty)
     const QImage behind = screen->grabWindow(0, origin.x(), origin.y(), width(), height())
                               .toImage()
                               .convertToFormat(QImage::Format_RGB32);
-    if (stepAside) {
+    if (stepAside)
         show();
-    }
     for (const ShadowPixel &s : pixels) {
         const QRgb under = behind.valid(s.at) ? behind.pixel(s.at) : qRgb(0, 0, 0);
         m_surface.setPixel(s.at, ShadePixel(under, qRgb(0, 0, 0), s.step, Inty));
@@ -338,9 +334,8 @@ void msgFrm::SetupButtons(int MF, const QString &Btn1, const QString &Btn2, cons
 void msgFrm::SetDefaultButton(int MF)
 {
     const int bits = (MF & 768) >> 8; // 3 keeps the button of the previous call
-    if (bits < 3) {
+    if (bits < 3)
         m_state.DefaultButton = short(bits + 1);
-    }
 }
 
 void msgFrm::SetDisplayIcon(int MF)
@@ -351,18 +346,15 @@ void msgFrm::SetDisplayIcon(int MF)
 void msgFrm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (testAttribute(Qt::WA_ShowWithoutActivating)) {
+    if (testAttribute(Qt::WA_ShowWithoutActivating))
         return; // a notice leaves the keyboard where it was
-    }
     activateWindow();
-    if (m_focusSet) {
+    if (m_focusSet)
         return; // shown again after reading the screen: keep the user's focus
-    }
     m_focusSet = true;
     int focus = m_state.DefaultButton;
-    if (focus > m_shownButtons) {
+    if (focus > m_shownButtons)
         focus = 1; // a default naming a hidden button falls back to the first
-    }
     if (focus > 0) {
         m_buttons[focus - 1]->setFocus();
         m_buttons[focus - 1]->setDefault(true);
@@ -374,19 +366,16 @@ void msgFrm::answer(short result)
     m_answered = true;
     m_state.ButtonResult = result;
     hide();
-    if (m_loop) {
+    if (m_loop)
         m_loop->quit();
-    }
 }
 
 short msgFrm::escapeResult() const
 {
     for (short wanted : {ResultCancel, ResultNo}) {
-        for (int i = 0; i < m_shownButtons; ++i) {
-            if (m_tags[i] == wanted) {
+        for (int i = 0; i < m_shownButtons; ++i)
+            if (m_tags[i] == wanted)
                 return wanted;
-            }
-        }
     }
     return m_tags[m_shownButtons - 1];
 }
@@ -402,9 +391,8 @@ void msgFrm::keyPressEvent(QKeyEvent *event)
 
 void msgFrm::closeEvent(QCloseEvent *event)
 {
-    if (!m_answered) {
+    if (!m_answered)
         answer(escapeResult());
-    }
     event->accept();
 }
 
@@ -430,16 +418,14 @@ void msgFrm::beginDrag(QPoint globalPos)
 
 void msgFrm::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton)
         beginDrag(event->globalPosition().toPoint());
-    }
 }
 
 void msgFrm::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging) {
+    if (m_dragging)
         move(event->globalPosition().toPoint() - m_dragOffset);
-    }
 }
 
 void msgFrm::mouseReleaseEvent(QMouseEvent *event)

@@ -64,9 +64,8 @@ constexpr std::array<SystemColorRole, 31> SystemColorRoles = {{
 OleColor resolveSystemColor(OleColor c)
 {
     const unsigned index = c & PlainColorMask;
-    if (index >= SystemColorRoles.size()) {
+    if (index >= SystemColorRoles.size())
         return 0;
-    }
     const SystemColorRole &entry = SystemColorRoles[index];
     return fromQColor(QGuiApplication::palette().color(entry.group, entry.role));
 }
@@ -98,21 +97,18 @@ Channels splitByHexText(OleColor c)
 void fillIfNotEmpty(QPainter &painter, int left, int top, int right, int bottom,
                     const QColor &color)
 {
-    if (right > left && bottom > top) {
+    if (right > left && bottom > top)
         painter.fillRect(QRect(left, top, right - left, bottom - top), color);
-    }
 }
 
 } // namespace
 
 OleColor TranslateColor(OleColor c)
 {
-    if (c == NoColor) {
+    if (c == NoColor)
         return NoColor;
-    }
-    if (c & SystemColorFlag) {
+    if (c & SystemColorFlag)
         return resolveSystemColor(c);
-    }
     return c & PlainColorMask;
 }
 
@@ -156,9 +152,8 @@ void DrawGradient(QPainter &painter, int x1, int y1, int x2, int y2, OleColor c1
     const OleColor from = TranslateColor(c1);
     const OleColor to = TranslateColor(c2);
     const int length = vertical ? y2 - y1 : x2 - x1;
-    if (length <= 0 || (vertical ? x2 <= x1 : y2 <= y1)) {
+    if (length <= 0 || (vertical ? x2 <= x1 : y2 <= y1))
         return;
-    }
     // Line by line with integer interpolation, so the colours are exact and
     // the same on every platform.
     const auto channel = [length](int a, int b, int i) {
@@ -168,11 +163,10 @@ void DrawGradient(QPainter &painter, int x1, int y1, int x2, int y2, OleColor c1
         const QColor color(channel(redOf(from), redOf(to), i),
                            channel(greenOf(from), greenOf(to), i),
                            channel(blueOf(from), blueOf(to), i));
-        if (vertical) {
+        if (vertical)
             painter.fillRect(QRect(x1, y1 + i, x2 - x1, 1), color);
-        } else {
+        else
             painter.fillRect(QRect(x1 + i, y1, 1, y2 - y1), color);
-        }
     }
 }
 
@@ -195,18 +189,14 @@ void PaintGradientBackground(QPainter &painter, const QSize &outerSize, OleColor
     int bottom = outerSize.height();
     for (int k = 0; k < GradientBands; ++k) {
         const QColor band(roundHalfEven(r), roundHalfEven(g), roundHalfEven(b));
-        if (style == 0 || style == 2) {
+        if (style == 0 || style == 2)
             fillIfNotEmpty(painter, 0, bottom - bandHeight, right, bottom, band);
-        }
-        if (style == 0 || style == 1) {
+        if (style == 0 || style == 1)
             fillIfNotEmpty(painter, right - bandWidth, 0, right, bottom, band);
-        }
-        if (style == 0 || style == 2) {
+        if (style == 0 || style == 2)
             bottom -= bandHeight;
-        }
-        if (style == 0 || style == 1) {
+        if (style == 0 || style == 1)
             right -= bandWidth;
-        }
         // The steps are multiples of 1/256, so after 256 of them each
         // channel lands on colour 1 exactly and stays there.
         r = r == first.red ? r : r + stepR;
@@ -225,12 +215,10 @@ void PaintGradientBackground(QWidget *window, QPainter &painter, OleColor c1, Ol
 
 int HexDigitValue(char ch)
 {
-    if (ch >= '0' && ch <= '9') {
+    if (ch >= '0' && ch <= '9')
         return ch - '0';
-    }
-    if (ch >= 'A' && ch <= 'F') {
+    if (ch >= 'A' && ch <= 'F')
         return ch - 'A' + 10;
-    }
     return 0;
 }
 
@@ -241,13 +229,11 @@ void TransparentBlit(QPainter &painter, int x, int y, int w, int h, const QImage
     QImage cut = source.copy(sx, sy, w, h).convertToFormat(QImage::Format_ARGB32);
     for (int row = 0; row < cut.height(); ++row) {
         auto *line = reinterpret_cast<QRgb *>(cut.scanLine(row));
-        for (int col = 0; col < cut.width(); ++col) {
-            if ((line[col] & PlainColorMask) == keyRgb) {
+        for (int col = 0; col < cut.width(); ++col)
+            if ((line[col] & PlainColorMask) == keyRgb)
                 line[col] = 0;
-            } else {
+            else
                 line[col] |= KeyAlphaMask;
-            }
-        }
     }
     painter.drawImage(x, y, cut);
 }

@@ -10,9 +10,8 @@ constexpr double DefaultDpi = 96.0;
 double dpi(bool horizontal)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen) {
+    if (!screen)
         return DefaultDpi;
-    }
     const double value = horizontal ? screen->logicalDotsPerInchX() : screen->logicalDotsPerInchY();
     return value > 0 ? value : DefaultDpi;
 }

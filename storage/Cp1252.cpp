@@ -22,10 +22,9 @@ std::optional<unsigned char> byteOfChar(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<unsigned char>(c);
-    for (int i = 0; i < 32; ++i) {
+    for (int i = 0; i < 32; ++i)
         if (highControls[i] == c)
             return static_cast<unsigned char>(0x80 + i);
-    }
     return std::nullopt;
 }
 
@@ -53,15 +52,14 @@ std::optional<char32_t> decodeUtf8(const std::string &text, std::size_t &pos)
     int extra = 0;
     char32_t c = 0;
     char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
+    if ((lead & 0xE0) == 0xC0)
         extra = 1, c = lead & 0x1F, minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
+    else if ((lead & 0xF0) == 0xE0)
         extra = 2, c = lead & 0x0F, minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
+    else if ((lead & 0xF8) == 0xF0)
         extra = 3, c = lead & 0x07, minimum = 0x10000;
-    } else {
+    else
         return std::nullopt;
-    }
     std::size_t p = pos;
     for (int i = 0; i < extra; ++i, ++p) {
         if (p >= text.size() || (static_cast<unsigned char>(text[p]) & 0xC0) != 0x80)

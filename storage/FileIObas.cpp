@@ -50,10 +50,9 @@ std::optional<std::string> lineProblem(const std::string &section,
                                        const std::optional<std::string> &key,
                                        const std::optional<std::string> &value)
 {
-    for (const std::string *text : {&section, key ? &*key : nullptr, value ? &*value : nullptr}) {
+    for (const std::string *text : {&section, key ? &*key : nullptr, value ? &*value : nullptr})
         if (text && holdsLineBreakOrNul(*text))
             return "a line break or NUL cannot stay on its line";
-    }
     if (key && key->find('=') != std::string::npos)
         return "a key holding \"=\" would end at it";
     if (key && trimBlanks(*key).substr(0, 1) == "[")

@@ -28,10 +28,9 @@ bool equalNoCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
+    for (std::size_t i = 0; i < a.size(); ++i)
         if (lowerChar(a[i]) != lowerChar(b[i]))
             return false;
-    }
     return true;
 }
 
@@ -188,11 +187,10 @@ std::size_t ProfileDocument::lineNumberOf(std::string_view section, std::string_
         return 0;
     std::size_t number = 1;
     const std::uint32_t begin = m_lines[line].begin;
-    for (std::uint32_t i = 0; i < begin; ++i) {
+    for (std::uint32_t i = 0; i < begin; ++i)
         if (m_bytes[i] == '\n' ||
             (m_bytes[i] == '\r' && (i + 1 >= begin || m_bytes[i + 1] != '\n')))
             ++number;
-    }
     return number;
 }
 
@@ -280,10 +278,9 @@ bool ProfileDocument::reindex(const LineSpan &touched, std::ptrdiff_t delta)
         atEnd ? m_bytes.size() : std::size_t(std::ptrdiff_t(m_lines[touched.last].begin) + delta);
     std::vector<Line> fresh;
     scanLines(touched.from, to, fresh);
-    for (const Line &line : fresh) {
+    for (const Line &line : fresh)
         if (!atEnd && isHeader(line))
             return false;
-    }
     for (std::size_t i = touched.last; i < m_lines.size(); ++i) {
         m_lines[i].begin = static_cast<std::uint32_t>(m_lines[i].begin + delta);
         m_lines[i].end = static_cast<std::uint32_t>(m_lines[i].end + delta);
@@ -334,13 +331,12 @@ bool ProfileDocument::setValue(std::string_view section, std::string_view key,
     const std::uint32_t last = s->end - 1;
     std::size_t at = m_lines[last].end;
     std::string text = std::string(key) + "=" + std::string(newValue) + eol;
-    if (at == m_bytes.size()) {
+    if (at == m_bytes.size())
         text = eol + text;
-    } else if (m_bytes.compare(at, 2, "\r\n") == 0) {
+    else if (m_bytes.compare(at, 2, "\r\n") == 0)
         at += 2;
-    } else {
+    else
         at += 1;
-    }
     splice(at, 0, text);
     return true;
 }

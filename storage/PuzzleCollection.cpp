@@ -48,10 +48,9 @@ bool isPlainInteger(const std::string &text)
     std::size_t pos = (!text.empty() && text[0] == '-') ? 1 : 0;
     if (pos == text.size())
         return false;
-    for (; pos < text.size(); ++pos) {
+    for (; pos < text.size(); ++pos)
         if (text[pos] < '0' || text[pos] > '9')
             return false;
-    }
     return true;
 }
 
@@ -194,10 +193,9 @@ std::string placementText(const MatchPlacement &m)
 std::vector<std::string> ListPuzzleTitles(const std::string &file)
 {
     std::vector<std::string> titles;
-    for (std::string &name : SectionLineNames(file)) {
+    for (std::string &name : SectionLineNames(file))
         if (!isReservedTitle(name))
             titles.push_back(std::move(name));
-    }
     return titles;
 }
 

@@ -12,14 +12,13 @@ const std::string solvedFlag = "1";
 std::string solvedKey(const std::string &title)
 {
     std::string key = "Solved ";
-    for (const char c : title) {
+    for (const char c : title)
         if (c == '%')
             key += "%25";
         else if (c == '=')
             key += "%3D";
         else
             key += c;
-    }
     return key;
 }
 

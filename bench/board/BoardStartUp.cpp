@@ -40,10 +40,9 @@ protected:
 long residentKilobytes()
 {
     std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
+    for (std::string line; std::getline(status, line);)
         if (line.rfind("VmRSS:", 0) == 0)
             return std::strtol(line.c_str() + 6, nullptr, 10);
-    }
     return -1;
 }
 

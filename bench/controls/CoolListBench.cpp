@@ -20,9 +20,8 @@ void repaintTwentyRowList(benchmark::State &state)
     list->setItemHeight(RowHeight);
     list->setSelectModeStyle(2);
     list->setGeometry(0, 0, 296, Rows * RowHeight);
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 40; ++i)
         list->AddItem(QStringLiteral("Puzzle number %1").arg(i));
-    }
     list->setListIndex(3);
     host.show();
     bool tinted = false;

@@ -39,9 +39,8 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Timer) {
+        if (event->type() == QEvent::Timer)
             ++count;
-        }
         return false;
     }
 };

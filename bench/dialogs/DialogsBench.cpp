@@ -16,12 +16,14 @@ constexpr int InfoOK = 64;
 // Paints the showing message window at once, then answers it.
 void paintAndClose()
 {
-    QTimer::singleShot(0, [] {
-        if (dialogs::msgFrm *window = dialogs::msgFrm::current()) {
-            window->repaint();
-            window->close();
-        }
-    });
+    QTimer::singleShot(
+        0,
+        [] {
+            if (dialogs::msgFrm *window = dialogs::msgFrm::current()) {
+                window->repaint();
+                window->close();
+            }
+        });
 }
 
 void openMessageBoxWithShadow(benchmark::State &state)

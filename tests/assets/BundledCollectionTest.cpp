@@ -111,10 +111,13 @@ TEST(BundledCollection, IsWhatTheGeneratorAndTheStorageLayerBothWrite)
 // Matches of one figure that the other does not have on the same segment.
 int notIn(const puzzles::Figure &figure, const puzzles::Figure &other)
 {
-    return int(std::count_if(figure.begin(), figure.end(), [&](const puzzles::Match &m) {
-        return std::none_of(other.begin(), other.end(),
-                            [&](const puzzles::Match &n) { return puzzles::sameSegment(m, n); });
-    }));
+    return int(std::count_if(
+        figure.begin(), figure.end(),
+        [&](const puzzles::Match &m) {
+            return std::none_of(
+                other.begin(), other.end(),
+                [&](const puzzles::Match &n) { return puzzles::sameSegment(m, n); });
+        }));
 }
 
 // "Move 3 matches" and "Take away 8 matches" must be what the solution does.

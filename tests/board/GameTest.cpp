@@ -34,7 +34,8 @@ protected:
     void turn(int sprite, int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            play(sprite, [&] { game.board().turn(sprite, true); });
+            play(
+                sprite, [&] { game.board().turn(sprite, true); });
     }
     void drag(int sprite, int dx, int dy)
     {

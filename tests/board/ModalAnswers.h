@@ -22,13 +22,15 @@ struct SeenBox
 // The next standard message box is answered with `answer`.
 inline void answerMessageBox(QMessageBox::StandardButton answer, SeenBox &seen)
 {
-    QTimer::singleShot(0, [answer, &seen] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = {box->windowTitle(), box->text(), true};
-        QTest::mouseClick(box->button(answer), Qt::LeftButton);
-    });
+    QTimer::singleShot(
+        0,
+        [answer, &seen] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = {box->windowTitle(), box->text(), true};
+            QTest::mouseClick(box->button(answer), Qt::LeftButton);
+        });
 }
 
 // The next balloon is answered with its first button.

@@ -49,14 +49,20 @@ protected:
         button->setColorButtonUp(Up);
         button->setColorButtonHover(HoverColor);
         button->setColorButtonDown(DownColor);
-        QObject::connect(button, &CandyButton::Click, [this] { log.push_back("Click"); });
-        QObject::connect(button, &CandyButton::DblClick, [this] { log.push_back("DblClick"); });
-        QObject::connect(button, &CandyButton::MouseDown,
-                         [this](qint16 b) { log.push_back("Down" + std::to_string(b)); });
-        QObject::connect(button, &CandyButton::MouseUp,
-                         [this](qint16 b) { log.push_back("Up" + std::to_string(b)); });
-        QObject::connect(button, &CandyButton::MouseMove, [this] { ++moves; });
-        QObject::connect(button, &CandyButton::MouseEnter, [this] { log.push_back("Enter"); });
+        QObject::connect(
+            button, &CandyButton::Click, [this] { log.push_back("Click"); });
+        QObject::connect(
+            button, &CandyButton::DblClick, [this] { log.push_back("DblClick"); });
+        QObject::connect(
+            button, &CandyButton::MouseDown,
+            [this](qint16 b) { log.push_back("Down" + std::to_string(b)); });
+        QObject::connect(
+            button, &CandyButton::MouseUp,
+            [this](qint16 b) { log.push_back("Up" + std::to_string(b)); });
+        QObject::connect(
+            button, &CandyButton::MouseMove, [this] { ++moves; });
+        QObject::connect(
+            button, &CandyButton::MouseEnter, [this] { log.push_back("Enter"); });
         QObject::connect(button, &CandyButton::MouseLeave, [this] { log.push_back("Leave"); });
         button->show();
         QTest::mouseMove(window(), Outside);

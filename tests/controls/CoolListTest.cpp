@@ -64,7 +64,8 @@ protected:
         list->setGeometry(ListOrigin.x(), ListOrigin.y(), 150, RowHeight * Rows);
         for (int i = 0; i < 12; ++i)
             list->AddItem(QStringLiteral("Item %1").arg(i));
-        QObject::connect(list, &CoolList::Click, [this] { log.push_back("Click"); });
+        QObject::connect(
+            list, &CoolList::Click, [this] { log.push_back("Click"); });
         QObject::connect(list, &CoolList::ListIndexChange,
                          [this] { log.push_back("Index" + std::to_string(list->ListIndex())); });
         list->show();
@@ -89,8 +90,10 @@ protected:
 // as presses raised MouseDown twice.
 TEST_F(CoolListTest, ClicksRaiseEachEventOncePerClick)
 {
-    QObject::connect(list, &CoolList::MouseDown, [this] { log.push_back("Down"); });
-    QObject::connect(list, &CoolList::MouseUp, [this] { log.push_back("Up"); });
+    QObject::connect(
+        list, &CoolList::MouseDown, [this] { log.push_back("Down"); });
+    QObject::connect(
+        list, &CoolList::MouseUp, [this] { log.push_back("Up"); });
     QObject::connect(list, &CoolList::DblClick, [this] { log.push_back("DblClick"); });
     const Log expected = {"Index1", "Down",     "Up", "Click", "Index1",
                           "Down",   "DblClick", "Up", "Click"};

@@ -55,7 +55,8 @@ protected:
         child->setGeometry(0, frame->titlePixelHeight(), FrameWidth, ChildHeight);
         frame->setExpandedHeight(qRound(ChildHeight * drawing::twipsPerPixelY()) +
                                  frame->TitleHeight());
-        QObject::connect(frame, &DDFrm::BeforeExpand, [this] { log.push_back("BeforeExpand"); });
+        QObject::connect(
+            frame, &DDFrm::BeforeExpand, [this] { log.push_back("BeforeExpand"); });
         QObject::connect(frame, &DDFrm::AfterCollapse, [this] { log.push_back("AfterCollapse"); });
         before->setGeometry(10, 200, 80, 20);
         after->setGeometry(100, 200, 80, 20);

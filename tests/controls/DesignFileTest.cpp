@@ -26,10 +26,9 @@ void expectReadsAsStored(Control &control, const PropertyBag &stored)
 {
     control.ReadProperties(stored);
     PropertyBag read;
-    for (const auto &row : Control::propertyTable()) {
+    for (const auto &row : Control::propertyTable())
         if (stored.contains(row.name))
             controls::writeProperty(read, row.name, row.get(control));
-    }
     EXPECT_EQ(read.entries(), stored.entries());
 }
 

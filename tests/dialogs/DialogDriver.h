@@ -35,10 +35,12 @@ inline void typeText(QWindow *window, const QString &text)
 template<typename Dialog>
 void whenModal(std::function<void(Dialog &)> action)
 {
-    QTimer::singleShot(0, [action] {
-        if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
-            action(*dialog);
-    });
+    QTimer::singleShot(
+        0,
+        [action] {
+            if (auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget()))
+                action(*dialog);
+        });
 }
 
 // Clicks through the top-level window, so its mask decides who gets it.

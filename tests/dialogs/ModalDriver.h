@@ -13,10 +13,12 @@ namespace dialogs_test {
 
 inline void whenShown(std::function<void(dialogs::msgFrm &)> action)
 {
-    QTimer::singleShot(0, [action] {
-        if (dialogs::msgFrm *window = dialogs::msgFrm::current())
-            action(*window);
-    });
+    QTimer::singleShot(
+        0,
+        [action] {
+            if (dialogs::msgFrm *window = dialogs::msgFrm::current())
+                action(*window);
+        });
 }
 
 // As whenShown, once the window is active; a window that the action leaves

@@ -231,10 +231,9 @@ TEST(ProfileLocking, ConcurrentWritersKeepEveryKey)
         ::waitpid(pid, &status, 0);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    for (int w = 0; w < writers; ++w) {
+    for (int w = 0; w < writers; ++w)
         for (int i = 0; i < keysEach; ++i)
             EXPECT_EQ(ReadProfileString("S", key(w, i), "lost", 5, path), "x");
-    }
 }
 
 // A writer that keeps the lock (a hung copy of the program) costs one failed
@@ -273,10 +272,9 @@ TEST(ProfileReplace, KilledWriterNeverLeavesAHalfFile)
     std::mt19937 random(7);
     for (int round = 0; round < 12; ++round) {
         const pid_t pid = ::fork();
-        if (pid == 0) {
+        if (pid == 0)
             for (int i = 0;; ++i)
                 WriteProfileString("S", "k", filler + std::to_string(i % 2), path);
-        }
         ::usleep(2000 + random() % 60000);
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);

@@ -19,11 +19,9 @@ constexpr int LastColumn = 13;
 
 void drawTriangle(QImage &image, int dx, int dy, QRgb colour)
 {
-    for (int row = 0; FirstColumn + row <= LastColumn - row; ++row) {
-        for (int x = FirstColumn + row; x <= LastColumn - row; ++x) {
+    for (int row = 0; FirstColumn + row <= LastColumn - row; ++row)
+        for (int x = FirstColumn + row; x <= LastColumn - row; ++x)
             image.setPixel(x + dx, TopRow + row + dy, colour);
-        }
-    }
 }
 
 QImage arrow()

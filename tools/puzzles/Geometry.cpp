@@ -34,10 +34,9 @@ Match matchFrom(Point tail, Point head)
     const double dx = head.x - tail.x;
     const double dy = head.y - tail.y;
     const double angle = std::atan2(dx, -dy) * 180.0 / Pi;
-    for (int k = 0; k < board::OrientationCount; ++k) {
+    for (int k = 0; k < board::OrientationCount; ++k)
         if (angleBetween(angle, board::Orientations[k].angle) < AngleTolerance)
             return {{(tail.x + head.x) / 2, (tail.y + head.y) / 2}, k};
-    }
     throw std::invalid_argument("no orientation for a match at " + std::to_string(angle) +
                                 " degrees");
 }

@@ -23,12 +23,14 @@ bool samePlace(const storage::MatchPlacement &a, const storage::MatchPlacement &
 // of the puzzle's matches where they are as can be, inside the puzzle box.
 bool fitsIn(const Arrangement &arrangement, QSize box)
 {
-    return std::all_of(arrangement.begin(), arrangement.end(), [box](const auto &m) {
-        const board::OrientationInfo &size =
-            board::Orientations[std::size_t(m.o % board::OrientationCount)];
-        return m.x >= 0 && m.y >= 0 && m.x + size.width <= box.width() &&
-               m.y + size.height <= box.height();
-    });
+    return std::all_of(
+        arrangement.begin(), arrangement.end(),
+        [box](const auto &m) {
+            const board::OrientationInfo &size =
+                board::Orientations[std::size_t(m.o % board::OrientationCount)];
+            return m.x >= 0 && m.y >= 0 && m.x + size.width <= box.width() &&
+                   m.y + size.height <= box.height();
+        });
 }
 
 Arrangement shiftedOnto(const Arrangement &puzzle, const Arrangement &targets, QSize box)
