@@ -10,22 +10,21 @@
 namespace board_test {
 namespace {
 
-std::string puzzleOf(const std::string &title, int matches)
+// Thirty-three upright matches in rows of 30.
+std::string thirtyThree()
 {
-    std::string text = "[" + title +
-                       "]\r\nInstructions=Many\r\nMatchesInPuzzle=" + std::to_string(matches) +
-                       "\r\n";
-    for (int j = 1; j <= matches; ++j)
-        text += "M" + std::to_string(j) + "=" + std::to_string(12 * ((j - 1) % 30)) + "," +
-                std::to_string(100 * ((j - 1) / 30)) + ",0\r\n";
-    return text + "MatchesInSolution=1\r\nS1=5,5,4\r\n";
+    std::string text = "[Thirty-three]\r\nInstructions=Many\r\nMatchesInPuzzle=33\r\n";
+    for (int j = 0; j < 33; ++j)
+        text += "M" + std::to_string(j + 1) + "=" + std::to_string(12 * (j % 30)) + "," +
+                std::to_string(100 * (j / 30)) + ",0\r\n";
+    return text;
 }
 
 class ActionsTest : public BoardWindowTest
 {
 protected:
     ActionsTest()
-        : BoardWindowTest(twoPuzzles() + puzzleOf("Thirty-three", 33))
+        : BoardWindowTest(twoPuzzles() + thirtyThree())
     {
     }
 };

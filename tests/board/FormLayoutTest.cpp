@@ -6,21 +6,25 @@
 namespace board {
 namespace {
 
-LayoutInput designSize()
+std::optional<FormLayout> layoutAt(int width, int height, int captionWidth = 0)
 {
-    return LayoutInput{};
+    LayoutInput in;
+    in.innerWidth = in.outerWidth = width;
+    in.innerHeight = height;
+    in.puzzleCaptionWidth = in.solutionCaptionWidth = captionWidth;
+    return Form_ResizeLayout(in);
 }
 
 TEST(FormLayout, DesignSizeGivesTheDesignPlacesRoundedHalfToEven)
 {
-    const auto layout = Form_ResizeLayout(designSize());
+    const auto layout = layoutAt(975, 600, 101);
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->areas.matchbox, (Rect{405, 244, 165, 112}));
     EXPECT_EQ(layout->areas.puzzleBox, (Rect{16, 45, 422, 417})); // 421.5 rounds up to even
     EXPECT_EQ(layout->areas.solutionBox, (Rect{538, 45, 422, 417}));
     EXPECT_EQ(layout->boardButtons[0], (Point{422, 416})); // 422.5 rounds down to even
-    EXPECT_EQ(layout->boardButtons[1], (Point{422, 370}));
     EXPECT_EQ(layout->boardButtons[2], (Point{422, 324}));
+    EXPECT_EQ(layout->puzzleCaption, (Point{160, 0})); // 159.5 in the inner width
     EXPECT_EQ(layout->instructions, (Point{16, 478}));
     EXPECT_EQ(layout->instructionsWidth, 944);
     EXPECT_EQ(layout->dropDown, (Point{340, 0})); // 339.5
@@ -33,11 +37,7 @@ TEST(FormLayout, DesignSizeGivesTheDesignPlacesRoundedHalfToEven)
 
 TEST(FormLayout, BoxesStaySymmetricAndGrowWithTheWindow)
 {
-    LayoutInput wide = designSize();
-    wide.innerWidth = 1175;
-    wide.outerWidth = 1175;
-    wide.innerHeight = 700;
-    const auto layout = Form_ResizeLayout(wide);
+    const auto layout = layoutAt(1175, 700);
     ASSERT_TRUE(layout);
     const BoardAreas &a = layout->areas;
     EXPECT_EQ(a.puzzleBox.width, 422 + 100);
@@ -46,17 +46,8 @@ TEST(FormLayout, BoxesStaySymmetricAndGrowWithTheWindow)
     // Mirrors the puzzle box's margin, give or take the half pixel both round up.
     EXPECT_NEAR(a.solutionBox.left + a.solutionBox.width, 1175 - a.puzzleBox.left, 1);
     EXPECT_EQ(a.matchbox.left * 2 + a.matchbox.width, 1175);
-}
-
-TEST(FormLayout, MinimizedOrTinyWindowsGetNoLayout)
-{
-    for (const auto &[w, h] : {std::pair{0, 0}, {975, 0}, {0, 600}, {975, 78}, {200, 600}}) {
-        LayoutInput in = designSize();
-        in.innerWidth = w;
-        in.outerWidth = w;
-        in.innerHeight = h;
-        EXPECT_FALSE(Form_ResizeLayout(in)) << w << "x" << h;
-    }
+    for (const auto &[w, h] : {std::pair{0, 0}, {975, 0}, {0, 600}, {975, 78}, {200, 600}})
+        EXPECT_FALSE(layoutAt(w, h)) << "no layout for a minimized or tiny " << w << "x" << h;
 }
 
 TEST(FormLayout, OpensAtTheDesignSizeWhereTheScreenHoldsItAndNeverBelowTheMinimum)
@@ -69,38 +60,21 @@ TEST(FormLayout, OpensAtTheDesignSizeWhereTheScreenHoldsItAndNeverBelowTheMinimu
 
 TEST(FormLayout, AtTheMinimumSizeNoControlOverlapsAnother)
 {
-    LayoutInput in = designSize();
-    in.innerWidth = in.outerWidth = MinimumInnerSize.width;
-    in.innerHeight = MinimumInnerSize.height;
-    const auto layout = Form_ResizeLayout(in);
+    const auto layout = layoutAt(MinimumInnerSize.width, MinimumInnerSize.height);
     ASSERT_TRUE(layout);
     const int deleteRight = (TopBarButtonTwips[1].first + TopBarButtonTwips[1].second) / 15;
-    const int roomForMoves = layout->dropDown.x - deleteRight;
-    const int roomForCount = layout->instructionsButton.x - layout->statusLeft;
-    EXPECT_GE(roomForMoves, 90);
-    EXPECT_GE(roomForCount, 110);
+    EXPECT_GE(layout->dropDown.x - deleteRight, 90) << "room for the moves";
+    EXPECT_GE(layout->instructionsButton.x - layout->statusLeft, 110) << "room for the count";
     EXPECT_LE(layout->instructionsButton.x + TopBarButtonTwips[3].second / 15,
               layout->aboutButton.x);
     Board board;
     board.setAreas(layout->areas);
-    const SpriteState upright = board.homeOf(0);
-    EXPECT_GT(layout->boardButtons[2].y, upright.top + Orientations[0].height)
+    EXPECT_GT(layout->boardButtons[2].y, board.homeOf(0).top + Orientations[0].height)
         << "COPY covers the spare matches";
     const Rect &puzzle = layout->areas.puzzleBox;
-    EXPECT_LE(layout->boardButtons[0].y + in.boardButtonHeight, puzzle.top + puzzle.height);
+    EXPECT_LE(layout->boardButtons[0].y + BoardButtonSize.height, puzzle.top + puzzle.height);
     EXPECT_GT(layout->instructions.y, puzzle.top + puzzle.height);
     EXPECT_GT(layout->webLink.y, puzzle.top + puzzle.height);
-}
-
-TEST(FormLayout, CaptionsCentreInTheBoxesInnerWidth)
-{
-    LayoutInput in = designSize();
-    in.puzzleCaptionWidth = 80;
-    in.solutionCaptionWidth = 101;
-    const auto layout = Form_ResizeLayout(in);
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->puzzleCaption, (Point{170, 0}));
-    EXPECT_EQ(layout->solutionCaption, (Point{160, 0})); // 159.5
 }
 
 } // namespace

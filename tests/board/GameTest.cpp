@@ -121,10 +121,7 @@ TEST_F(GameTest, UndoStepsThroughMovesAndTheBoardButtonsBackToTheChoice)
 TEST_F(GameTest, UndoSurvivesANewWindowSize)
 {
     drag(1, 30, 40);
-    LayoutInput bigger;
-    bigger.innerWidth = bigger.outerWidth = 1200;
-    bigger.innerHeight = 800;
-    const BoardAreas areas = Form_ResizeLayout(bigger)->areas;
+    const BoardAreas areas = Form_ResizeLayout(LayoutInput{1200, 800, 1200})->areas;
     game.relayout(areas);
     game.undo();
     EXPECT_EQ(game.board().sprite(1).left, areas.puzzleBox.left + 100);

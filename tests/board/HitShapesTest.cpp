@@ -7,33 +7,9 @@
 
 #include <QImage>
 
-#include <ostream>
-#include <tuple>
-#include <vector>
-
-namespace board {
-
-// Found by argument lookup from the standard containers and GoogleTest.
-static bool operator==(const ShapeRect &a, const ShapeRect &b)
-{
-    return std::tie(a.left, a.top, a.right, a.bottom) == std::tie(b.left, b.top, b.right, b.bottom);
-}
-
-static void PrintTo(const ShapeRect &r, std::ostream *out)
-{
-    *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
-
-} // namespace board
-
 namespace {
 
 constexpr QRgb Key = 0xff00ff00;
-
-std::vector<board::ShapeRect> listOf(board::ShapeList shape)
-{
-    return {shape.begin(), shape.end()};
-}
 
 // The rectangles cover every drawn pixel once and no key pixel.
 void expectShapeIsArt(board::ShapeList shape, const QImage &image)
@@ -65,19 +41,6 @@ TEST(HitShapes, EveryOrientationShapeIsExactlyItsDrawnPixels)
 TEST(HitShapes, MatchboxShapeIsExactlyItsDrawnPixels)
 {
     expectShapeIsArt(board::matchboxShape(), board::matchboxImage());
-}
-
-TEST(HitShapes, AxisAlignedMatchesKeepTheirFixedOutlines)
-{
-    using R = board::ShapeRect;
-    const std::vector<std::pair<int, std::vector<R>>> cases = {
-        {0, {{1, 0, 8, 1}, {0, 1, 9, 9}, {1, 9, 8, 94}, {1, 94, 7, 95}}},
-        {4, {{86, 0, 94, 1}, {0, 1, 95, 8}, {86, 8, 94, 9}}},
-        {8, {{1, 0, 8, 86}, {0, 86, 9, 94}, {1, 94, 8, 95}}},
-        {12, {{1, 0, 9, 1}, {0, 1, 95, 8}, {1, 8, 9, 9}}},
-    };
-    for (const auto &[k, rects] : cases)
-        EXPECT_EQ(listOf(board::orientationShape(k)), rects) << "orientation " << k;
 }
 
 } // namespace

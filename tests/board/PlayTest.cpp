@@ -70,8 +70,6 @@ TEST_F(PlayTest, TurningTheMatchFlatSolvesThePuzzleAndRemembersIt)
     EXPECT_TRUE(balloon.intersects(
         QRect(window->mapToGlobal(box.topLeft()), box.size()).adjusted(-2, -2, 2, 2)));
     solvedBalloon()->close();
-    EXPECT_TRUE(window->lbMoves()->text().startsWith("Moves: 1"));
-    EXPECT_TRUE(window->lbMoves()->text().endsWith("solved"));
     EXPECT_TRUE(solvedRemembered());
     EXPECT_EQ(window->lbstats()->text(), "1 puzzles loaded, 1 solved");
     choose("Lay it down");
