@@ -5,6 +5,7 @@
 #include "storage/ProfileRead.h"
 #include "storage/ProfileStore.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -15,6 +16,7 @@ namespace {
 constexpr std::int64_t instructionsSize = 32767; // any stored description comes back whole
 constexpr std::int64_t countSize = 5;
 constexpr std::int64_t matchSize = 55;
+constexpr std::int64_t goalSize = 64;
 constexpr int boardMatches = 64;
 constexpr int orientations = 16;
 const std::string pilcrow = "\xC2\xB6"; // "¶"
@@ -207,6 +209,8 @@ PuzzleRecord LoadPuzzleRecord(const std::string &file, const std::string &title,
     record.title = title;
     record.instructions =
         replaceAll(loader.read("Instructions", "", instructionsSize), pilcrow, "\r\n");
+    record.goal = std::string(trimBlanks(loader.read("Goal", "", goalSize)));
+    record.moves = loader.count("Moves", boardMatches);
     const int puzzleCount = loader.count("MatchesInPuzzle", boardMatches - 1);
     const int solutionCount = loader.count("MatchesInSolution", boardMatches - puzzleCount);
     for (int i = 1; i <= puzzleCount; ++i)
@@ -247,6 +251,9 @@ std::optional<std::string> RecordProblem(const PuzzleRecord &record)
         return problem;
     if (!utf8ToCp1252Exact(record.instructions))
         return "The description holds a character that the puzzle file cannot store.";
+    const auto printable = [](char c) { return c >= 0x20 && c < 0x7F; };
+    if (!std::all_of(record.goal.begin(), record.goal.end(), printable))
+        return "The goal must be plain text on one line.";
     if (record.puzzle.size() >= boardMatches ||
         record.puzzle.size() + record.solution.size() > boardMatches)
         return "The puzzle holds more matches than the board has.";
@@ -262,6 +269,10 @@ bool SavePuzzleRecord(const std::string &file, const PuzzleRecord &record)
         const std::string section = document.toFileText(record.title);
         bool changed =
             document.setValue(section, "Instructions", document.toFileText(instructions));
+        if (!record.goal.empty())
+            changed |= document.setValue(section, "Goal", record.goal);
+        if (record.moves > 0)
+            changed |= document.setValue(section, "Moves", std::to_string(record.moves));
         changed |=
             document.setValue(section, "MatchesInPuzzle", std::to_string(record.puzzle.size()));
         for (std::size_t i = 0; i < record.puzzle.size(); ++i)

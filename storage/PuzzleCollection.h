@@ -30,6 +30,11 @@ struct PuzzleRecord
     std::string instructions; // real CR LF line breaks
     std::vector<MatchPlacement> puzzle;
     std::vector<MatchPlacement> solution;
+    // The program's own additions, kept only where the file names them: the
+    // puzzle's goal ("figure", "squares 5 equal"...; empty means the stored
+    // solution's figure) and the matches the player may move (0, no limit).
+    std::string goal{};
+    int moves = 0;
 };
 
 std::vector<std::string> ListPuzzleTitles(const std::string &file);
