@@ -203,7 +203,7 @@ std::optional<Terms> termsOf(const std::string &text)
 {
     const size_t operation = text.find_first_of("+-");
     const size_t equals = text.find('=');
-    if (operation == std::string::npos || equals == std::string::npos || equals < operation)
+    if (operation == std::string::npos || equals == std::string::npos)
         return std::nullopt;
     Terms terms{text.substr(0, operation), text[operation],
                 text.substr(operation + 1, equals - operation - 1), text.substr(equals + 1)};

@@ -61,8 +61,9 @@ struct FoundShape
     Spot corner;
 };
 
-// Collects the shapes of one outline after another; a shape is found once
-// from every match that can anchor it, and kept once.
+// Collects the shapes of one outline after another. A shape is found from
+// every match lying in its first place and kept once; outlines are kept
+// apart, as an up and a down triangle may share their reference corner.
 class ShapeSearch
 {
 public:
@@ -93,8 +94,7 @@ public:
     {
         ShapeCount result;
         result.shapes = static_cast<int>(m_found.size());
-        result.everyMatchUsed = std::all_of(
-            m_used.begin(), m_used.end(), [](bool u) { return u; });
+        result.everyMatchUsed = std::find(m_used.begin(), m_used.end(), false) == m_used.end();
         result.allOneSize =
             std::all_of(m_found.begin(), m_found.end(),
                         [this](const FoundShape &s) { return s.size == m_found.front().size; });
@@ -119,7 +119,7 @@ private:
     }
 
     std::vector<Stroke> m_strokes;
-    std::vector<bool> m_none;
+    std::vector<bool> m_none; // shapes share their sides, so no match is ever taken
     std::vector<bool> m_used;
     std::vector<FoundShape> m_found;
 };
