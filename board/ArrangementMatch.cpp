@@ -17,8 +17,6 @@ struct Segment
 };
 
 constexpr int HalfTurn = OrientationCount / 2;
-// Offsets are whole pixels, so anything closer than this is the same place.
-constexpr double SamePlace = 0.5;
 
 int wrappedOrientation(int o)
 {
@@ -160,10 +158,9 @@ bool SameFigure(const Arrangement &current, const Arrangement &target, double to
 
 int CountMoves(const Arrangement &start, const Arrangement &current)
 {
-    // A match turned round where it lay has still been moved by the player.
-    const std::vector<Segment> from = segmentsOf(start, OrientationCount);
-    const std::vector<Segment> to = segmentsOf(current, OrientationCount);
-    Pairing unmoved(from, to, Shift{}, SamePlace);
+    const std::vector<Segment> from = segmentsOf(start, HalfTurn);
+    const std::vector<Segment> to = segmentsOf(current, HalfTurn);
+    Pairing unmoved(from, to, Shift{}, SolvedTolerance);
     return static_cast<int>(std::max(from.size(), to.size())) - unmoved.size();
 }
 

@@ -25,8 +25,10 @@ constexpr double SolvedTolerance = 19.0;
 bool SameFigure(const Arrangement &current, const Arrangement &target,
                 double tolerance = SolvedTolerance);
 
-// Matches whose place differs between the two arrangements, without any
-// shift: a match put back where it was costs nothing.
+// The matches the player moved, without any shift: matches of the start no
+// longer in their place, or matches not there at the start, whichever are
+// more. A match put back within the tolerance, or turned head round where
+// it lies, has not moved; one taken out of the box or brought in has.
 int CountMoves(const Arrangement &start, const Arrangement &current);
 
 } // namespace board

@@ -130,6 +130,7 @@ private:
     void fitTopBarLabels();
     bool isTicked(const QString &title) const;
     QRect solvedArea() const;
+    QString solvedText() const;
     bool askDetails(QString preset, storage::PuzzleRecord &record);
     bool mayReplace(const std::string &title);
     void showListed(const QString &title);

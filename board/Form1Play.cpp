@@ -29,9 +29,13 @@ void Form1::showMoves(const PlayStatus &status)
         m_lbMoves->clear();
         return;
     }
-    QString text = tr("Moves: %1").arg(status.moves);
+    QString text = status.moveLimit > 0
+                       ? tr("Moves: %1 of %2").arg(status.moves).arg(status.moveLimit)
+                       : tr("Moves: %1").arg(status.moves);
     if (status.solved)
         text += tr(" \u2014 solved");
+    else if (status.overLimit)
+        text += tr(" \u2014 too many moves");
     else if (isTicked(QString::fromStdString(m_game.title())))
         text += tr(" \u2014 solved before");
     if (m_lbMoves->text() == text)
@@ -45,8 +49,18 @@ void Form1::puzzleSolved(bool remembered)
 {
     if (remembered)
         tickSolved(QString::fromStdString(m_game.title()));
-    dialogs::MsgAutoNotice(tr("Well done, that is the solution!"), InformationFlags, tr("Solved"),
-                           SolvedMessageSeconds, solvedArea());
+    dialogs::MsgAutoNotice(solvedText(), InformationFlags, tr("Solved"), SolvedMessageSeconds,
+                           solvedArea());
+}
+
+// Says what the player made, where the goal is not one stored figure.
+QString Form1::solvedText() const
+{
+    const PlayStatus status = m_game.status();
+    if (m_game.current().goal.kind == Goal::Figure)
+        return tr("Well done, that is the solution!");
+    const QString moves = status.moves == 1 ? tr("1 move") : tr("%1 moves").arg(status.moves);
+    return tr("Well done: %1 in %2!").arg(QString::fromStdString(status.achieved), moves);
 }
 
 // The box the player solved, with any match that reaches out of it: the

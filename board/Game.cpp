@@ -28,9 +28,15 @@ Game::Game(SolvedMemory &memory)
 {
 }
 
+// A goal the program cannot read is taken as the stored solution's figure,
+// which every puzzle has.
 void Game::choose(const std::string &title, const storage::PuzzleRecord &record)
 {
-    m_current = {record.instructions, record.puzzle, {record.solution, record.solution}};
+    m_current = {record.instructions,
+                 record.puzzle,
+                 {record.solution, record.solution},
+                 parseGoal(record.goal).value_or(Goal{}),
+                 record.moves};
     m_title = title;
     m_chosen = true;
     m_deleteOffered = true;
@@ -55,9 +61,11 @@ std::optional<std::string> Game::shownTitle() const
 PlayStatus Game::status() const
 {
     const Rect &box = workBox();
-    const Arrangement now = m_board.collectMatches(box);
-    const Arrangement &solution = m_current.solution[1];
-    return {CountMoves(startOf(box), now), !solution.empty() && SameFigure(now, solution)};
+    const PuzzleRules rules{m_current.goal, m_current.moveLimit, startOf(box),
+                            m_current.solution[1]};
+    const Verdict verdict = judge(rules, m_board.collectMatches(box));
+    return {verdict.moves, verdict.solved(), m_current.moveLimit, verdict.overLimit,
+            verdict.achieved};
 }
 
 // Keeps the loaded puzzle; only its instructions are forgotten, and the

@@ -6,6 +6,7 @@
 
 #include "board/ArrangementMatch.h"
 #include "board/BoardModel.h"
+#include "board/Judge.h"
 #include "board/UndoHistory.h"
 
 #include <array>
@@ -24,9 +25,12 @@ struct CurrentPuzzle
     std::string instructions; // real line breaks
     Arrangement puzzle;
     std::array<Arrangement, 2> solution;
+    Goal goal;
+    int moveLimit = 0; // 0: no limit
     friend bool operator==(const CurrentPuzzle &a, const CurrentPuzzle &b)
     {
-        return a.instructions == b.instructions && a.puzzle == b.puzzle && a.solution == b.solution;
+        return a.instructions == b.instructions && a.puzzle == b.puzzle &&
+               a.solution == b.solution && a.goal == b.goal && a.moveLimit == b.moveLimit;
     }
 };
 
@@ -48,7 +52,10 @@ struct PlayState
 struct PlayStatus
 {
     int moves = 0;
-    bool solved = false;
+    bool solved = false;    // the goal is met within the moves allowed
+    int moveLimit = 0;      // 0: no limit
+    bool overLimit = false; // more moves than the puzzle allows
+    std::string achieved;   // what the box makes, as the judge says it
 };
 
 // What the drop-down shows when no puzzle is chosen; a puzzle of that title
@@ -130,8 +137,8 @@ public:
     // Delete is offered at the start and while a puzzle is on show.
     bool deleteOffered() const { return m_deleteOffered; }
     // The moves made in the box the player last worked in, and whether its
-    // figure is the solution: worked out afresh from the board, so it
-    // follows undo, redo and a resize.
+    // matches meet the goal within them: worked out afresh from the board,
+    // so it follows undo, redo and a resize.
     PlayStatus status() const;
     // The puzzle box, or the solution box while the player works in a copy.
     const Rect &workBox() const;

@@ -62,6 +62,7 @@ public:
     // Test accessors, named after the controls the program's design fixes.
     CloseImage *command1() const { return m_command1; }
     QLabel *aPic() const { return m_heading.icon; }
+    QLabel *aMsg() const { return m_aMsg.label; }
     const QTimer &Timer1() const { return m_timer1; }
 
 protected:

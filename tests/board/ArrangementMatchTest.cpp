@@ -91,10 +91,12 @@ INSTANTIATE_TEST_SUITE_P(
         MovesCase{"untouched", Square, 0},
         MovesCase{"draggedAwayAndBack", {{-43, 43, 4}, {86, 0, 0}, {0, 0, 0}, {-43, -43, 4}}, 0},
         MovesCase{"oneMoved", {{0, 0, 0}, {86, 0, 0}, {-43, -43, 4}, {100, 43, 4}}, 1},
-        MovesCase{"oneTurnedRound", {{0, 0, 8}, {86, 0, 0}, {-43, -43, 4}, {-43, 43, 4}}, 1},
+        MovesCase{"oneTurnedRoundInPlace", {{0, 0, 8}, {86, 0, 0}, {-43, -43, 4}, {-43, 43, 4}}, 0},
+        MovesCase{"oneTurnedAQuarter", {{0, 0, 4}, {86, 0, 0}, {-43, -43, 4}, {-43, 43, 4}}, 1},
+        MovesCase{"putBackByHand", {{5, -7, 0}, {86, 0, 0}, {-43, -43, 4}, {-43, 43, 4}}, 0},
         MovesCase{"oneTakenOut", {{0, 0, 0}, {86, 0, 0}, {-43, -43, 4}}, 1},
         MovesCase{"oneAdded", {{0, 0, 0}, {86, 0, 0}, {-43, -43, 4}, {-43, 43, 4}, {9, 9, 3}}, 1},
-        MovesCase{"wholeFigureShifted", shifted(Square, 5, 0), 4}),
+        MovesCase{"wholeFigureShifted", shifted(Square, 30, 0), 4}),
     [](const ::testing::TestParamInfo<MovesCase> &info) { return info.param.name; });
 
 } // namespace

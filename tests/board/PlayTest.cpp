@@ -117,6 +117,37 @@ TEST_F(PlayTest, TheWheelAndTheRKeyTurnTheMatchUnderThePointer)
     EXPECT_EQ(window->boardState().sprite(2).k, 3);
 }
 
+// A square with its right side set off: one match to move back. Judged by
+// its goal, so any square counts, but only within the one move allowed.
+class SquareGoalTest : public BoardWindowTest
+{
+protected:
+    SquareGoalTest()
+        : BoardWindowTest("[Square]\r\nInstructions=Move 1 match.\r\nGoal=squares 1\r\n"
+                          "Moves=1\r\nMatchesInPuzzle=4\r\nM1=103,96,4\r\nM2=103,196,4\r\n"
+                          "M3=96,103,0\r\nM4=296,103,0\r\nMatchesInSolution=1\r\nS1=0,0,0\r\n")
+    {
+        choose("Square");
+    }
+};
+
+TEST_F(SquareGoalTest, TheCountShowsTheLimitAndASquareMadeWithTooManyMovesIsNotSolved)
+{
+    EXPECT_EQ(window->lbMoves()->text(), "Moves: 0 of 1");
+    for (int i : {1, 2, 3}) // the other three sides, one pitch to the right
+        drag(centreOf(i), centreOf(i) + QPoint(100, 0));
+    EXPECT_EQ(window->lbMoves()->text(), "Moves: 3 of 1 \u2014 too many moves");
+    EXPECT_EQ(window->CL1()->ItemIcon(0), board::NoMarkIcon);
+    for (int i : {1, 2, 3})
+        drag(centreOf(i), centreOf(i) - QPoint(100, 0));
+    drag(centreOf(4), centreOf(4) - QPoint(100, 0));
+    EXPECT_EQ(window->lbMoves()->text(), "Moves: 1 of 1 \u2014 solved");
+    EXPECT_EQ(window->CL1()->ItemIcon(0), board::SolvedMarkIcon);
+    ASSERT_NE(solvedBalloon(), nullptr);
+    EXPECT_EQ(solvedBalloon()->aMsg()->text(), "Well done: 1 square in 1 move!");
+    solvedBalloon()->close();
+}
+
 // A tick is green where the list is lavender or red.
 bool showsTick(const controls::CoolList &list, int row)
 {
