@@ -2,6 +2,8 @@
 // within the moves allowed.
 #include "board/Judge.h"
 
+#include "MatchFigures.h"
+
 #include <gtest/gtest.h>
 
 namespace board {
@@ -11,11 +13,17 @@ TEST(Judge, GoalsAreReadAsTheFileNamesThem)
 {
     // clang-format off
     const struct { const char *text; std::optional<Goal> goal; } cases[] = {
-        {"", Goal{}}, {"figure", Goal{}}, {"  figure ", Goal{}},
-        {"squares 5", Goal{Goal::Squares, 5, false}}, {"squares 3 equal", Goal{Goal::Squares, 3, true}},
-        {"triangles 4", Goal{Goal::Triangles, 4, false}}, {"equation", Goal{Goal::Equation, 0, false}},
-        {"squares", std::nullopt}, {"squares -1", std::nullopt}, {"squares 3 same", std::nullopt},
-        {"squares 3 equal more", std::nullopt}, {"figure 2", std::nullopt}, {"circles 3", std::nullopt},
+        {"", Goal{}},
+        {"  figure ", Goal{}},
+        {"squares 3 equal", Goal{Goal::Squares, 3, true}},
+        {"triangles 4", Goal{Goal::Triangles, 4, false}},
+        {"equation", Goal{Goal::Equation, 0, false}},
+        {"squares", std::nullopt},
+        {"squares -1", std::nullopt},
+        {"squares 3 same", std::nullopt},
+        {"squares 3 equal more", std::nullopt},
+        {"figure 2", std::nullopt},
+        {"circles 3", std::nullopt},
         {"equation 2", std::nullopt},
     };
     // clang-format on
@@ -23,47 +31,41 @@ TEST(Judge, GoalsAreReadAsTheFileNamesThem)
         EXPECT_EQ(parseGoal(c.text), c.goal) << '"' << c.text << '"';
 }
 
-// A unit square: two lying matches and two upright ones, 100 px apart.
-const Arrangement Square = {{3, -4, 4}, {3, 96, 4}, {-4, 3, 0}, {96, 3, 0}};
+const Arrangement Square = figures::grid(1, 1);
 
 TEST(Judge, AFigureIsJudgedAnywhereAndOnlyWithinTheMovesAllowed)
 {
-    const Arrangement start = {{200, 0, 0}, {3, 96, 4}, {-4, 3, 0}, {96, 3, 0}};
+    Arrangement start = Square, turned = Square;
+    start[0] = {200, 0, 0};
+    turned[0].o = 12; // the head the other way
     PuzzleRules rules{Goal{}, 1, start, Square};
-    Arrangement box = start;
-    box[0] = {3 + 40, -4 + 60, 4}; // the figure lies 40, 60 further
-    for (storage::MatchPlacement &m : box)
-        if (&m != &box[0])
-            m = {std::int16_t(m.x + 40), std::int16_t(m.y + 60), m.o};
-    Verdict verdict = judge(rules, box);
-    EXPECT_TRUE(verdict.goalMet) << "shifted as a whole";
-    EXPECT_EQ(verdict.moves, 4);
-    EXPECT_FALSE(verdict.solved()) << "but four matches moved, one allowed";
-    box = start;
-    box[0] = {3, -4, 12}; // the head the other way
-    verdict = judge(rules, box);
-    EXPECT_TRUE(verdict.solved());
-    EXPECT_EQ(verdict.moves, 1);
+    const Verdict moved = judge(rules, figures::shifted(Square, 40, 60));
+    EXPECT_TRUE(moved.goalMet) << "shifted as a whole";
+    EXPECT_EQ(moved.moves, 4);
+    EXPECT_FALSE(moved.solved()) << "but four matches moved, one allowed";
+    EXPECT_TRUE(judge(rules, turned).solved());
+    EXPECT_EQ(judge(rules, turned).moves, 1);
     rules.solution.clear();
-    EXPECT_FALSE(judge(rules, box).goalMet) << "no stored figure, nothing to make";
+    EXPECT_FALSE(judge(rules, turned).goalMet) << "no stored figure, nothing to make";
 }
 
 TEST(Judge, ShapeGoalsCountEveryShapeAndEqualAsksForOneSize)
 {
-    const Arrangement none;
-    const struct
-    {
-        const char *goal;
-        bool met;
-    } cases[] = {{"squares 1", true},
-                 {"squares 1 equal", true},
-                 {"squares 2", false},
-                 {"triangles 1", false},
-                 {"equation", false}};
+    const auto verdict = [](const char *goal) {
+        return judge({*parseGoal(goal), 0, {}, {}}, Square);
+    };
+    // clang-format off
+    const struct { const char *goal; bool met; } cases[] = {
+        {"squares 1", true},
+        {"squares 1 equal", true},
+        {"squares 2", false},
+        {"triangles 1", false},
+        {"equation", false},
+    };
+    // clang-format on
     for (const auto &c : cases)
-        EXPECT_EQ(judge({*parseGoal(c.goal), 0, none, none}, Square).goalMet, c.met) << c.goal;
-    EXPECT_EQ(judge({*parseGoal("squares 3 equal"), 0, none, none}, Square).achieved,
-              "3 equal squares");
+        EXPECT_EQ(verdict(c.goal).goalMet, c.met) << c.goal;
+    EXPECT_EQ(verdict("squares 3 equal").achieved, "3 equal squares");
 }
 
 } // namespace
