@@ -2,7 +2,6 @@
 #include "ModalAnswers.h"
 
 #include "board/BoardBox.h"
-#include "board/HelpText.h"
 #include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
 #include "storage/PuzzleCollection.h"
@@ -41,19 +40,6 @@ TEST_F(ActionsTest, CopyRefusesAnEmptyBoxAnd33Matches)
     click(window->CB1(2));
     EXPECT_EQ(seen.title, "Not enought matches");
     EXPECT_TRUE(seen.text.startsWith("There are more that 32 matches in the Puzzle box"));
-}
-
-TEST_F(ActionsTest, InstructionsShowTheHelpWithOnlyLineFeedsAndTwoEmptyLines)
-{
-    const QString help = board::instructionsHelpText();
-    EXPECT_FALSE(help.contains('\r'));
-    EXPECT_EQ(help.count(QStringLiteral("\n\n")), 2);
-    SeenBox seen;
-    answerBalloon(seen);
-    click(window->CandyButton1(3));
-    EXPECT_EQ(seen.title, "Instructions");
-    EXPECT_EQ(seen.text, help);
-    EXPECT_EQ(dialogs::msgFrmState().BalloonColor, 0xC5C5D9u);
 }
 
 TEST_F(ActionsTest, TheWebLinkTurnsBlueUnderThePointerAndOpensOnRelease)

@@ -123,9 +123,7 @@ TEST_F(EndToEndTest, PlayingAPuzzleLeavesTheFileAlone)
     EXPECT_EQ(sprite(moved).left, before.left + 4);
     EXPECT_EQ(sprite(moved).top, before.top + 3);
     rightClick(uncovered(moved));
-    EXPECT_NE(sprite(moved).k, before.k);
     const board::Arrangement played = inPuzzleBox();
-    EXPECT_NE(played, stored);
 
     click(window->CB1(2)); // COPY
     EXPECT_EQ(inSolutionBox(), played);

@@ -117,17 +117,6 @@ TEST_F(GameTest, UndoStepsThroughMovesAndTheBoardButtonsBackToTheChoice)
     EXPECT_FALSE(game.canUndo() || game.canRedo());
 }
 
-// A resize used to throw undo away: its states held the old box places.
-TEST_F(GameTest, UndoSurvivesANewWindowSize)
-{
-    drag(1, 30, 40);
-    const BoardAreas areas = Form_ResizeLayout(LayoutInput{1200, 800, 1200})->areas;
-    game.relayout(areas);
-    game.undo();
-    EXPECT_EQ(game.board().sprite(1).left, areas.puzzleBox.left + 100);
-    EXPECT_EQ(game.status().moves, 0);
-}
-
 TEST_F(GameTest, CopyRefusesAnEmptyBoxAndOver32MatchesElseBecomesTheCurrentPuzzle)
 {
     drag(1, 10, 0);

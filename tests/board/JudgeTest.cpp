@@ -13,18 +13,12 @@ TEST(Judge, GoalsAreReadAsTheFileNamesThem)
 {
     // clang-format off
     const struct { const char *text; std::optional<Goal> goal; } cases[] = {
-        {"", Goal{}},
-        {"  figure ", Goal{}},
-        {"squares 3 equal", Goal{Goal::Squares, 3, true}},
+        {"", Goal{}}, {"  figure ", Goal{}}, {"squares 3 equal", Goal{Goal::Squares, 3, true}},
         {"triangles 4", Goal{Goal::Triangles, 4, false}},
         {"equation", Goal{Goal::Equation, 0, false}},
-        {"squares", std::nullopt},
-        {"squares -1", std::nullopt},
-        {"squares 3 same", std::nullopt},
-        {"squares 3 equal more", std::nullopt},
-        {"figure 2", std::nullopt},
-        {"circles 3", std::nullopt},
-        {"equation 2", std::nullopt},
+        {"squares", std::nullopt}, {"squares -1", std::nullopt}, {"squares 3 same", std::nullopt},
+        {"squares 3 equal more", std::nullopt}, {"figure 2", std::nullopt},
+        {"circles 3", std::nullopt}, {"equation 2", std::nullopt},
     };
     // clang-format on
     for (const auto &c : cases)
@@ -56,16 +50,16 @@ TEST(Judge, ShapeGoalsCountEveryShapeAndEqualAsksForOneSize)
     };
     // clang-format off
     const struct { const char *goal; bool met; } cases[] = {
-        {"squares 1", true},
-        {"squares 1 equal", true},
-        {"squares 2", false},
-        {"triangles 1", false},
-        {"equation", false},
+        {"squares 1", true}, {"squares 1 equal", true}, {"squares 2", false},
+        {"triangles 1", false}, {"equation", false},
     };
     // clang-format on
     for (const auto &c : cases)
         EXPECT_EQ(verdict(c.goal).goalMet, c.met) << c.goal;
     EXPECT_EQ(verdict("squares 3 equal").achieved, "3 equal squares");
+    Arrangement loose = Square; // a taken match left in the box
+    loose.push_back({300, 300, 2});
+    EXPECT_FALSE(judge({*parseGoal("squares 1"), 0, {}, {}}, loose).goalMet);
 }
 
 } // namespace
