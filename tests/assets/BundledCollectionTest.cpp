@@ -5,6 +5,7 @@
 
 #include "board/ArrangementMatch.h"
 #include "board/FormLayout.h"
+#include "board/Judge.h"
 #include "board/Orientations.h"
 #include "storage/PuzzleCollection.h"
 #include "storage/TempFolder.h"
@@ -120,25 +121,31 @@ int notIn(const puzzles::Figure &figure, const puzzles::Figure &other)
         }));
 }
 
-// "Move 3 matches" and "Take away 8 matches" must be what the solution does.
+// The judge must accept each stored solution by the puzzle's goal.
+TEST(BundledCollection, EveryStoredSolutionMeetsItsGoal)
+{
+    for (const storage::PuzzleRecord &record : puzzles::bundledRecords()) {
+        const std::optional<board::Goal> goal = board::parseGoal(record.goal);
+        ASSERT_TRUE(goal) << record.title;
+        EXPECT_TRUE(board::judge({*goal, 0, {}, record.solution}, record.solution).goalMet)
+            << record.title;
+    }
+}
+
+// "Move 3 matches" and "Take away 8 matches" must be what the solution does,
+// and the moves the puzzle allows.
 TEST(BundledCollection, SolutionsMoveOrTakeAwayAsManyMatchesAsTheInstructionsSay)
 {
-    const std::regex move("Move (\\d+) match");
-    const std::regex takeAway("Take away (\\d+) match");
+    const std::regex count("(Move|Take away) (\\d+) match");
     for (const puzzles::PuzzleDefinition &p : puzzles::bundledPuzzles()) {
         SCOPED_TRACE(p.title);
-        const int removed = notIn(p.puzzle, p.solution);
-        const int added = notIn(p.solution, p.puzzle);
         std::smatch found;
-        if (std::regex_search(p.instructions, found, move)) {
-            EXPECT_EQ(removed, std::stoi(found[1]));
-            EXPECT_EQ(added, removed);
-        } else if (std::regex_search(p.instructions, found, takeAway)) {
-            EXPECT_EQ(removed, std::stoi(found[1]));
-            EXPECT_EQ(added, 0);
-        } else {
-            ADD_FAILURE() << "the instructions say neither how many to move nor to take away";
-        }
+        ASSERT_TRUE(std::regex_search(p.instructions, found, count))
+            << "the instructions say neither how many to move nor to take away";
+        const int said = std::stoi(found[2]);
+        EXPECT_EQ(notIn(p.puzzle, p.solution), said);
+        EXPECT_EQ(notIn(p.solution, p.puzzle), found[1] == "Move" ? said : 0);
+        EXPECT_EQ(puzzles::movesBetween(p.puzzle, p.solution), said);
     }
 }
 

@@ -56,6 +56,10 @@ std::string sectionText(const storage::PuzzleRecord &record)
 {
     std::string text = "[" + fileText(record.title, "a title") + "]" + LineEnd;
     text += line("Instructions", storedInstructions(record.instructions));
+    if (!record.goal.empty())
+        text += line("Goal", record.goal);
+    if (record.moves > 0)
+        text += line("Moves", std::to_string(record.moves));
     text += line("MatchesInPuzzle", std::to_string(record.puzzle.size()));
     text += matchLines('M', record.puzzle);
     text += line("MatchesInSolution", std::to_string(record.solution.size()));

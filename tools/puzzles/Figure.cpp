@@ -103,4 +103,23 @@ Figure shifted(Figure figure, Point by)
     return figure;
 }
 
+namespace {
+
+int notOn(const Figure &figure, const Figure &other)
+{
+    return int(std::count_if(
+        figure.begin(), figure.end(),
+        [&](const Match &m) {
+            return std::none_of(
+                other.begin(), other.end(), [&](const Match &n) { return sameSegment(m, n); });
+        }));
+}
+
+} // namespace
+
+int movesBetween(const Figure &from, const Figure &to)
+{
+    return std::max(notOn(from, to), notOn(to, from));
+}
+
 } // namespace puzzles

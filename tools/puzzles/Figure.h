@@ -48,4 +48,8 @@ Figure without(Figure figure, const Figure &removed);
 
 Figure shifted(Figure figure, Point by);
 
+// The matches moved from one figure to the other: those no longer on a
+// segment of the other, or those new to it, whichever are more.
+int movesBetween(const Figure &from, const Figure &to);
+
 } // namespace puzzles

@@ -164,10 +164,9 @@ PuzzleDefinition sevenPlusOne()
 
 void addNumeralPuzzles(std::vector<PuzzleDefinition> &puzzles)
 {
-    puzzles.push_back(sixMinusFour());
-    puzzles.push_back(nineMinusFive());
-    puzzles.push_back(elevenPlusOne());
-    puzzles.push_back(sevenPlusOne());
+    for (const PuzzleDefinition &sum :
+         {sixMinusFour(), nineMinusFive(), elevenPlusOne(), sevenPlusOne()})
+        puzzles.push_back(aimedAt(sum, "equation"));
 }
 
 } // namespace puzzles

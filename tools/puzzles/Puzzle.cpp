@@ -73,7 +73,15 @@ storage::PuzzleRecord recordOf(const PuzzleDefinition &definition)
                            definition.title);
     record.solution = placed(definition.solution, centringShift(solutionExtent, SolutionArea),
                              SolutionArea, definition.title);
+    record.goal = definition.goal;
+    record.moves = movesBetween(definition.puzzle, definition.solution);
     return record;
+}
+
+PuzzleDefinition aimedAt(PuzzleDefinition definition, const char *goal)
+{
+    definition.goal = goal;
+    return definition;
 }
 
 std::vector<PuzzleDefinition> bundledPuzzles()

@@ -19,7 +19,13 @@ struct PuzzleDefinition
     // The solution is centred on its own instead of keeping the puzzle's
     // place, for figures that turn round and would not fit otherwise.
     bool centredApart = false;
+    // What the judge asks for ("squares 3 equal"...); empty for the
+    // solution's figure. The moves allowed are the solution's.
+    std::string goal{};
 };
+
+// The puzzle with the goal the judge asks for.
+PuzzleDefinition aimedAt(PuzzleDefinition definition, const char *goal);
 
 // Both boxes measure this much at the window's design size (the window
 // rounds the 421.5 pixels of width down or up; down is always safe).

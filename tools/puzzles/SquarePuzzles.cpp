@@ -24,8 +24,9 @@ PuzzleDefinition twoOfFive()
 {
     const Figure window = squareGrid(2, 2);
     return {"Two squares left",
-            "Twelve matches make five squares.\nTake away 2 matches to leave 2 squares.", window,
-            without(window, {h(0, 1), v(1, 0)})};
+            "Twelve matches make five squares.\nTake away 2 matches (back to the matchbox) to "
+            "leave 2 squares.",
+            window, without(window, {h(0, 1), v(1, 0)})};
 }
 
 PuzzleDefinition threeEqual()
@@ -39,30 +40,34 @@ PuzzleDefinition nineToTwo()
 {
     const Figure grid = squareGrid(3, 3);
     return {
-        "Nine squares, two left", "Take away 8 matches so that exactly 2 squares are left.", grid,
+        "Fourteen squares, two left",
+        "Take away 8 matches (back to the matchbox) so that exactly 2 squares are left.", grid,
         without(grid, {h(0, 1), h(2, 1), h(0, 2), h(2, 2), v(1, 0), v(2, 0), v(1, 2), v(2, 2)})};
 }
 
 PuzzleDefinition nineToThree()
 {
     const Figure grid = squareGrid(3, 3);
-    return {"Nine squares, three left", "Take away 6 matches so that exactly 3 squares are left.",
-            grid, without(grid, {h(0, 1), h(1, 1), h(2, 1), v(1, 0), v(1, 1), v(1, 2)})};
+    return {"Fourteen squares, three left",
+            "Take away 6 matches (back to the matchbox) so that exactly 3 squares are left.", grid,
+            without(grid, {h(0, 1), h(1, 1), h(2, 1), v(1, 0), v(1, 1), v(1, 2)})};
 }
 
 PuzzleDefinition nineToFive()
 {
     const Figure grid = squareGrid(3, 3);
-    return {"Nine squares, five left", "Take away 4 matches so that exactly 5 squares are left.",
-            grid, without(grid, {h(1, 1), h(1, 2), v(1, 1), v(2, 1)})};
+    return {"Fourteen squares, five left",
+            "Take away 4 matches (back to the matchbox) so that exactly 5 squares are left.", grid,
+            without(grid, {h(1, 1), h(1, 2), v(1, 1), v(2, 1)})};
 }
 
 PuzzleDefinition sixToThree()
 {
     const Figure grid = squareGrid(3, 2);
-    return {"Six squares, three left",
-            "Seventeen matches make six squares.\nTake away 5 matches to leave 3 squares.", grid,
-            squareOutlines({{0, 0}, {2, 0}, {1, 1}})};
+    return {"Eight squares, three left",
+            "Seventeen matches make eight squares.\nTake away 5 matches (back to the matchbox) to "
+            "leave 3 squares.",
+            grid, squareOutlines({{0, 0}, {2, 0}, {1, 1}})};
 }
 
 PuzzleDefinition cross()
@@ -85,14 +90,14 @@ PuzzleDefinition spiral()
 
 void addSquarePuzzles(std::vector<PuzzleDefinition> &puzzles)
 {
-    puzzles.push_back(twoOfFive());
-    puzzles.push_back(threeEqual());
-    puzzles.push_back(sixToThree());
-    puzzles.push_back(nineToFive());
-    puzzles.push_back(nineToThree());
-    puzzles.push_back(nineToTwo());
-    puzzles.push_back(cross());
-    puzzles.push_back(spiral());
+    puzzles.push_back(aimedAt(twoOfFive(), "squares 2"));
+    puzzles.push_back(aimedAt(threeEqual(), "squares 3 equal"));
+    puzzles.push_back(aimedAt(sixToThree(), "squares 3"));
+    puzzles.push_back(aimedAt(nineToFive(), "squares 5"));
+    puzzles.push_back(aimedAt(nineToThree(), "squares 3"));
+    puzzles.push_back(aimedAt(nineToTwo(), "squares 2"));
+    puzzles.push_back(aimedAt(cross(), "squares 4"));
+    puzzles.push_back(aimedAt(spiral(), "squares 2"));
 }
 
 } // namespace puzzles

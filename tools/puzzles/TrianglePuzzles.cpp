@@ -22,7 +22,8 @@ Figure hexagon()
 PuzzleDefinition windmill()
 {
     const Figure six = hexagon();
-    return {"The hexagon", "Take away 3 matches so that exactly 3 triangles are left.", six,
+    return {"The hexagon",
+            "Take away 3 matches (back to the matchbox) so that exactly 3 triangles are left.", six,
             without(six, {triangleEdge(1, 0, Side::DownLeft), triangleEdge(2, 0, Side::DownRight),
                           triangleEdge(0, 2, Side::Right)})};
 }
@@ -42,8 +43,9 @@ PuzzleDefinition thirteenToSeven()
     const Figure big = unionOf({upTriangle(2, 0), upTriangle(1, 1), upTriangle(2, 1),
                                 upTriangle(0, 2), upTriangle(1, 2), upTriangle(2, 2)});
     return {"Thirteen triangles",
-            "The big triangle holds 13 triangles.\nTake away 3 matches to leave 7 triangles.", big,
-            without(big, downTriangle(1, 1))};
+            "The big triangle holds 13 triangles.\nTake away 3 matches (back to the matchbox) to "
+            "leave 7 triangles.",
+            big, without(big, downTriangle(1, 1))};
 }
 
 PuzzleDefinition rowOfFive()
@@ -60,10 +62,10 @@ PuzzleDefinition rowOfFive()
 
 void addTrianglePuzzles(std::vector<PuzzleDefinition> &puzzles)
 {
-    puzzles.push_back(fiveToThree());
-    puzzles.push_back(rowOfFive());
-    puzzles.push_back(windmill());
-    puzzles.push_back(thirteenToSeven());
+    puzzles.push_back(aimedAt(fiveToThree(), "triangles 3"));
+    puzzles.push_back(aimedAt(rowOfFive(), "triangles 6"));
+    puzzles.push_back(aimedAt(windmill(), "triangles 3"));
+    puzzles.push_back(aimedAt(thirteenToSeven(), "triangles 7"));
 }
 
 } // namespace puzzles
