@@ -72,6 +72,16 @@ public:
         return paired;
     }
 
+    // After size(): for each match of `from`, its partner in `to`, or -1.
+    std::vector<int> partnersOfFrom() const
+    {
+        std::vector<int> partners(m_from.size(), -1);
+        for (size_t t = 0; t < m_to.size(); ++t)
+            if (m_partnerOfTo[t] >= 0)
+                partners[static_cast<size_t>(m_partnerOfTo[t])] = static_cast<int>(t);
+        return partners;
+    }
+
     // Mean offset of the pairs found by size(): the shift that fits them best.
     Shift meanShift() const
     {
@@ -158,10 +168,20 @@ bool SameFigure(const Arrangement &current, const Arrangement &target, double to
 
 int CountMoves(const Arrangement &start, const Arrangement &current)
 {
+    const std::vector<int> partners = unmovedPartners(start, current);
+    const auto unmoved =
+        std::count_if(partners.begin(), partners.end(), [](int t) { return t >= 0; });
+    return static_cast<int>(std::max(start.size(), current.size()) - static_cast<size_t>(unmoved));
+}
+
+// Pairing's size() finds the pairs the partners are read from.
+std::vector<int> unmovedPartners(const Arrangement &start, const Arrangement &current)
+{
     const std::vector<Segment> from = segmentsOf(start, HalfTurn);
     const std::vector<Segment> to = segmentsOf(current, HalfTurn);
-    Pairing unmoved(from, to, Shift{}, SolvedTolerance);
-    return static_cast<int>(std::max(from.size(), to.size())) - unmoved.size();
+    Pairing pairing(from, to, Shift{}, SolvedTolerance);
+    pairing.size();
+    return pairing.partnersOfFrom();
 }
 
 } // namespace board

@@ -31,4 +31,8 @@ bool SameFigure(const Arrangement &current, const Arrangement &target,
 // it lies, has not moved; one taken out of the box or brought in has.
 int CountMoves(const Arrangement &start, const Arrangement &current);
 
+// The pairs CountMoves counts as unmoved: for each match of the start, the
+// index of the current match on its place, or -1 where none is.
+std::vector<int> unmovedPartners(const Arrangement &start, const Arrangement &current);
+
 } // namespace board
