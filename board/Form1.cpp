@@ -89,6 +89,7 @@ void Form1::buildControls(const controls::DesignFile &design)
     m_picMatchbox = new QLabel(this);
     m_picMatchbox->setPixmap(QPixmap::fromImage(matchboxImage()));
     m_picMatchbox->resize(matchboxImage().size());
+    m_hints = std::make_unique<HintDisplay>(m_game, this, m_orientationRegions);
     for (int i = 0; i < 3; ++i) {
         m_cb1[i] = new controls::CandyButton(QStringLiteral("CB1"), this);
         m_cb1[i]->ReadProperties(design.control(arrayName("CB1", i)));
@@ -139,6 +140,7 @@ void Form1::buildTopBar(const controls::DesignFile &design)
     m_lbMoves->resize(0, TopBarHeight);
     m_lbMoves->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_lbMoves->lower();
+    buildHintLink();
 }
 
 void Form1::buildPuzzleList(const controls::DesignFile &design)

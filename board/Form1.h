@@ -9,6 +9,7 @@
 #include "board/FileSolvedMemory.h"
 #include "board/FormLayout.h"
 #include "board/Game.h"
+#include "board/HintDisplay.h"
 #include "board/MatchHandling.h"
 #include "board/MatchSprite.h"
 
@@ -16,6 +17,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace controls {
@@ -81,9 +83,15 @@ public:
     bool canUndo() const { return m_game.canUndo(); }
     bool canRedo() const { return m_game.canRedo(); }
 
+    // The next hint: first the match to move, then where it goes (H, or the
+    // Hint link in the top bar).
+    void requestHint();
+
     // What the window shows, for tests and tools.
     int pickedMatch() const { return m_handling.picked(); }
     QLabel *lbMoves() const { return m_lbMoves; }
+    QLabel *lbHint() const { return m_lbHint; }
+    const HintDisplay &hints() const { return *m_hints; }
     const Board &boardState() const { return m_game.board(); }
     const CurrentPuzzle &currentPuzzle() const { return m_game.current(); }
     const std::string &settingsFile() const { return m_settingsFile; }
@@ -113,6 +121,7 @@ private:
     void buildControls(const controls::DesignFile &design);
     void buildTopBar(const controls::DesignFile &design);
     void buildPuzzleList(const controls::DesignFile &design);
+    void buildHintLink();
     void buildShortcuts();
     void buildKeyboardOrder();
     void connectSprite(MatchSprite *sprite);
@@ -125,6 +134,8 @@ private:
     void puzzleListKey(int KeyCode, int Shift);
     void showChoice();
     void showMoves(const PlayStatus &status);
+    QString movesText(const PlayStatus &status) const;
+    void noteHint(const QString &note);
     void tickSolved(const QString &title);
     void showPuzzleStatus();
     void fitTopBarLabels();
@@ -158,6 +169,9 @@ private:
     QLabel *m_lb1 = nullptr;
     QLabel *m_lbstats = nullptr;
     QLabel *m_lbMoves = nullptr;
+    QLabel *m_lbHint = nullptr;
+    QString m_hintNote; // why the last request showed no hint, until the board changes
+    std::unique_ptr<HintDisplay> m_hints;
     QLabel *m_lbWeb = nullptr;
     QWidget *m_p1 = nullptr;
     controls::DDFrm *m_dd1 = nullptr;

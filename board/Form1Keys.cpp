@@ -1,6 +1,6 @@
 // The keys of play: R turns the match under the pointer or the one picked
 // up (Shift+R the other way), the arrows nudge a picked match (Shift by
-// ten pixels), Escape puts it back; and the undo keys.
+// ten pixels), Escape puts it back, H asks for a hint; and the undo keys.
 #include "board/Form1.h"
 
 #include <QKeyEvent>
@@ -35,7 +35,7 @@ std::optional<PlayKey> playKey(int key, bool shift)
 
 // Undo and redo work wherever the focus is. The play keys come as key
 // presses that the focused control did not take, so the open puzzle list
-// keeps its arrows and Escape.
+// keeps its arrows, Escape and its letters.
 void Form1::buildShortcuts()
 {
     const auto bind = [this](const QKeySequence &keys, std::function<void()> action) {
@@ -53,6 +53,8 @@ void Form1::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool shift = modifiers == Qt::ShiftModifier;
+    if (event->key() == Qt::Key_H && modifiers == Qt::NoModifier)
+        return requestHint();
     const std::optional<PlayKey> key =
         modifiers == Qt::NoModifier || shift ? playKey(event->key(), shift) : std::nullopt;
     if (!key)

@@ -17,18 +17,26 @@ constexpr short SolvedMessageSeconds = 4;
 
 } // namespace
 
+// Every change of the board comes here, and each one outdates a hint.
 void Form1::statusChanged(const PlayStatus &status)
 {
+    m_hints->clear();
+    m_hintNote.clear();
     showChoice();
     showMoves(status);
 }
 
 void Form1::showMoves(const PlayStatus &status)
 {
-    if (!m_game.chosen()) {
-        m_lbMoves->clear();
+    const QString text = (m_game.chosen() ? movesText(status) : QString()) + m_hintNote;
+    if (m_lbMoves->text() == text)
         return;
-    }
+    m_lbMoves->setText(text);
+    fitTopBarLabels();
+}
+
+QString Form1::movesText(const PlayStatus &status) const
+{
     QString text = status.moveLimit > 0
                        ? tr("Moves: %1 of %2").arg(status.moves).arg(status.moveLimit)
                        : tr("Moves: %1").arg(status.moves);
@@ -38,10 +46,7 @@ void Form1::showMoves(const PlayStatus &status)
         text += tr(" \u2014 too many moves");
     else if (isTicked(QString::fromStdString(m_game.title())))
         text += tr(" \u2014 solved before");
-    if (m_lbMoves->text() == text)
-        return;
-    m_lbMoves->setText(text);
-    fitTopBarLabels();
+    return text;
 }
 
 // The tick promises the file remembers it; a failed write was reported.

@@ -78,12 +78,14 @@ void Form1::spriteOriented(int i)
     const int k = m_game.board().sprite(i).k;
     m_sprites[i]->setPicture(orientationImage(k));
     CreateRegion(k, i);
+    m_hints->follow(i);
 }
 
 void Form1::spriteMoved(int i)
 {
     const SpriteState &s = m_game.board().sprite(i);
     m_sprites[i]->move(s.left, s.top);
+    m_hints->follow(i);
 }
 
 void Form1::spriteShown(int i)

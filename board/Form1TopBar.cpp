@@ -16,6 +16,7 @@ namespace {
 constexpr drawing::OleColor HelpBalloonColor = 0xC5C5D9; // RGB(217, 197, 197)
 constexpr short HelpShadowIntensity = 20;
 constexpr int BarGap = 6;
+constexpr int HintGap = 8;
 constexpr double MinimumBarPoints = 6;
 
 } // namespace
@@ -41,7 +42,8 @@ void Form1::CandyButton1_Click(int Index)
 }
 
 // The counts share the bar with the buttons; a long text gets a smaller font
-// rather than running under them.
+// rather than running under them. The Hint link follows the move count's
+// text, which leaves it room.
 void Form1::fitTopBarLabels()
 {
     const auto fit = [this](QLabel *label, int room) {
@@ -49,7 +51,10 @@ void Form1::fitTopBarLabels()
         label->resize(std::max(room, 0), label->height());
     };
     fit(m_lbstats, m_candyButton1[3]->x() - BarGap - m_lbstats->x());
-    fit(m_lbMoves, m_dd1->x() - BarGap - m_lbMoves->x());
+    const int hintRoom = m_lbHint->isHidden() ? 0 : HintGap + m_lbHint->width();
+    fit(m_lbMoves, m_dd1->x() - BarGap - hintRoom - m_lbMoves->x());
+    const int text = QFontMetrics(m_lbMoves->font()).horizontalAdvance(m_lbMoves->text());
+    m_lbHint->move(m_lbMoves->x() + std::min(text, m_lbMoves->width()) + HintGap, 0);
 }
 
 void Form1::setLinkColor(const QColor &color)
@@ -63,6 +68,8 @@ void Form1::setLinkColor(const QColor &color)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_lbHint && event->type() == QEvent::MouseButtonRelease)
+        requestHint();
     if (watched != m_lbWeb)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseMove)

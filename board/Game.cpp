@@ -60,10 +60,7 @@ std::optional<std::string> Game::shownTitle() const
 
 PlayStatus Game::status() const
 {
-    const Rect &box = workBox();
-    const PuzzleRules rules{m_current.goal, m_current.moveLimit, startOf(box),
-                            m_current.solution[1]};
-    const Verdict verdict = judge(rules, m_board.collectMatches(box));
+    const Verdict verdict = judge(rules(), m_board.collectMatches(workBox()));
     return {verdict.moves, verdict.solved(), m_current.moveLimit, verdict.overLimit,
             verdict.achieved};
 }
@@ -262,6 +259,11 @@ const Rect &Game::workBox() const
 {
     const BoardAreas &areas = m_board.areas();
     return m_play.copyInPlay && m_play.onCopy ? areas.solutionBox : areas.puzzleBox;
+}
+
+PuzzleRules Game::rules() const
+{
+    return {m_current.goal, m_current.moveLimit, startOf(workBox()), m_current.solution[1]};
 }
 
 // The solution box counts from the copy as COPY laid it out.

@@ -142,6 +142,9 @@ public:
     PlayStatus status() const;
     // The puzzle box, or the solution box while the player works in a copy.
     const Rect &workBox() const;
+    // What the work box is judged by: the goal, the moves allowed and the
+    // box as the player started from it.
+    PuzzleRules rules() const;
     bool solvedBefore(const std::string &title) const { return m_memory.isSolved(title); }
 
     // The board buttons, each one step of undo.

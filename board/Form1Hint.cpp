@@ -1,0 +1,45 @@
+// Hints: the H key and the Hint link after the move count ask for one; the
+// board shows it (HintDisplay) and the count's text says when there is none.
+#include "board/Form1.h"
+
+#include "board/FormDesign.h"
+
+namespace board {
+
+namespace {
+
+// The glow's gold: it reads on the top bar and ties the link to the marks.
+const QColor HintLinkColor(255, 210, 90);
+
+} // namespace
+
+void Form1::buildHintLink()
+{
+    m_lbHint = new QLabel(tr("Hint"), m_p1);
+    m_lbHint->setToolTip(tr("Show a match to move (H)"));
+    m_lbHint->setCursor(Qt::PointingHandCursor);
+    QPalette link = m_lbHint->palette();
+    link.setColor(QPalette::WindowText, HintLinkColor);
+    m_lbHint->setPalette(link);
+    m_lbHint->resize(m_lbHint->sizeHint().width(), TopBarHeight);
+    m_lbHint->installEventFilter(this);
+    m_lbHint->hide();
+}
+
+// A match picked up goes back first: the hint is for the board as it lies.
+void Form1::requestHint()
+{
+    m_handling.putBack();
+    if (!m_game.chosen())
+        return noteHint(tr("Choose a puzzle first"));
+    if (!m_hints->request())
+        noteHint(tr(" \u2014 no hint found"));
+}
+
+void Form1::noteHint(const QString &note)
+{
+    m_hintNote = note;
+    showMoves(m_game.status());
+}
+
+} // namespace board
