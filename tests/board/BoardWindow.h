@@ -6,8 +6,10 @@
 #include "controls/AppStarted.h"
 #include "controls/CoolList.h"
 #include "controls/DDFrm.h"
+#include "dialogs/MsgAutoBox.h"
 #include "storage/TempFolder.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -28,6 +30,15 @@ inline std::string twoPuzzles()
            "[Wordy]\r\n"
            "Instructions=" +
            wordy + "\r\nMatchesInPuzzle=1\r\nM1=0,0,0\r\n";
+}
+
+// The notice that says a puzzle is solved, while it shows.
+inline dialogs::MsgAutoFrm *solvedBalloon()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *balloon = qobject_cast<dialogs::MsgAutoFrm *>(w); balloon && balloon->isVisible())
+            return balloon;
+    return nullptr;
 }
 
 // The window opens to fit the screen; the tests' small screen would make it

@@ -4,10 +4,7 @@
 #include "board/SolvedMark.h"
 #include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
-#include "dialogs/MsgAutoBox.h"
 #include "storage/SolvedPuzzles.h"
-
-#include <QApplication>
 
 namespace board_test {
 namespace {
@@ -18,14 +15,6 @@ std::string oneTurn()
     return "[Settings]\r\n[Lay it down]\r\nInstructions=Lay the match down.\r\n"
            "MatchesInPuzzle=2\r\nM1=100,100,0\r\nM2=300,100,4\r\n"
            "MatchesInSolution=2\r\nS1=20,150,4\r\nS2=220,150,4\r\n";
-}
-
-dialogs::MsgAutoFrm *solvedBalloon()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *balloon = qobject_cast<dialogs::MsgAutoFrm *>(w); balloon && balloon->isVisible())
-            return balloon;
-    return nullptr;
 }
 
 class PlayTest : public BoardWindowTest
