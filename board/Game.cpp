@@ -36,7 +36,8 @@ void Game::choose(const std::string &title, const storage::PuzzleRecord &record)
                  record.puzzle,
                  {record.solution, record.solution},
                  parseGoal(record.goal).value_or(Goal{}),
-                 record.moves};
+                 record.moves,
+                 record.answerMatches};
     m_title = title;
     m_chosen = true;
     m_deleteOffered = true;
@@ -62,7 +63,7 @@ PlayStatus Game::status() const
 {
     const Rect &box = workBox();
     const PuzzleRules rules{m_current.goal, m_current.moveLimit, startOf(box),
-                            m_current.solution[1]};
+                            m_current.solution[1], m_current.answerMatches};
     const Verdict verdict = judge(rules, m_board.collectMatches(box));
     return {verdict.moves, verdict.solved(), m_current.moveLimit, verdict.overLimit,
             verdict.achieved};
