@@ -30,6 +30,7 @@ constexpr int UnlimitedSearchMoves = 3;
 
 // Every answer within the rules' limit, fewest moves first. Answers that
 // are one figure shifted count once, with the fewest moves it can be made in.
-std::vector<Answer> findAnswers(const PuzzleRules &rules);
+// `exhaustive`, when given, is set false if the search had to stop early.
+std::vector<Answer> findAnswers(const PuzzleRules &rules, bool *exhaustive = nullptr);
 
 } // namespace board

@@ -104,12 +104,6 @@ const Alphabet &digits()
     return alphabet;
 }
 
-struct ReadGlyph
-{
-    char symbol;
-    Spot middle;
-};
-
 struct Candidate
 {
     const Glyph *glyph;
@@ -128,8 +122,8 @@ bool isBetter(const PatternFit &fit, const std::optional<Candidate> &best)
 }
 
 // The glyph the anchor stroke is part of.
-std::optional<ReadGlyph> glyphAt(const std::vector<Stroke> &strokes, std::vector<bool> &taken,
-                                 const std::vector<Glyph> &glyphs, size_t anchor)
+std::optional<GlyphPlace> glyphAt(const std::vector<Stroke> &strokes, std::vector<bool> &taken,
+                                  const std::vector<Glyph> &glyphs, size_t anchor)
 {
     std::optional<Candidate> best;
     for (const Glyph &glyph : glyphs)
@@ -144,19 +138,19 @@ std::optional<ReadGlyph> glyphAt(const std::vector<Stroke> &strokes, std::vector
         return std::nullopt;
     for (size_t stroke : best->fit.strokes)
         taken[stroke] = true;
-    return ReadGlyph{best->glyph->symbol, best->fit.reference};
+    return GlyphPlace{best->glyph->symbol, best->fit.reference, best->fit.strokes};
 }
 
 // Nothing when a stroke belongs to no glyph.
-std::optional<std::vector<ReadGlyph>> glyphsIn(const std::vector<Stroke> &strokes,
-                                               const std::vector<Glyph> &glyphs)
+std::optional<std::vector<GlyphPlace>> glyphsIn(const std::vector<Stroke> &strokes,
+                                                const std::vector<Glyph> &glyphs)
 {
     std::vector<bool> taken(strokes.size(), false);
-    std::vector<ReadGlyph> read;
+    std::vector<GlyphPlace> read;
     for (size_t i = 0; i < strokes.size(); ++i) {
         if (taken[i])
             continue;
-        const std::optional<ReadGlyph> glyph = glyphAt(strokes, taken, glyphs, i);
+        const std::optional<GlyphPlace> glyph = glyphAt(strokes, taken, glyphs, i);
         if (!glyph)
             return std::nullopt;
         read.push_back(*glyph);
@@ -166,17 +160,17 @@ std::optional<std::vector<ReadGlyph>> glyphsIn(const std::vector<Stroke> &stroke
 
 // Lines top to bottom, each left to right. Nothing when a line after the
 // first does not start with "=".
-std::optional<std::string> textOf(std::vector<ReadGlyph> glyphs)
+std::optional<std::string> textOf(std::vector<GlyphPlace> glyphs)
 {
     std::sort(glyphs.begin(), glyphs.end(),
-              [](const ReadGlyph &a, const ReadGlyph &b) { return a.middle.y < b.middle.y; });
+              [](const GlyphPlace &a, const GlyphPlace &b) { return a.middle.y < b.middle.y; });
     std::string text;
     for (auto line = glyphs.begin(); line != glyphs.end();) {
         auto end = line + 1;
         while (end != glyphs.end() && end->middle.y - (end - 1)->middle.y <= LineSpread)
             ++end;
         std::sort(line, end,
-                  [](const ReadGlyph &a, const ReadGlyph &b) { return a.middle.x < b.middle.x; });
+                  [](const GlyphPlace &a, const GlyphPlace &b) { return a.middle.x < b.middle.x; });
         if (line != glyphs.begin() && line->symbol != '=')
             return std::nullopt;
         for (auto g = line; g != end; ++g)
@@ -222,25 +216,51 @@ std::optional<bool> holds(const Terms &terms, const Alphabet &alphabet)
     return (terms.operation == '+' ? *left + *right : *left - *right) == *result;
 }
 
-std::optional<EquationReading> readIn(const std::vector<Stroke> &strokes, const Alphabet &alphabet)
+const Alphabet &alphabetOf(bool roman)
 {
-    const auto glyphs = glyphsIn(strokes, alphabet.glyphs);
-    const auto text = glyphs ? textOf(*glyphs) : std::nullopt;
+    return roman ? board::roman() : digits();
+}
+
+} // namespace
+
+std::optional<EquationReading> readPlaces(const std::vector<GlyphPlace> &glyphs, bool roman)
+{
+    const auto text = textOf(glyphs);
     const auto terms = text ? termsOf(*text) : std::nullopt;
-    const auto truth = terms ? holds(*terms, alphabet) : std::nullopt;
+    const auto truth = terms ? holds(*terms, alphabetOf(roman)) : std::nullopt;
     if (!truth)
         return std::nullopt;
     return EquationReading{*text, *truth};
 }
 
-} // namespace
+std::optional<GlyphLayout> readGlyphs(const Arrangement &box)
+{
+    const std::vector<Stroke> strokes = strokesOf(box);
+    for (const bool roman : {true, false}) {
+        auto glyphs = glyphsIn(strokes, alphabetOf(roman).glyphs);
+        if (!glyphs)
+            continue;
+        if (auto reading = readPlaces(*glyphs, roman))
+            return GlyphLayout{roman, std::move(*glyphs), std::move(*reading)};
+    }
+    return std::nullopt;
+}
 
 std::optional<EquationReading> readEquation(const Arrangement &box)
 {
-    const std::vector<Stroke> strokes = strokesOf(box);
-    if (auto reading = readIn(strokes, roman()))
-        return reading;
-    return readIn(strokes, digits());
+    const std::optional<GlyphLayout> layout = readGlyphs(box);
+    if (!layout)
+        return std::nullopt;
+    return layout->reading;
+}
+
+const std::vector<Slot> &glyphSlots(bool roman, char symbol)
+{
+    static const std::vector<Slot> none;
+    for (const Glyph &glyph : alphabetOf(roman).glyphs)
+        if (glyph.symbol == symbol)
+            return glyph.slots;
+    return none;
 }
 
 } // namespace board

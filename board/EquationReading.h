@@ -32,9 +32,11 @@
 #pragma once
 
 #include "board/ArrangementMatch.h"
+#include "board/PatternFit.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace board {
 
@@ -47,5 +49,31 @@ struct EquationReading
 // Nothing when the matches do not read as an equation: number, operator (+ or -), number, "=",
 // number. A number of more than nine digits does not read as one.
 std::optional<EquationReading> readEquation(const Arrangement &box);
+
+// One glyph of a figure: its symbol, where its middle lies, and the matches
+// of the box in its places, in the order glyphSlots lists the places.
+struct GlyphPlace
+{
+    char symbol;
+    Spot middle;
+    std::vector<size_t> matches;
+};
+
+// The glyphs behind readEquation, for changing an equation glyph by glyph.
+struct GlyphLayout
+{
+    bool roman = false;
+    std::vector<GlyphPlace> glyphs;
+    EquationReading reading;
+};
+std::optional<GlyphLayout> readGlyphs(const Arrangement &box);
+
+// The equation that glyphs would read as, laid where they are; their
+// matches do not matter.
+std::optional<EquationReading> readPlaces(const std::vector<GlyphPlace> &glyphs, bool roman);
+
+// The places of a glyph's matches around its middle; none for a symbol the
+// alphabet lacks.
+const std::vector<Slot> &glyphSlots(bool roman, char symbol);
 
 } // namespace board

@@ -36,7 +36,8 @@ void Game::choose(const std::string &title, const storage::PuzzleRecord &record)
                  record.puzzle,
                  {record.solution, record.solution},
                  parseGoal(record.goal).value_or(Goal{}),
-                 record.moves};
+                 record.moves,
+                 record.answerMatches};
     m_title = title;
     m_chosen = true;
     m_deleteOffered = true;
@@ -263,7 +264,8 @@ const Rect &Game::workBox() const
 
 PuzzleRules Game::rules() const
 {
-    return {m_current.goal, m_current.moveLimit, startOf(workBox()), m_current.solution[1]};
+    return {m_current.goal, m_current.moveLimit, startOf(workBox()), m_current.solution[1],
+            m_current.answerMatches};
 }
 
 // The solution box counts from the copy as COPY laid it out.

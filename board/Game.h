@@ -26,11 +26,13 @@ struct CurrentPuzzle
     Arrangement puzzle;
     std::array<Arrangement, 2> solution;
     Goal goal;
-    int moveLimit = 0; // 0: no limit
+    int moveLimit = 0;     // 0: no limit
+    int answerMatches = 0; // 0: any number
     friend bool operator==(const CurrentPuzzle &a, const CurrentPuzzle &b)
     {
         return a.instructions == b.instructions && a.puzzle == b.puzzle &&
-               a.solution == b.solution && a.goal == b.goal && a.moveLimit == b.moveLimit;
+               a.solution == b.solution && a.goal == b.goal && a.moveLimit == b.moveLimit &&
+               a.answerMatches == b.answerMatches;
     }
 };
 

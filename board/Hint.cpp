@@ -37,7 +37,7 @@ const Answer *nearestAnswer(const std::vector<Answer> &answers, const Arrangemen
 bool sameRules(const PuzzleRules &a, const PuzzleRules &b)
 {
     return a.goal == b.goal && a.moveLimit == b.moveLimit && a.start == b.start &&
-           a.solution == b.solution;
+           a.solution == b.solution && a.answerMatches == b.answerMatches;
 }
 
 } // namespace

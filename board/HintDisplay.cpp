@@ -38,7 +38,7 @@ HintDisplay::HintDisplay(const Game &game, QWidget *window,
                          const std::array<QRegion, OrientationCount> &shapes)
     : m_game(game)
     , m_shapes(shapes)
-    , m_answers(findAnswers)
+    , m_answers([](const PuzzleRules &rules) { return findAnswers(rules); })
     , m_glow(new HintMark(window))
     , m_ghost(new HintMark(window))
 {

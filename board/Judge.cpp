@@ -81,7 +81,9 @@ Verdict judge(const PuzzleRules &rules, const Arrangement &box)
     Verdict verdict;
     verdict.moves = CountMoves(rules.start, box);
     verdict.overLimit = rules.moveLimit > 0 && verdict.moves > rules.moveLimit;
-    verdict.goalMet = goalMet(rules, box, verdict.achieved);
+    verdict.goalMet =
+        goalMet(rules, box, verdict.achieved) &&
+        (rules.answerMatches == 0 || box.size() == static_cast<size_t>(rules.answerMatches));
     return verdict;
 }
 

@@ -42,9 +42,10 @@ std::optional<Goal> parseGoal(std::string_view text);
 struct PuzzleRules
 {
     Goal goal;
-    int moveLimit = 0;    // 0: no limit
-    Arrangement start;    // the box as the player started from it
-    Arrangement solution; // the stored solution, for the figure goal
+    int moveLimit = 0;     // 0: no limit
+    Arrangement start;     // the box as the player started from it
+    Arrangement solution;  // the stored solution, for the figure goal
+    int answerMatches = 0; // the matches a solved box holds; 0: any number
 };
 
 struct Verdict

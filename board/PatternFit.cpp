@@ -2,6 +2,8 @@
 
 #include "board/Orientations.h"
 
+#include <cmath>
+
 namespace board {
 
 namespace {
@@ -74,6 +76,17 @@ std::vector<Stroke> strokesOf(const Arrangement &box)
         strokes.push_back({{m.x + image.width / 2.0, m.y + image.height / 2.0}, k % HalfTurn});
     }
     return strokes;
+}
+
+storage::MatchPlacement placementOf(const Stroke &stroke)
+{
+    // Directions past level point their heads down; half a turn puts them up.
+    const int orientation =
+        stroke.direction > Level ? stroke.direction + HalfTurn : stroke.direction;
+    const OrientationInfo &image = Orientations[static_cast<size_t>(orientation)];
+    return {static_cast<std::int16_t>(std::lround(stroke.centre.x - image.width / 2.0)),
+            static_cast<std::int16_t>(std::lround(stroke.centre.y - image.height / 2.0)),
+            static_cast<std::int16_t>(orientation)};
 }
 
 std::optional<PatternFit> fitPattern(const std::vector<Stroke> &strokes,

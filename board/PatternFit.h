@@ -40,6 +40,10 @@ struct Stroke
 
 std::vector<Stroke> strokesOf(const Arrangement &box);
 
+// The match that lies on a stroke, its head at the upper end, or at the
+// right end of a level match, as the bundled figures draw them.
+storage::MatchPlacement placementOf(const Stroke &stroke);
+
 // One place of a pattern, relative to the pattern's reference point.
 struct Slot
 {

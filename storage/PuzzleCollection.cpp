@@ -211,6 +211,7 @@ PuzzleRecord LoadPuzzleRecord(const std::string &file, const std::string &title,
         replaceAll(loader.read("Instructions", "", instructionsSize), pilcrow, "\r\n");
     record.goal = std::string(trimBlanks(loader.read("Goal", "", goalSize)));
     record.moves = loader.count("Moves", boardMatches);
+    record.answerMatches = loader.count("MatchesInAnswer", boardMatches);
     const int puzzleCount = loader.count("MatchesInPuzzle", boardMatches - 1);
     const int solutionCount = loader.count("MatchesInSolution", boardMatches - puzzleCount);
     for (int i = 1; i <= puzzleCount; ++i)
@@ -251,7 +252,9 @@ std::optional<std::string> RecordProblem(const PuzzleRecord &record)
         return problem;
     if (!utf8ToCp1252Exact(record.instructions))
         return "The description holds a character that the puzzle file cannot store.";
-    const auto printable = [](char c) { return c >= 0x20 && c < 0x7F; };
+    const auto printable = [](char c) {
+        return c >= 0x20 && c < 0x7F;
+    };
     if (!std::all_of(record.goal.begin(), record.goal.end(), printable))
         return "The goal must be plain text on one line.";
     if (record.puzzle.size() >= boardMatches ||
@@ -273,6 +276,9 @@ bool SavePuzzleRecord(const std::string &file, const PuzzleRecord &record)
             changed |= document.setValue(section, "Goal", record.goal);
         if (record.moves > 0)
             changed |= document.setValue(section, "Moves", std::to_string(record.moves));
+        if (record.answerMatches > 0)
+            changed |=
+                document.setValue(section, "MatchesInAnswer", std::to_string(record.answerMatches));
         changed |=
             document.setValue(section, "MatchesInPuzzle", std::to_string(record.puzzle.size()));
         for (std::size_t i = 0; i < record.puzzle.size(); ++i)

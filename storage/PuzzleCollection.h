@@ -32,9 +32,12 @@ struct PuzzleRecord
     std::vector<MatchPlacement> solution;
     // The program's own additions, kept only where the file names them: the
     // puzzle's goal ("figure", "squares 5 equal"...; empty means the stored
-    // solution's figure) and the matches the player may move (0, no limit).
+    // solution's figure), the matches the player may move (0, no limit), and
+    // the matches a solved box holds, so a "take away" or "add" puzzle is
+    // not solved by moving instead (0, any number).
     std::string goal{};
     int moves = 0;
+    int answerMatches = 0;
 };
 
 std::vector<std::string> ListPuzzleTitles(const std::string &file);

@@ -60,6 +60,8 @@ std::string sectionText(const storage::PuzzleRecord &record)
         text += line("Goal", record.goal);
     if (record.moves > 0)
         text += line("Moves", std::to_string(record.moves));
+    if (record.answerMatches > 0)
+        text += line("MatchesInAnswer", std::to_string(record.answerMatches));
     text += line("MatchesInPuzzle", std::to_string(record.puzzle.size()));
     text += matchLines('M', record.puzzle);
     text += line("MatchesInSolution", std::to_string(record.solution.size()));

@@ -75,6 +75,8 @@ storage::PuzzleRecord recordOf(const PuzzleDefinition &definition)
                              SolutionArea, definition.title);
     record.goal = definition.goal;
     record.moves = movesBetween(definition.puzzle, definition.solution);
+    if (!definition.goal.empty())
+        record.answerMatches = static_cast<int>(definition.solution.size());
     return record;
 }
 
