@@ -89,7 +89,7 @@ void Form1::buildControls(const controls::DesignFile &design)
     m_picMatchbox = new QLabel(this);
     m_picMatchbox->setPixmap(QPixmap::fromImage(matchboxImage()));
     m_picMatchbox->resize(matchboxImage().size());
-    m_hints = std::make_unique<HintDisplay>(m_game, this, m_orientationRegions);
+    m_hints = std::make_unique<HintDisplay>(m_game, m_picMatchbox, m_orientationRegions);
     for (int i = 0; i < 3; ++i) {
         m_cb1[i] = new controls::CandyButton(QStringLiteral("CB1"), this);
         m_cb1[i]->ReadProperties(design.control(arrayName("CB1", i)));
@@ -107,6 +107,7 @@ void Form1::buildControls(const controls::DesignFile &design)
     m_lbWeb->setCursor(Qt::PointingHandCursor);
     m_lbWeb->installEventFilter(this);
     setLinkColor(LinkGrey);
+    buildHintLink();
     m_sprites[0] = new MatchSprite(0, this);
     m_sprites[0]->hide();
     buildTopBar(design);
@@ -140,7 +141,6 @@ void Form1::buildTopBar(const controls::DesignFile &design)
     m_lbMoves->resize(0, TopBarHeight);
     m_lbMoves->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_lbMoves->lower();
-    buildHintLink();
 }
 
 void Form1::buildPuzzleList(const controls::DesignFile &design)
@@ -215,6 +215,7 @@ void Form1::Form_Resize()
     in.instructionsWidthTwips = qRound(m_candyButton1[3]->width() * in.twipsPerPixelX);
     in.webLinkWidth = m_lbWeb->width();
     in.webLinkHeight = m_lbWeb->height();
+    in.hintLinkWidth = m_lbHint->width();
     const std::optional<FormLayout> layout = Form_ResizeLayout(in);
     if (!layout)
         return;
@@ -241,6 +242,7 @@ void Form1::applyLayout(const FormLayout &layout)
     m_shape2->captionLabel()->move(layout.solutionCaption.x, layout.solutionCaption.y);
     for (int i = 0; i < 3; ++i)
         m_cb1[i]->move(layout.boardButtons[i].x, layout.boardButtons[i].y);
+    m_lbHint->move(layout.hintLink.x, layout.hintLink.y);
     m_lb1->move(layout.instructions.x, layout.instructions.y);
     m_lb1->resize(layout.instructionsWidth, m_lb1->heightForWidth(layout.instructionsWidth));
     m_dd1->move(layout.dropDown.x, layout.dropDown.y);

@@ -11,9 +11,10 @@
 
 namespace board {
 
-// Left to right along the top bar (the Hint link while a puzzle is on
-// show), then down the board buttons, then the web link. The list is reached by opening its
-// drop-down, so that a list hidden in the closed frame never holds the focus.
+// Left to right along the top bar, then down between the boxes (the Hint
+// link while a puzzle is on show, then the board buttons), then the web
+// link. The list is reached by opening its drop-down, so that a list
+// hidden in the closed frame never holds the focus.
 void Form1::buildKeyboardOrder()
 {
     m_cl1->setFocusPolicy(Qt::NoFocus);
@@ -22,8 +23,8 @@ void Form1::buildKeyboardOrder()
     new controls::KeyboardLink(m_lbHint, [this] { requestHint(); });
     connect(m_cl1, &controls::CoolList::KeyDown, this, &Form1::puzzleListKey);
     QWidget *const order[] = {
-        m_candyButton1[0], m_candyButton1[1], m_lbHint, m_dd1,    m_candyButton1[3],
-        m_candyButton1[2], m_cb1[2],          m_cb1[1], m_cb1[0], m_lbWeb};
+        m_candyButton1[0], m_candyButton1[1], m_dd1,    m_candyButton1[3], m_candyButton1[2],
+        m_lbHint,          m_cb1[2],          m_cb1[1], m_cb1[0],          m_lbWeb};
     // Qt leaves a widget that takes no focus out of the order it is given,
     // and a disabled button takes none until it is enabled again.
     std::vector<Qt::FocusPolicy> policies;

@@ -1,27 +1,33 @@
-// Hints: the H key and the Hint link after the move count ask for one; the
-// board shows it (HintDisplay) and the count's text says when there is none.
+// Hints: the H key and the Hint link between the boxes ask for one; the
+// board shows it (HintDisplay) and the move count's place says when there
+// is none.
 #include "board/Form1.h"
 
+#include "board/BoardFonts.h"
 #include "board/FormDesign.h"
 
 namespace board {
 
 namespace {
 
-// The glow's gold: it reads on the top bar and ties the link to the marks.
+// The glow's gold: it reads on the dark top of the board and ties the link
+// to the marks.
 const QColor HintLinkColor(255, 210, 90);
+constexpr double HintLinkPoints = 12;
 
 } // namespace
 
 void Form1::buildHintLink()
 {
-    m_lbHint = new QLabel(tr("Hint"), m_p1);
+    m_lbHint = new QLabel(tr("Hint"), this);
+    m_lbHint->setFont(comicFont(HintLinkPoints, true));
+    m_lbHint->setAlignment(Qt::AlignCenter);
     m_lbHint->setToolTip(tr("Show a match to move (H)"));
     m_lbHint->setCursor(Qt::PointingHandCursor);
     QPalette link = m_lbHint->palette();
     link.setColor(QPalette::WindowText, HintLinkColor);
     m_lbHint->setPalette(link);
-    m_lbHint->resize(m_lbHint->sizeHint().width(), TopBarHeight);
+    m_lbHint->resize(HintLinkSize.width, HintLinkSize.height);
     m_lbHint->installEventFilter(this);
     m_lbHint->hide();
 }

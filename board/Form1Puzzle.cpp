@@ -107,10 +107,8 @@ void Form1::showChoice()
     if (m_dd1->Title() != title)
         m_dd1->setTitle(title);
     m_lb1->setText(displayText(m_game.current().instructions));
-    if (m_lbHint->isHidden() == chosen) {
+    if (m_lbHint->isHidden() == chosen)
         m_lbHint->setVisible(chosen);
-        fitTopBarLabels();
-    }
     if (m_cb1[1]->Enabled() != chosen)
         m_cb1[1]->setEnabled(chosen);
     if (m_candyButton1[1]->Enabled() != m_game.deleteOffered())

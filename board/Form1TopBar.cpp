@@ -16,7 +16,6 @@ namespace {
 constexpr drawing::OleColor HelpBalloonColor = 0xC5C5D9; // RGB(217, 197, 197)
 constexpr short HelpShadowIntensity = 20;
 constexpr int BarGap = 6;
-constexpr int HintGap = 8;
 constexpr double MinimumBarPoints = 6;
 
 } // namespace
@@ -42,8 +41,7 @@ void Form1::CandyButton1_Click(int Index)
 }
 
 // The counts share the bar with the buttons; a long text gets a smaller font
-// rather than running under them. The Hint link follows the move count's
-// text, which leaves it room.
+// rather than running under them.
 void Form1::fitTopBarLabels()
 {
     const auto fit = [this](QLabel *label, int room) {
@@ -51,10 +49,7 @@ void Form1::fitTopBarLabels()
         label->resize(std::max(room, 0), label->height());
     };
     fit(m_lbstats, m_candyButton1[3]->x() - BarGap - m_lbstats->x());
-    const int hintRoom = m_lbHint->isHidden() ? 0 : HintGap + m_lbHint->width();
-    fit(m_lbMoves, m_dd1->x() - BarGap - hintRoom - m_lbMoves->x());
-    const int text = QFontMetrics(m_lbMoves->font()).horizontalAdvance(m_lbMoves->text());
-    m_lbHint->move(m_lbMoves->x() + std::min(text, m_lbMoves->width()) + HintGap, 0);
+    fit(m_lbMoves, m_dd1->x() - BarGap - m_lbMoves->x());
 }
 
 void Form1::setLinkColor(const QColor &color)

@@ -39,6 +39,8 @@ constexpr Size BoardButtonSize{130, 40};
 constexpr int DropDownWidth = 296;
 constexpr int PuzzleListHeight = 300;
 constexpr Size WebLinkSize{248, 25};
+// The Hint link, between the boxes above the spare matches.
+constexpr Size HintLinkSize{80, 24};
 
 // Design places of the top bar's buttons, in twips: left, width (all 405
 // high). Save and Delete stay there; About and Instructions follow the

@@ -53,6 +53,8 @@ void layOutBoardButtons(const LayoutInput &in, FormLayout &out)
         out.boardButtons[i].y = out.boardButtons[i - 1].y - in.boardButtonHeight - ButtonGap;
         out.boardButtons[i].x = out.boardButtons[i - 1].x;
     }
+    out.hintLink = {roundPixel((mb.width - in.hintLinkWidth) / 2.0 + mb.left),
+                    puzzle.top + ButtonGap};
 }
 
 void layOutEdges(const LayoutInput &in, FormLayout &out)

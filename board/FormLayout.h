@@ -37,6 +37,7 @@ struct LayoutInput
     int instructionsWidthTwips = TopBarButtonTwips[3].second;
     int webLinkWidth = WebLinkSize.width;
     int webLinkHeight = WebLinkSize.height;
+    int hintLinkWidth = HintLinkSize.width;
 };
 
 struct FormLayout
@@ -45,6 +46,7 @@ struct FormLayout
     Point puzzleCaption;   // inside the puzzle box
     Point solutionCaption; // inside the solution box
     std::array<Point, 3> boardButtons;
+    Point hintLink; // centred between the boxes, just under their top
     Point instructions;
     int instructionsWidth = 0;
     Point dropDown;

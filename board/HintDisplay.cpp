@@ -11,15 +11,6 @@ namespace {
 
 // The matches' pictures are drawn this long at every angle.
 constexpr double MatchLength = Orientations[0].height;
-// A match going back lies across the matchbox.
-constexpr int LyingOrientation = 4;
-constexpr int MatchboxGlowMargin = 3;
-constexpr qreal MatchboxGlowRadius = 8;
-
-QRect rectOf(const Rect &r)
-{
-    return QRect(r.left, r.top, r.width, r.height);
-}
 
 QPainterPath matchLine(QPoint corner, int k)
 {
@@ -34,14 +25,17 @@ QPainterPath matchLine(QPoint corner, int k)
 
 } // namespace
 
-HintDisplay::HintDisplay(const Game &game, QWidget *window,
+HintDisplay::HintDisplay(const Game &game, QWidget *matchbox,
                          const std::array<QRegion, OrientationCount> &shapes)
     : m_game(game)
+    , m_matchbox(matchbox)
     , m_shapes(shapes)
     , m_answers([](const PuzzleRules &rules) { return findAnswers(rules); })
-    , m_glow(new HintMark(window))
-    , m_ghost(new HintMark(window))
+    , m_glow(new HintMark(matchbox->parentWidget()))
+    , m_ghost(new HintMark(matchbox->parentWidget()))
 {
+    m_glow->stackUnder(matchbox);
+    m_ghost->stackUnder(matchbox);
 }
 
 // A solved box needs no hint, and a hint already shown in full has no more
@@ -92,29 +86,29 @@ const QWidget *HintDisplay::ghost() const
 
 void HintDisplay::show()
 {
-    const Board &board = m_game.board();
-    const QRect matchbox = rectOf(board.areas().matchbox);
     if (m_sprite >= 0) {
-        const SpriteState &s = board.sprite(m_sprite);
+        const SpriteState &s = m_game.board().sprite(m_sprite);
         m_glow->glow(matchLine({s.left, s.top}, s.k));
     } else {
-        QPainterPath outline;
-        outline.addRoundedRect(matchbox.adjusted(-MatchboxGlowMargin, -MatchboxGlowMargin,
-                                                 MatchboxGlowMargin, MatchboxGlowMargin),
-                               MatchboxGlowRadius, MatchboxGlowRadius);
-        m_glow->glow(outline);
+        m_glow->glow(matchboxOutline());
     }
     if (m_step != Step::Place)
         return;
-    if (!m_hint->place) {
-        const QImage &lying = orientationImage(LyingOrientation);
-        const QPoint corner = matchbox.center() - lying.rect().center();
-        return m_ghost->ghost(lying, m_shapes[LyingOrientation], corner);
-    }
+    if (!m_hint->place)
+        return m_ghost->glow(matchboxOutline());
     const storage::MatchPlacement &place = *m_hint->place;
     const Rect &box = m_game.workBox();
     m_ghost->ghost(orientationImage(place.o), m_shapes[static_cast<std::size_t>(place.o)],
                    QPoint(box.left + place.x, box.top + place.y));
+}
+
+// A glow beneath the matchbox shows around its drawn shape.
+QPainterPath HintDisplay::matchboxOutline() const
+{
+    QPainterPath outline;
+    outline.addRegion(m_matchbox->mask().isEmpty() ? QRegion(m_matchbox->rect())
+                                                   : m_matchbox->mask());
+    return outline.simplified().translated(m_matchbox->pos());
 }
 
 // The box's matches are listed in sprite order.

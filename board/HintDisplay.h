@@ -1,7 +1,7 @@
 // A hint on the board. Asked once, it marks the match that must move with a
 // glow, or the matchbox when a match comes from there; asked again, it adds
-// a ghost of the match where it goes, or over the matchbox when it goes
-// back. It never moves a match; the window clears it on any change of the
+// a ghost of the match where it goes, or a glow on the matchbox when it
+// goes back. It never moves a match; the window clears it on any change of the
 // board. The answers are searched at the first hint of a puzzle only.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include "board/Hint.h"
 #include "board/Orientations.h"
 
+#include <QPainterPath>
 #include <QRegion>
 #include <array>
 
@@ -21,10 +22,10 @@ class HintMark;
 class HintDisplay
 {
 public:
-    // The marks become children of the window, stacked where they are
-    // made: above the boxes, beneath the matches. The shapes are the match
-    // pictures' hit shapes, by orientation.
-    HintDisplay(const Game &game, QWidget *window,
+    // The marks become the matchbox's siblings, made just after it and
+    // stacked beneath it: above the boxes, beneath the matches.
+    // The shapes are the match pictures' hit shapes, by orientation.
+    HintDisplay(const Game &game, QWidget *matchbox,
                 const std::array<QRegion, OrientationCount> &shapes);
 
     // False when the box is not solved and no answer gives a hint.
@@ -46,9 +47,11 @@ private:
     };
 
     void show();
+    QPainterPath matchboxOutline() const;
     int spriteOf(std::size_t match) const;
 
     const Game &m_game;
+    const QWidget *m_matchbox;
     const std::array<QRegion, OrientationCount> &m_shapes;
     AnswerCache m_answers;
     std::optional<Hint> m_hint;

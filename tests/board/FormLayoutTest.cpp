@@ -72,6 +72,10 @@ TEST(FormLayout, AtTheMinimumSizeNoControlOverlapsAnother)
     EXPECT_GT(layout->boardButtons[2].y, board.homeOf(0).top + Orientations[0].height)
         << "COPY covers the spare matches";
     const Rect &puzzle = layout->areas.puzzleBox;
+    const Point hint = layout->hintLink;
+    EXPECT_LE(puzzle.left + puzzle.width, hint.x) << "Hint lies between the boxes";
+    EXPECT_LE(hint.x + HintLinkSize.width, layout->areas.solutionBox.left);
+    EXPECT_LT(hint.y + HintLinkSize.height, board.homeOf(0).top) << "above the spare matches";
     EXPECT_LE(layout->boardButtons[0].y + BoardButtonSize.height, puzzle.top + puzzle.height);
     EXPECT_GT(layout->instructions.y, puzzle.top + puzzle.height);
     EXPECT_GT(layout->webLink.y, puzzle.top + puzzle.height);
