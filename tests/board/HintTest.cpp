@@ -2,6 +2,7 @@
 #include "board/Hint.h"
 
 #include "MatchFigures.h"
+#include "storage/PuzzleCollection.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,32 @@ TEST(AnswerCache, SearchesOnceForTheSameRules)
     for (const PuzzleRules &rules : {puzzle, puzzle, copy})
         EXPECT_EQ(cache.answersFor(rules).front().box, rules.start);
     EXPECT_EQ(searches, 2);
+}
+
+// Each bundled puzzle, played from its start by its hints alone, ends
+// solved within the moves it allows.
+TEST(NextHint, FollowedFromTheStartSolvesEveryBundledPuzzle)
+{
+    const std::string file = FLINTORA_SOURCE_DIR "/assets/Kindlet.ini";
+    for (const std::string &title : storage::ListPuzzleTitles(file)) {
+        const storage::PuzzleRecord record = storage::LoadPuzzleRecord(file, title);
+        const PuzzleRules rules{*parseGoal(record.goal), record.moves, record.puzzle,
+                                record.solution, record.answerMatches};
+        const std::vector<Answer> answers = findAnswers(rules);
+        Arrangement box = rules.start;
+        for (int step = 0; step < 10; ++step) {
+            const std::optional<Hint> hint = nextHint(answers, box);
+            if (!hint)
+                break;
+            if (!hint->match)
+                box.push_back(*hint->place);
+            else if (!hint->place)
+                box.erase(box.begin() + static_cast<long>(*hint->match));
+            else
+                box[*hint->match] = *hint->place;
+        }
+        EXPECT_TRUE(judge(rules, box).solved()) << title;
+    }
 }
 
 } // namespace
