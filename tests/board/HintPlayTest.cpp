@@ -2,7 +2,6 @@
 // followed with real drags, so masks and stacking decide who gets them.
 #include "BoardWindow.h"
 
-#include "board/BoardBox.h"
 #include "board/HintDisplay.h"
 #include "controls/CandyButton.h"
 
@@ -46,22 +45,14 @@ protected:
         const board::Rect &r = window->boardState().areas().matchbox;
         return QRect(r.left, r.top, r.width, r.height);
     }
-    // The match whose corner lies at this offset from the box's corner.
-    int spriteAt(const QWidget *box, QPoint corner) const
-    {
-        for (int i = 1; i < board::SpriteCount; ++i)
-            if (window->Image2(i)->pos() == box->pos() + corner)
-                return i;
-        return -1;
-    }
 };
 
 struct HintRow
 {
     const char *title;
     bool onCopy;
-    std::optional<QPoint> match; // its corner in the box; none: from the matchbox
-    bool back;                   // it goes back to the matchbox
+    int sprite; // the match to move; -1: one from the matchbox
+    bool back;  // it goes back to the matchbox
 };
 
 // The glow must mark a match that has to move and the ghost a place of an
@@ -69,25 +60,25 @@ struct HintRow
 // puzzle, and the drop clears them.
 TEST_F(HintPlayTest, FollowingTheHintSolvesThePuzzleAndTheDropClearsIt)
 {
-    const HintRow rows[] = {{"Set off", false, QPoint(296, 103), false},
-                            {"Set off", true, QPoint(296, 103), false},
-                            {"Too many", false, QPoint(296, 103), true},
-                            {"Short", false, std::nullopt, false}};
+    // Match j lies on sprite j; COPY lays its copy on sprite 4 + j.
+    const HintRow rows[] = {{"Set off", false, 4, false},
+                            {"Set off", true, 8, false},
+                            {"Too many", false, 5, true},
+                            {"Short", false, -1, false}};
     for (const HintRow &row : rows) {
         SCOPED_TRACE(row.title);
         choose(row.title);
         if (row.onCopy)
             click(window->CB1(2));
         pressH();
-        const QWidget *box = row.onCopy ? window->shape2() : window->Shape1();
-        const int sprite = row.match ? spriteAt(box, *row.match) : 31;
-        const QRect marked = row.match ? window->Image2(sprite)->geometry() : matchbox();
+        const int sprite = row.sprite >= 0 ? row.sprite : 31; // the top upright spare
+        const QRect marked = row.sprite >= 0 ? window->Image2(sprite)->geometry() : matchbox();
         ASSERT_TRUE(glow()->isVisible());
         EXPECT_TRUE(marked.contains(glow()->geometry().center()));
         EXPECT_FALSE(ghost()->isVisible());
         click(window->lbHint());
         ASSERT_TRUE(ghost()->isVisible());
-        const QPoint from = row.match ? centreOf(sprite) : verticalStack();
+        const QPoint from = row.sprite >= 0 ? centreOf(sprite) : verticalStack();
         const QPoint place = ghost()->pos() - window->Image2(sprite)->pos();
         EXPECT_EQ(matchbox().contains(ghost()->geometry().center()), row.back);
         drag(from, row.back ? matchbox().center() : from + place);
