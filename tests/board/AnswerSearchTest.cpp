@@ -58,6 +58,8 @@ TEST(AnswerSearch, FindsEveryAnswerWithinTheMovesAndCountsShiftsOnce)
         {"the far side back", {goal("squares 1"), 1, strayRight, {}, 4}, {}, {"1 square in 1"}},
         {"a corner of the window taken", {goal("squares 3"), 2, shifted(grid(2, 2), 20, 20), {}, 10},
          {}, {"3 squares in 2", "3 squares in 2", "3 squares in 2", "3 squares in 2"}},
+        {"five equal of the nine", {goal("squares 5 equal"), 4, shifted(grid(3, 3), 20, 20), {}, 20},
+         {}, {"5 equal squares in 4"}},
         {"a square closed from the matchbox", {goal("squares 1"), 2, without(Square, {1, 3}), {}, 4},
          {}, {"1 square in 2"}},
         {"either triangle of a rhombus", {goal("triangles 1"), 2, rhombus(), {}, 3},
