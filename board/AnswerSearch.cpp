@@ -1,6 +1,7 @@
 #include "board/AnswerSearch.h"
 
 #include "board/AnswerCandidates.h"
+#include "board/Orientations.h"
 #include "board/PatternFit.h"
 
 #include <algorithm>
@@ -61,9 +62,20 @@ Arrangement keepingUnmoved(const Arrangement &start, Arrangement box)
     return box;
 }
 
+bool fits(const Arrangement &box, Room room)
+{
+    if (room.width <= 0 || room.height <= 0)
+        return true;
+    return std::all_of(box.begin(), box.end(), [room](const storage::MatchPlacement &m) {
+        const OrientationInfo &image = Orientations[static_cast<size_t>(m.o % OrientationCount)];
+        return m.x >= 0 && m.y >= 0 && m.x + image.width <= room.width &&
+               m.y + image.height <= room.height;
+    });
+}
+
 } // namespace
 
-std::vector<Answer> findAnswers(const PuzzleRules &rules, bool *exhaustive)
+std::vector<Answer> findAnswers(const PuzzleRules &rules, Room room, bool *exhaustive)
 {
     PuzzleRules searched = rules;
     if (searched.moveLimit <= 0)
@@ -71,6 +83,8 @@ std::vector<Answer> findAnswers(const PuzzleRules &rules, bool *exhaustive)
     bool complete = true;
     std::vector<Answer> answers;
     for (Arrangement &box : candidatesFor(searched, complete)) {
+        if (!fits(box, room))
+            continue;
         const Verdict verdict = judge(searched, box);
         if (verdict.solved())
             keepOnce(answers, {std::move(box), verdict.moves, verdict.achieved});

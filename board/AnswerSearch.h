@@ -25,12 +25,21 @@ struct Answer
     std::string achieved; // what the box makes, as the judge says it
 };
 
+// The box the answers are made in, in pixels; a match of an answer lies
+// wholly inside. Zero: anywhere.
+struct Room
+{
+    int width = 0;
+    int height = 0;
+};
+
 // Puzzles without a limit are searched this far.
 constexpr int UnlimitedSearchMoves = 3;
 
 // Every answer within the rules' limit, fewest moves first. Answers that
 // are one figure shifted count once, with the fewest moves it can be made in.
 // `exhaustive`, when given, is set false if the search had to stop early.
-std::vector<Answer> findAnswers(const PuzzleRules &rules, bool *exhaustive = nullptr);
+std::vector<Answer> findAnswers(const PuzzleRules &rules, Room room = {},
+                                bool *exhaustive = nullptr);
 
 } // namespace board

@@ -102,24 +102,12 @@ Spot besideOf(bool roman, const GlyphPlace &end, int side)
     return {end.middle.x + side * step, end.middle.y};
 }
 
-// The glyphs in reading order: lines top to bottom, each left to right.
-std::vector<const GlyphPlace *> readingOrder(const std::vector<GlyphPlace> &glyphs)
-{
-    std::vector<const GlyphPlace *> order;
-    for (const GlyphPlace &g : glyphs)
-        order.push_back(&g);
-    std::sort(order.begin(), order.end(), [](const GlyphPlace *a, const GlyphPlace *b) {
-        if (std::abs(a->middle.y - b->middle.y) > 2 * SolvedTolerance)
-            return a->middle.y < b->middle.y;
-        return a->middle.x < b->middle.x;
-    });
-    return order;
-}
-
 std::vector<Site> sitesOf(const GlyphLayout &layout)
 {
     const bool roman = layout.roman;
-    const std::vector<const GlyphPlace *> order = readingOrder(layout.glyphs);
+    std::vector<const GlyphPlace *> order;
+    for (const auto &line : linesOf(layout.glyphs))
+        order.insert(order.end(), line.begin(), line.end());
     std::vector<Site> sites;
     for (size_t k = 0; k < order.size(); ++k) {
         const GlyphPlace &g = *order[k];

@@ -158,24 +158,15 @@ std::optional<std::vector<GlyphPlace>> glyphsIn(const std::vector<Stroke> &strok
     return read;
 }
 
-// Lines top to bottom, each left to right. Nothing when a line after the
-// first does not start with "=".
-std::optional<std::string> textOf(std::vector<GlyphPlace> glyphs)
+// Nothing when a line after the first does not start with "=".
+std::optional<std::string> textOf(const std::vector<GlyphPlace> &glyphs)
 {
-    std::sort(glyphs.begin(), glyphs.end(),
-              [](const GlyphPlace &a, const GlyphPlace &b) { return a.middle.y < b.middle.y; });
     std::string text;
-    for (auto line = glyphs.begin(); line != glyphs.end();) {
-        auto end = line + 1;
-        while (end != glyphs.end() && end->middle.y - (end - 1)->middle.y <= LineSpread)
-            ++end;
-        std::sort(line, end,
-                  [](const GlyphPlace &a, const GlyphPlace &b) { return a.middle.x < b.middle.x; });
-        if (line != glyphs.begin() && line->symbol != '=')
+    for (const std::vector<const GlyphPlace *> &line : linesOf(glyphs)) {
+        if (!text.empty() && line.front()->symbol != '=')
             return std::nullopt;
-        for (auto g = line; g != end; ++g)
+        for (const GlyphPlace *g : line)
             text += g->symbol;
-        line = end;
     }
     return text;
 }
@@ -222,6 +213,26 @@ const Alphabet &alphabetOf(bool roman)
 }
 
 } // namespace
+
+std::vector<std::vector<const GlyphPlace *>> linesOf(const std::vector<GlyphPlace> &glyphs)
+{
+    std::vector<const GlyphPlace *> order;
+    for (const GlyphPlace &g : glyphs)
+        order.push_back(&g);
+    std::sort(order.begin(), order.end(),
+              [](const GlyphPlace *a, const GlyphPlace *b) { return a->middle.y < b->middle.y; });
+    std::vector<std::vector<const GlyphPlace *>> lines;
+    for (size_t k = 0; k < order.size(); ++k) {
+        if (k == 0 || order[k]->middle.y - order[k - 1]->middle.y > LineSpread)
+            lines.emplace_back();
+        lines.back().push_back(order[k]);
+    }
+    for (auto &line : lines)
+        std::sort(line.begin(), line.end(), [](const GlyphPlace *a, const GlyphPlace *b) {
+            return a->middle.x < b->middle.x;
+        });
+    return lines;
+}
 
 std::optional<EquationReading> readPlaces(const std::vector<GlyphPlace> &glyphs, bool roman)
 {

@@ -68,6 +68,9 @@ struct GlyphLayout
 };
 std::optional<GlyphLayout> readGlyphs(const Arrangement &box);
 
+// Glyphs in reading order: lines top to bottom, each left to right.
+std::vector<std::vector<const GlyphPlace *>> linesOf(const std::vector<GlyphPlace> &glyphs);
+
 // The equation that glyphs would read as, laid where they are; their
 // matches do not matter.
 std::optional<EquationReading> readPlaces(const std::vector<GlyphPlace> &glyphs, bool roman);

@@ -6,6 +6,7 @@
 
 #include "board/PatternFit.h"
 
+#include <algorithm>
 #include <bitset>
 #include <cmath>
 #include <map>
@@ -188,6 +189,23 @@ Lattice latticeAround(const std::vector<Stroke> &strokes, Spot corner, bool squa
     return lattice;
 }
 
+// How many ways to choose k of n, roughly: to pick the shorter search.
+double combinations(int n, int k)
+{
+    double ways = 1;
+    for (int i = 0; i < k; ++i)
+        ways = ways * (n - i) / (i + 1);
+    return ways;
+}
+
+size_t firstEdge(const EdgeSet &edges)
+{
+    size_t e = 0;
+    while (e < edges.size() && !edges.test(e))
+        ++e;
+    return e;
+}
+
 class ShapePicker
 {
 public:
@@ -214,20 +232,42 @@ public:
         for (const Shape &shape : lattice.shapes())
             if (static_cast<int>((shape.edges & ~m_startEdges).count()) <= moves)
                 m_reachable.push_back(&shape);
+        // Shapes in the order of their first side, so the shapes still to
+        // come soon stop covering the matches passed, and the pick that
+        // must lose them is dropped early.
+        std::stable_sort(m_reachable.begin(), m_reachable.end(),
+                         [](const Shape *a, const Shape *b) {
+                             return firstEdge(a->edges) < firstEdge(b->edges);
+                         });
     }
 
     bool pickAll(std::vector<Arrangement> &candidates)
     {
         m_candidates = &candidates;
-        pick(0, 0, {});
+        m_laterEdges.assign(m_reachable.size() + 1, EdgeSet());
+        for (size_t k = m_reachable.size(); k-- > 0;)
+            m_laterEdges[k] = m_laterEdges[k + 1] | m_reachable[k]->edges;
+        const int startMatches = static_cast<int>(m_startEdges.count()) + m_strays;
+        const bool onlyTaking = m_strays == 0 && m_answerMatches == startMatches - m_moves;
+        if (onlyTaking && combinations(startMatches, m_moves) <
+                              combinations(static_cast<int>(m_reachable.size()), m_goal.count))
+            takeAway(0, m_moves, m_startEdges);
+        else
+            pick(0, 0, {});
         return m_tried < SearchBudget;
     }
 
 private:
+    // Sides only ever join the pick, so a pick that already needs too many
+    // new matches or holds too many is lost; so is one that leaves more
+    // matches of the start than moves allow on no shape still to come.
     void pick(size_t from, int picked, const EdgeSet &edges)
     {
         if (++m_tried >= SearchBudget ||
-            static_cast<int>((edges & ~m_startEdges).count()) > m_moves)
+            static_cast<int>((edges & ~m_startEdges).count()) > m_moves ||
+            (m_answerMatches && static_cast<int>(edges.count()) > m_answerMatches) ||
+            static_cast<int>((m_startEdges & ~(edges | m_laterEdges[from])).count()) + m_strays >
+                m_moves)
             return;
         if (picked == m_goal.count)
             return settle(edges);
@@ -244,14 +284,28 @@ private:
             return;
         int complete = 0;
         int size = 0;
+        EdgeSet sides;
         for (const Shape *shape : m_reachable)
             if ((shape->edges & ~edges).none()) {
                 if (++complete > m_goal.count || (m_goal.equal && size && size != shape->size))
                     return;
                 size = shape->size;
+                sides |= shape->edges;
             }
-        if (complete == m_goal.count)
+        if (complete == m_goal.count && sides == edges)
             m_candidates->push_back(arrangementOf(edges));
+    }
+
+    // Only taking away: which matches go is all there is to choose.
+    void takeAway(size_t from, int left, const EdgeSet &edges)
+    {
+        if (++m_tried >= SearchBudget)
+            return;
+        if (left == 0)
+            return settle(edges);
+        for (size_t e = from; e < edges.size(); ++e)
+            if (edges.test(e))
+                takeAway(e + 1, left - 1, EdgeSet(edges).reset(e));
     }
 
     Arrangement arrangementOf(const EdgeSet &edges) const
@@ -278,6 +332,7 @@ private:
     int m_strays = 0;
     std::vector<std::optional<size_t>> m_edgeOfStart;
     std::vector<const Shape *> m_reachable;
+    std::vector<EdgeSet> m_laterEdges; // the sides of the shapes from each on
     std::vector<Arrangement> *m_candidates = nullptr;
     long long m_tried = 0;
 };

@@ -1,5 +1,7 @@
 // The goal judge runs on every drop, so each recogniser must stay well under
-// a millisecond on the largest figures a box holds.
+// a millisecond on the largest figures a box holds. The answer search runs
+// once a puzzle, on its first hint, and should not be felt there either.
+#include "board/AnswerSearch.h"
 #include "board/EquationReading.h"
 #include "board/Orientations.h"
 #include "board/ShapeCount.h"
@@ -22,16 +24,22 @@ storage::MatchPlacement centredAt(double x, double y, int orientation)
             static_cast<std::int16_t>(orientation)};
 }
 
+board::Arrangement gridOf(int columns, int rows)
+{
+    board::Arrangement box;
+    for (int j = 0; j <= rows; ++j)
+        for (int i = 0; i < columns; ++i)
+            box.push_back(centredAt((i + 0.5) * Pitch, j * Pitch, 4));
+    for (int j = 0; j < rows; ++j)
+        for (int i = 0; i <= columns; ++i)
+            box.push_back(centredAt(i * Pitch, (j + 0.5) * Pitch, 0));
+    return box;
+}
+
 // A 4 x 3 grid of 31 matches and one more on top: 20 squares of three sizes.
 board::Arrangement grid()
 {
-    board::Arrangement box;
-    for (int j = 0; j <= 3; ++j)
-        for (int i = 0; i < 4; ++i)
-            box.push_back(centredAt((i + 0.5) * Pitch, j * Pitch, 4));
-    for (int j = 0; j < 3; ++j)
-        for (int i = 0; i <= 4; ++i)
-            box.push_back(centredAt(i * Pitch, (j + 0.5) * Pitch, 0));
+    board::Arrangement box = gridOf(4, 3);
     box.push_back(centredAt(0, -0.5 * Pitch, 0));
     return box;
 }
@@ -101,6 +109,26 @@ void ReadEquation20(benchmark::State &state)
     state.counters["holds"] = board::readEquation(box).value_or(board::EquationReading{}).holds;
 }
 BENCHMARK(ReadEquation20)->Unit(benchmark::kMicrosecond);
+
+// The goal, moves and matches of a solved box, on a start figure.
+void FindAnswers(benchmark::State &state, const char *goal, int moves, int matches,
+                 const board::Arrangement &start)
+{
+    const board::PuzzleRules rules{*board::parseGoal(goal), moves, start, {}, matches};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(board::findAnswers(rules));
+    state.counters["answers"] = static_cast<double>(board::findAnswers(rules).size());
+}
+// 3 x 3 grid, take away 4 to leave 5 squares; 2 x 2 grid, move 3 to make
+// 3 equal squares; the side 4 triangle, take away 3 to leave 7 triangles.
+BENCHMARK_CAPTURE(FindAnswers, TakeFourOfGrid, "squares 5", 4, 20, gridOf(3, 3))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindAnswers, MoveThreeInGrid, "squares 3 equal", 3, 12, gridOf(2, 2))
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindAnswers, TakeThreeOfTriangle, "triangles 7", 3, 27, triangle())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FindAnswers, MoveTwoInEquation, "equation", 2, 20, equation())
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -60,6 +60,8 @@ TEST(Judge, ShapeGoalsCountEveryShapeAndEqualAsksForOneSize)
     Arrangement loose = Square; // a taken match left in the box
     loose.push_back({300, 300, 2});
     EXPECT_FALSE(judge({*parseGoal("squares 1"), 0, {}, {}}, loose).goalMet);
+    EXPECT_FALSE(judge({*parseGoal("squares 1"), 0, {}, {}, 5}, Square).goalMet)
+        << "five matches asked for, four in the box";
 }
 
 } // namespace

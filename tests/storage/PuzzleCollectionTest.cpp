@@ -27,8 +27,13 @@ TEST(PuzzleCollection, WorkedExampleLoads)
 
 PuzzleRecord sampleRecord(const std::string &title)
 {
-    return {title, "First line\r\nsecond \u00E9", {{1, 2, 3}, {40, 50, 15}}, {{7, 8, 0}},
-            "squares 3 equal", 2};
+    return {title,
+            "First line\r\nsecond \u00E9",
+            {{1, 2, 3}, {40, 50, 15}},
+            {{7, 8, 0}},
+            "squares 3 equal",
+            2,
+            12};
 }
 
 // Every title either survives save, list and load unchanged or is refused
@@ -50,7 +55,10 @@ TEST(PuzzleTitles, StoredUnchangedOrRefused)
         EXPECT_EQ(back.instructions, sampleRecord(title).instructions) << title;
         EXPECT_EQ(back.puzzle, sampleRecord(title).puzzle) << title;
         EXPECT_EQ(back.solution, sampleRecord(title).solution) << title;
-        EXPECT_EQ(back.goal + "/" + std::to_string(back.moves), "squares 3 equal/2") << title;
+        EXPECT_EQ(back.goal + "/" + std::to_string(back.moves) + "/" +
+                      std::to_string(back.answerMatches),
+                  "squares 3 equal/2/12")
+            << title;
     }
     for (const std::string &title : refused) {
         TempFolder folder;
@@ -70,7 +78,7 @@ TEST(PuzzleSave, OneReplacementWithTheBytesOfSingleWrites)
         {"\xEF\xBB\xBF[Settings]\r\nVolume = 3\r\n", "OLD\u00E9"},
     };
     const char *const singleWrites[][2] = {{"Instructions", "First line\u00B6second \u00E9"},
-        {"Goal", "squares 3 equal"}, {"Moves", "2"}, {"MatchesInPuzzle", "2"}, {"M1", "1,2,3"}, {"M2", "40,50,15"}, {"MatchesInSolution", "1"}, {"S1", "7,8,0"}};
+        {"Goal", "squares 3 equal"}, {"Moves", "2"}, {"MatchesInAnswer", "12"}, {"MatchesInPuzzle", "2"}, {"M1", "1,2,3"}, {"M2", "40,50,15"}, {"MatchesInSolution", "1"}, {"S1", "7,8,0"}};
     // clang-format on
     const PuzzleRecord record = sampleRecord("OLD\u00E9");
     for (const auto &file : files) {

@@ -3,6 +3,7 @@
 // a puzzle's answers and checks a whole collection.
 #include "board/Judge.h"
 #include "storage/PuzzleCollection.h"
+#include "tools/puzzles/Puzzle.h"
 #include "tools/puzzles/Verify.h"
 
 #include <fstream>
@@ -115,7 +116,8 @@ int answersCommand(const std::string &file, const std::string &title)
     if (!rules)
         return refuse(problem);
     bool exhaustive = true;
-    const std::vector<board::Answer> answers = board::findAnswers(*rules, &exhaustive);
+    const std::vector<board::Answer> answers =
+        board::findAnswers(*rules, {puzzles::BoxWidth, puzzles::BoxHeight}, &exhaustive);
     std::cout << answers.size() << (answers.size() == 1 ? " answer" : " answers");
     if (!answers.empty())
         std::cout << ", fewest moves " << answers.front().moves;

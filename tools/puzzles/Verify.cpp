@@ -82,7 +82,9 @@ void checkStatedCounts(const storage::PuzzleRecord &record, const board::Goal &g
                                                          : truthsFor(stated.noun, record, goal);
             if (std::find(truths.begin(), truths.end(), stated.number) == truths.end())
                 problems.push_back("says " + std::to_string(stated.number) + " " + stated.noun +
-                                   (stated.number == 1 ? "" : "s") +
+                                   (stated.number == 1       ? ""
+                                    : stated.noun == "match" ? "es"
+                                                             : "s") +
                                    ", which the puzzle does not have");
         }
 }
@@ -91,7 +93,9 @@ void checkAnswers(const storage::PuzzleRecord &record, const board::PuzzleRules 
                   Verification &result)
 {
     bool exhaustive = true;
-    result.answers = board::findAnswers(rules, &exhaustive);
+    // An answer is what the player can make in the box at the window's
+    // design size; it must also stay clear of what reaches into the box.
+    result.answers = board::findAnswers(rules, {BoxWidth, BoxHeight}, &exhaustive);
     if (!exhaustive)
         result.problems.push_back("the answer search gave up: too many ways to try");
     if (result.answers.empty()) {
@@ -103,7 +107,9 @@ void checkAnswers(const storage::PuzzleRecord &record, const board::PuzzleRules 
                                   std::to_string(result.answers.front().moves) + " suffice");
     for (const board::Answer &answer : result.answers)
         if (!fitsPuzzleArea(answer.box))
-            result.problems.push_back("an answer leaves the box:" + placementText(answer.box));
+            result.problems.push_back("an answer reaches under the caption, the matchbox or "
+                                      "the buttons:" +
+                                      placementText(answer.box));
 }
 
 } // namespace

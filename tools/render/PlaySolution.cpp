@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -112,13 +113,38 @@ void park(board::Form1 &window, int sprite, int parked)
     dragMatch(window, sprite, QPoint(box.right() + 8, box.top() + 8 + 12 * parked));
 }
 
+// The top spare of the upright stack in the matchbox, dragged into the box
+// where it will be placed; nothing when the matchbox is empty.
+std::optional<int> dealFromMatchbox(board::Form1 &window, QPoint into)
+{
+    const board::Board &board = window.boardState();
+    for (int i = board::SpriteCount - 1; i >= 0; --i) {
+        const board::SpriteState home = board.homeOf(i);
+        const QPoint grip(home.left + 4, home.top + 18);
+        if (home.k != 0 || !(board.sprite(i) == home) || window.childAt(grip) != window.Image2(i))
+            continue;
+        QWindow *handle = window.windowHandle();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, (grip + into) / 2);
+        QTest::mouseMove(handle, into);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, into);
+        return i;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void playSolution(board::Form1 &window)
 {
+    playArrangement(window,
+                    shiftedOnto(window.currentPuzzle().puzzle, window.currentPuzzle().solution[1],
+                                window.Shape1()->size()));
+}
+
+void playArrangement(board::Form1 &window, const Arrangement &targets)
+{
     const Arrangement &puzzle = window.currentPuzzle().puzzle;
-    const Arrangement targets =
-        shiftedOnto(puzzle, window.currentPuzzle().solution[1], window.Shape1()->size());
     const std::vector<int> mover = assignTargets(puzzle, targets);
     // The puzzle's entries are shown on sprites 1, 2, ... Every match that
     // goes elsewhere is parked first, so that no match is ever picked up
@@ -138,9 +164,20 @@ void playSolution(board::Form1 &window)
                 parked.push_back(int(p));
             }
         }
+    const QPoint box = window.Shape1()->pos();
     for (auto p = parked.rbegin(); p != parked.rend() && targetOf[std::size_t(*p)] >= 0; ++p) {
         const storage::MatchPlacement &target = targets[std::size_t(targetOf[std::size_t(*p)])];
         turnTo(window, *p + 1, target.o);
-        dragMatch(window, *p + 1, window.Shape1()->pos() + QPoint(target.x, target.y));
+        dragMatch(window, *p + 1, box + QPoint(target.x, target.y));
+    }
+    for (std::size_t t = 0; t < targets.size(); ++t) {
+        if (mover[t] >= 0)
+            continue;
+        const QPoint place = box + QPoint(targets[t].x, targets[t].y);
+        const std::optional<int> dealt = dealFromMatchbox(window, place + QPoint(4, 18));
+        if (!dealt)
+            return;
+        turnTo(window, *dealt, targets[t].o);
+        dragMatch(window, *dealt, place);
     }
 }

@@ -1,10 +1,18 @@
-// Plays the chosen puzzle's stored solution in the puzzle box with real
-// mouse events, as a player would: matches already in place stay, the
-// others are turned and dragged onto the places left.
+// Plays an arrangement of the puzzle box with real mouse events, as a
+// player would: matches already in place stay, the others are turned and
+// dragged onto the places left, those without a place leave the box, and
+// places still empty get matches from the matchbox.
 #pragma once
+
+#include "board/ArrangementMatch.h"
 
 namespace board {
 class Form1;
 }
 
+// The chosen puzzle's stored solution, shifted to keep as many matches in
+// place as can be.
 void playSolution(board::Form1 &window);
+
+// Placements in the puzzle box, as an answer lists them.
+void playArrangement(board::Form1 &window, const board::Arrangement &targets);

@@ -2,13 +2,17 @@
 // chosen, for screenshots and for looking at the art and the collection.
 //
 //   flintora-render [--file Kindlet.ini] [--puzzle TITLE [--solution | --solve]]
-//                   [--size WxH] out.png
+//                   [--play-answers] [--size WxH] out.png
 //
 // --solve plays the stored solution in the puzzle box with mouse events and
 // shows the window as the player sees it then, the message that greets a
-// solved puzzle included; the file itself is left as it was.
+// solved puzzle included; --play-answers plays every answer of every puzzle
+// (or of the one chosen) and fails unless the window calls each solved. The
+// file itself is left as it was.
 #include "PlaySolution.h"
+#include "board/AnswerSearch.h"
 #include "board/ArrangementMatch.h"
+#include "board/BoardBox.h"
 #include "board/Form1.h"
 #include "controls/AppStarted.h"
 #include "controls/CoolList.h"
@@ -52,6 +56,56 @@ bool solve(board::Form1 &window)
     return true;
 }
 
+bool calledSolved(const board::Form1 &window)
+{
+    return window.lbMoves()->text().endsWith(QStringLiteral(" \u2014 solved"));
+}
+
+// One line for each answer the window does not call solved.
+int playAnswersOf(board::Form1 &window, const QString &title, int &played)
+{
+    if (!choosePuzzle(window, title))
+        return 1;
+    const board::CurrentPuzzle &puzzle = window.currentPuzzle();
+    const QSize box = window.Shape1()->size();
+    const std::vector<board::Answer> answers = board::findAnswers(
+        {puzzle.goal, puzzle.moveLimit, puzzle.puzzle, puzzle.solution[1], puzzle.answerMatches},
+        {box.width(), box.height()});
+    if (answers.empty())
+        std::fprintf(stderr, "\"%s\": no answer found\n", qPrintable(title));
+    int failed = answers.empty() ? 1 : 0;
+    for (std::size_t i = 0; i < answers.size(); ++i, ++played) {
+        choosePuzzle(window, title);
+        playArrangement(window, answers[i].box);
+        QCoreApplication::processEvents();
+        if (!calledSolved(window)) {
+            std::fprintf(stderr, "\"%s\": answer %zu (%s) is not called solved: %s\n",
+                         qPrintable(title), i + 1, answers[i].achieved.c_str(),
+                         qPrintable(window.lbMoves()->text()));
+            ++failed;
+        }
+    }
+    return failed;
+}
+
+bool playAnswers(board::Form1 &window, const QString &only)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    int failed = 0, played = 0, puzzles = 0;
+    controls::CoolList *list = window.CL1();
+    for (int i = 0; i < list->ListCount(); ++i) {
+        const QString title = list->ItemText(i);
+        if (only.isEmpty() || title == only) {
+            failed += playAnswersOf(window, title, played);
+            ++puzzles;
+        }
+    }
+    std::printf("%d answers of %d puzzles played, %d not solved\n", played, puzzles, failed);
+    return failed == 0 && puzzles > 0;
+}
+
 // The window with the other visible top-level windows that lie over it,
 // such as a timed message, painted where they stand.
 QImage withPopUps(board::Form1 &window)
@@ -91,6 +145,7 @@ int main(int argc, char *argv[])
     parser.addOption({"size", "The window's inner size.", "WxH", "975x600"});
     parser.addOption({"solution", "Show the chosen puzzle's solution too."});
     parser.addOption({"solve", "Play the chosen puzzle's solution in the puzzle box."});
+    parser.addOption({"play-answers", "Play every answer of every puzzle, or of the chosen one."});
     parser.addPositionalArgument("out", "The PNG to write.");
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -98,7 +153,7 @@ int main(int argc, char *argv[])
     // Solving marks the puzzle solved in the file: play on a copy.
     QTemporaryDir scratch;
     QString file = parser.value("file");
-    if (parser.isSet("solve")) {
+    if (parser.isSet("solve") || parser.isSet("play-answers")) {
         const QString copy = scratch.filePath(QStringLiteral("Kindlet.ini"));
         if (!QFile::copy(file, copy)) {
             std::fprintf(stderr, "Could not copy %s.\n", qPrintable(file));
@@ -113,6 +168,8 @@ int main(int argc, char *argv[])
     if (size.size() == 2)
         window.resize(size[0].toInt(), size[1].toInt());
     QCoreApplication::processEvents();
+    if (parser.isSet("play-answers"))
+        return playAnswers(window, parser.value("puzzle")) ? 0 : 1;
     if (parser.isSet("puzzle") && !choosePuzzle(window, parser.value("puzzle"))) {
         std::fprintf(stderr, "No puzzle titled \"%s\".\n", qPrintable(parser.value("puzzle")));
         return 1;
