@@ -77,11 +77,13 @@ std::optional<Hint> nextHint(const std::vector<Answer> &answers, const Arrangeme
     return closest;
 }
 
-const std::vector<Answer> &AnswerCache::answersFor(const PuzzleRules &rules)
+const std::vector<Answer> &AnswerCache::answersFor(const PuzzleRules &rules, Room room)
 {
-    if (!m_rules || !sameRules(*m_rules, rules)) {
-        m_answers = m_search(rules);
+    const bool sameRoom = room.width == m_room.width && room.height == m_room.height;
+    if (!m_rules || !sameRules(*m_rules, rules) || !sameRoom) {
+        m_answers = m_search(rules, room);
         m_rules = rules;
+        m_room = room;
     }
     return m_answers;
 }

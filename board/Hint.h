@@ -30,21 +30,23 @@ struct Hint
 // are paired, so a match just off its place is sent back there.
 std::optional<Hint> nextHint(const std::vector<Answer> &answers, const Arrangement &box);
 
-// The answers to the rules last asked about, searched at the first hint and
-// kept for the next ones: the search may take tens of milliseconds.
+// The answers to the rules and room last asked about, searched at the
+// first hint and kept for the next ones: the search may take tens of
+// milliseconds.
 class AnswerCache
 {
 public:
-    using Search = std::function<std::vector<Answer>(const PuzzleRules &)>;
+    using Search = std::function<std::vector<Answer>(const PuzzleRules &, Room)>;
     explicit AnswerCache(Search search)
         : m_search(std::move(search))
     {
     }
-    const std::vector<Answer> &answersFor(const PuzzleRules &rules);
+    const std::vector<Answer> &answersFor(const PuzzleRules &rules, Room room);
 
 private:
     Search m_search;
     std::optional<PuzzleRules> m_rules;
+    Room m_room;
     std::vector<Answer> m_answers;
 };
 

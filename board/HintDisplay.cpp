@@ -30,7 +30,7 @@ HintDisplay::HintDisplay(const Game &game, QWidget *matchbox,
     : m_game(game)
     , m_matchbox(matchbox)
     , m_shapes(shapes)
-    , m_answers([](const PuzzleRules &rules) { return findAnswers(rules); })
+    , m_answers([](const PuzzleRules &rules, Room room) { return findAnswers(rules, room); })
     , m_glow(new HintMark(matchbox->parentWidget()))
     , m_ghost(new HintMark(matchbox->parentWidget()))
 {
@@ -49,8 +49,9 @@ bool HintDisplay::request()
     }
     if (m_game.status().solved)
         return true;
-    const Board &board = m_game.board();
-    m_hint = nextHint(m_answers.answersFor(m_game.rules()), board.collectMatches(m_game.workBox()));
+    const Rect &box = m_game.workBox();
+    m_hint = nextHint(m_answers.answersFor(m_game.rules(), {box.width, box.height}),
+                      m_game.board().collectMatches(box));
     if (!m_hint)
         return false;
     m_sprite = m_hint->match ? spriteOf(*m_hint->match) : -1;

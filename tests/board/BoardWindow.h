@@ -61,6 +61,12 @@ protected:
         writeBytes(folder.file("Kindlet.ini"), contents);
         window = openAtDesignSize(folder.file("Kindlet.ini"));
     }
+    // A notice lives for seconds: the next test must not find this one's.
+    ~BoardWindowTest() override
+    {
+        while (dialogs::MsgAutoFrm *balloon = solvedBalloon())
+            balloon->close();
+    }
 
     QWindow *handle() const { return window->windowHandle(); }
     const board::SpriteState &sprite(int i) const { return window->boardState().sprite(i); }

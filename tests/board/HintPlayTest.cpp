@@ -85,8 +85,6 @@ TEST_F(HintPlayTest, FollowingTheHintSolvesThePuzzleAndTheDropClearsIt)
         EXPECT_TRUE(window->lbMoves()->text().endsWith("solved"))
             << window->lbMoves()->text().toStdString();
         EXPECT_FALSE(glow()->isVisible() || ghost()->isVisible());
-        if (solvedBalloon())
-            solvedBalloon()->close();
     }
 }
 

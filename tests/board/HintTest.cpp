@@ -43,16 +43,17 @@ TEST(NextHint, PointsTowardsTheNearestAnswer)
 TEST(AnswerCache, SearchesOnceForTheSameRules)
 {
     int searches = 0;
-    AnswerCache cache([&](const PuzzleRules &) {
+    AnswerCache cache([&](const PuzzleRules &, Room) {
         ++searches;
         return std::vector<Answer>{};
     });
     PuzzleRules rules{Goal{}, 1, Square, Square};
-    cache.answersFor(rules);
-    cache.answersFor(rules);
-    rules.start.pop_back(); // the copy's start, say
-    cache.answersFor(rules);
-    EXPECT_EQ(searches, 2);
+    cache.answersFor(rules, {400, 400});
+    cache.answersFor(rules, {400, 400});
+    cache.answersFor(rules, {400, 300}); // a smaller window
+    rules.start.pop_back();              // the copy's start, say
+    cache.answersFor(rules, {400, 300});
+    EXPECT_EQ(searches, 3);
 }
 
 } // namespace
