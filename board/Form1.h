@@ -84,7 +84,7 @@ public:
     bool canRedo() const { return m_game.canRedo(); }
 
     // The next hint: first the match to move, then where it goes (H, or the
-    // Hint link in the top bar).
+    // Hint link between the boxes).
     void requestHint();
 
     // What the window shows, for tests and tools.

@@ -34,6 +34,25 @@ const Answer *nearestAnswer(const std::vector<Answer> &answers, const Arrangemen
     return fewest > 0 ? nearest : nullptr;
 }
 
+// Of the matches off the answer and its empty places, the two closest
+// together.
+Hint closestPair(const Arrangement &box, const Arrangement &answer,
+                 const std::vector<std::size_t> &offPlace, const std::vector<std::size_t> &empty)
+{
+    Hint closest;
+    double best = std::numeric_limits<double>::max();
+    for (std::size_t i : offPlace) {
+        for (std::size_t t : empty) {
+            const double distance = squaredDistance(box[i], answer[t]);
+            if (distance < best) {
+                best = distance;
+                closest = {i, answer[t]};
+            }
+        }
+    }
+    return closest;
+}
+
 bool sameRules(const PuzzleRules &a, const PuzzleRules &b)
 {
     return a.goal == b.goal && a.moveLimit == b.moveLimit && a.start == b.start &&
@@ -63,18 +82,7 @@ std::optional<Hint> nextHint(const std::vector<Answer> &answers, const Arrangeme
         return Hint{std::nullopt, answer->box[empty.front()]};
     if (empty.empty())
         return Hint{offPlace.front(), std::nullopt};
-    Hint closest;
-    double best = std::numeric_limits<double>::max();
-    for (std::size_t i : offPlace) {
-        for (std::size_t t : empty) {
-            const double distance = squaredDistance(box[i], answer->box[t]);
-            if (distance < best) {
-                best = distance;
-                closest = {i, answer->box[t]};
-            }
-        }
-    }
-    return closest;
+    return closestPair(box, answer->box, offPlace, empty);
 }
 
 const std::vector<Answer> &AnswerCache::answersFor(const PuzzleRules &rules, Room room)
