@@ -75,8 +75,8 @@ Form1::Form1(std::string settingsFile, QWidget *parent)
         dialogs::AboutFrm about(owner);
         about.exec();
     };
-    m_openHomePage = [] {
-        dialogs::OpenHomePage();
+    m_openHomePage = [this] {
+        dialogs::OpenHomePage(this);
     };
 }
 

@@ -1,7 +1,10 @@
 // The keys of play: R turns the match under the pointer or the one picked
 // up (Shift+R the other way), the arrows nudge a picked match (Shift by
-// ten pixels), Escape puts it back, H asks for a hint; and the undo keys.
+// ten pixels), Escape puts it back, H asks for a hint; the undo keys, and F1 for the
+// manual.
 #include "board/Form1.h"
+
+#include "dialogs/HelpWindow.h"
 
 #include <QKeyEvent>
 #include <QShortcut>
@@ -46,7 +49,9 @@ void Form1::buildShortcuts()
         QKeySequence::Undo, [this] { undo(); });
     bind(
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { redo(); });
-    bind(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
+    bind(
+        QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { redo(); });
+    bind(QKeySequence::HelpContents, [this] { dialogs::HelpWindow::showManual(this); });
 }
 
 void Form1::keyPressEvent(QKeyEvent *event)

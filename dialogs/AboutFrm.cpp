@@ -2,9 +2,8 @@
 
 #include "controls/CandyButton.h"
 #include "controls/KeyboardLink.h"
-#include "dialogs/Manual.h"
+#include "dialogs/HelpWindow.h"
 #include "dialogs/ShellOpen.h"
-#include "dialogs/msgFrm.h"
 #include "drawing/GraphicsBas.h"
 
 #include <QLabel>
@@ -21,7 +20,6 @@ const QColor LinkColor(0, 0, 192);
 const QColor LinkHoverColor(192, 0, 192);
 constexpr QSize WindowSize(380, 270);
 constexpr int ButtonStyle = 2;
-constexpr int InfoOK = 64;
 
 const char *const ProgramName = "Flintora";
 const char *const AuthorName = "the Flintora developers";
@@ -174,24 +172,21 @@ void AboutFrm::Label4_Click()
     MakeMailLink(m_links.authorEmail, QStringLiteral("Flintora: ") + versionText(), QString());
 }
 
+// The manual opens over the main window: a window of the modal About
+// would take no input, so About gives way to it.
 void AboutFrm::Label6_Click()
 {
-    OpenHomePage(m_links);
+    OpenHomePage(parentWidget(), m_links);
+    if (m_links.homePage.isEmpty())
+        accept();
 }
 
-void OpenHomePage(const AboutLinks &links)
+void OpenHomePage(QWidget *owner, const AboutLinks &links)
 {
-    if (!links.homePage.isEmpty()) {
+    if (links.homePage.isEmpty())
+        HelpWindow::showManual(owner);
+    else
         ShellOpen(QUrl(links.homePage));
-        return;
-    }
-    QString problem;
-    const QUrl manual = bundledManualUrl(problem);
-    if (manual.isEmpty()) {
-        msg_Box(problem, InfoOK, QStringLiteral("Manual"), true);
-        return;
-    }
-    ShellOpen(manual);
 }
 
 void AboutFrm::paintEvent(QPaintEvent *)

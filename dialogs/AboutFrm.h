@@ -22,9 +22,9 @@ struct AboutLinks
     static AboutLinks fromBuild();
 };
 
-// Opens the home page, or the bundled manual when there is none; the main
-// window's web link opens the same.
-void OpenHomePage(const AboutLinks &links = AboutLinks::fromBuild());
+// Opens the home page, or the bundled manual in the help window over
+// `owner` when there is none; the main window's web link opens the same.
+void OpenHomePage(QWidget *owner, const AboutLinks &links = AboutLinks::fromBuild());
 
 // Names fixed by the program's design: keep them as they are.
 // Opens "mailto:" address "?subject=" subject "%20&body=" body, with subject

@@ -4,7 +4,10 @@
 #include "board/BoardBox.h"
 #include "controls/CandyButton.h"
 #include "controls/DDFrm.h"
+#include "dialogs/HelpWindow.h"
 #include "storage/PuzzleCollection.h"
+
+#include <QTextBrowser>
 
 namespace board_test {
 namespace {
@@ -42,15 +45,26 @@ TEST_F(ActionsTest, CopyRefusesAnEmptyBoxAnd33Matches)
     EXPECT_TRUE(seen.text.startsWith("There are more that 32 matches in the Puzzle box"));
 }
 
-TEST_F(ActionsTest, TheWebLinkTurnsBlueUnderThePointerAndOpensOnRelease)
+// A machine without a browser must still show the manual: the link and F1
+// open it in the program's own window.
+TEST_F(ActionsTest, TheWebLinkTurnsBlueUnderThePointerAndOpensTheManualOnRelease)
 {
-    int opened = 0;
-    window->setHomePageOpener([&] { ++opened; });
+    const auto help = [this] {
+        const auto windows = window->findChildren<dialogs::HelpWindow *>();
+        return windows.size() == 1 && windows.front()->isVisible() ? windows.front() : nullptr;
+    };
     const QPoint link = window->lbWeb()->geometry().center();
     QTest::mouseMove(handle(), link);
     EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), board::LinkBlue);
     QTest::mouseClick(handle(), Qt::LeftButton, {}, link);
-    EXPECT_EQ(opened, 1);
+    ASSERT_TRUE(help());
+    EXPECT_TRUE(help()->browser()->toPlainText().contains("How to play"));
+    delete help();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(handle(), Qt::Key_F1);
+    ASSERT_TRUE(help());
+    delete help();
     QTest::mouseMove(handle(), window->Shape1()->geometry().center());
     EXPECT_EQ(window->lbWeb()->palette().color(QPalette::WindowText), board::LinkBlue)
         << "only the bare window turns it grey";

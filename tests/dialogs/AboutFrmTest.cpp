@@ -1,9 +1,10 @@
 #include "dialogs/AboutFrm.h"
 #include "ModalDriver.h"
 #include "controls/CandyButton.h"
+#include "dialogs/HelpWindow.h"
 
-#include <QFile>
 #include <QLabel>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 using namespace dialogs;
@@ -50,17 +51,29 @@ TEST(MakeMailLink, SubjectAndBodyAreEncodedSoTheyCannotChangeTheLink)
               "mailto:a@b.org?subject=Caf%C3%A9%20&body=1%2B1");
 }
 
-// Without a home page the web link would lead nowhere; the manual stands in.
-TEST(AboutFrm, WithoutAHomePageTheWebLinkOpensTheBundledManual)
+// Without a home page the web link would lead nowhere, and a machine may
+// have no browser: the manual opens in the program's own window, About
+// gives way to it, and a second request raises the same window.
+TEST(AboutFrm, WithoutAHomePageTheWebLinkOpensTheManualInTheHelpWindow)
 {
     RecordingOpener opener;
+    QWidget owner;
     OpenAbout about(AboutLinks{});
+    about.window.setParent(&owner, Qt::Dialog);
+    about.window.show();
     about.click(6);
-    ASSERT_EQ(opener.urls.size(), 1u);
-    ASSERT_TRUE(opener.urls[0].isLocalFile());
-    QFile page(opener.urls[0].toLocalFile());
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(page.readAll().contains("How to make a puzzle"));
+    EXPECT_TRUE(opener.urls.empty());
+    EXPECT_FALSE(about.window.isVisible());
+    const auto shown = [&owner] {
+        return owner.findChildren<HelpWindow *>();
+    };
+    ASSERT_EQ(shown().size(), 1);
+    HelpWindow *help = shown().front();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->browser()->toPlainText().contains("How to make a puzzle"));
+    OpenHomePage(&owner, AboutLinks{});
+    EXPECT_EQ(shown(), QList<HelpWindow *>{help});
+    EXPECT_TRUE(opener.urls.empty());
 }
 
 // A link that no program opens must not fail silently.
