@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs what building, playing and testing need on Debian 12.
+# Installs what building, playing, testing and packaging need on Debian 12.
 set -eu
 SUDO=
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
@@ -10,4 +10,5 @@ $SUDO apt-get install -y -q --no-install-recommends \
     qt6-base-dev qt6-qpa-plugins libgl-dev \
     libgtest-dev libbenchmark-dev \
     fonts-comic-neue fonts-dejavu-core \
-    desktop-file-utils appstream
+    desktop-file-utils appstream \
+    dpkg-dev lintian
