@@ -41,8 +41,8 @@ QImage shown(const QImage &keyed, qreal devicePixelRatio)
 } // namespace
 
 ArtImage::ArtImage(const QString &base)
-    : m_oneX(loadResource(base + QStringLiteral(".png")))
-    , m_shownOneX(shown(m_oneX, 1))
+    : m_keyed(loadResource(base + QStringLiteral(".png")))
+    , m_shownOneX(shown(m_keyed, 1))
     , m_shownTwoX(shown(loadResource(base + QStringLiteral("@2x.png")), 2))
 {
 }

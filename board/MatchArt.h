@@ -6,25 +6,28 @@
 
 namespace board {
 
-// One picture at 1x and at 2x. The 1x image, key green where no match is
-// drawn, gives the picture's size in logical pixels and its hit shape; the
-// 2x one is the same picture drawn inside that shape scaled up.
+// One picture at 1x and at 2x. The 1x picture gives the size in logical
+// pixels and the hit shape; the 2x one is the same picture drawn inside that
+// shape scaled up. Both are drawn with the key colour transparent.
 class ArtImage
 {
 public:
     // Loads base.png and base@2x.png.
     explicit ArtImage(const QString &base);
 
-    const QImage &image() const { return m_oneX; }
-    QSize size() const { return m_oneX.size(); }
+    QSize size() const { return m_keyed.size(); }
     // What to draw on a device of this pixel ratio: the 2x picture above 1x,
-    // its ratio set so that it covers size(), the key colour transparent.
+    // its ratio set so that it covers size().
     const QImage &forRatio(qreal devicePixelRatio) const;
     // Where a plain image is wanted, the 1x one.
-    operator const QImage &() const { return m_oneX; }
+    operator const QImage &() const { return m_shownOneX; }
+
+    // Test accessors.
+    // The 1x picture as stored: key green where nothing is drawn.
+    const QImage &keyed() const { return m_keyed; }
 
 private:
-    QImage m_oneX;
+    QImage m_keyed;
     QImage m_shownOneX;
     QImage m_shownTwoX;
 };
