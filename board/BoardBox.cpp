@@ -2,7 +2,6 @@
 
 #include "board/BoardFonts.h"
 
-#include <QPaintEvent>
 #include <QPainter>
 
 namespace board {
@@ -38,7 +37,11 @@ void BoardBox::repaintBackground()
 {
     if (size().isEmpty())
         return;
-    m_background = QImage(size(), QImage::Format_RGB32);
+    // At the screen's resolution and drawn whole, clipped to the update:
+    // parts scaled one by one at 1.5x would not meet without a seam.
+    const qreal ratio = devicePixelRatioF();
+    m_background = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+    m_background.setDevicePixelRatio(ratio);
     QPainter painter(&m_background);
     drawing::PaintGradientBackground(painter, size(), White, BoxBlue, CornerGradient);
     painter.setPen(QColor(64, 64, 96));
@@ -46,10 +49,10 @@ void BoardBox::repaintBackground()
     update();
 }
 
-void BoardBox::paintEvent(QPaintEvent *event)
+void BoardBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_background, event->rect());
+    painter.drawImage(QPointF(0, 0), m_background);
 }
 
 } // namespace board

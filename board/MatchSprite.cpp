@@ -1,5 +1,6 @@
 #include "board/MatchSprite.h"
 
+#include "board/MatchArt.h"
 #include "controls/MouseCodes.h"
 
 #include <QMouseEvent>
@@ -12,22 +13,26 @@ MatchSprite::MatchSprite(int index, QWidget *parent)
     : QWidget(parent)
     , m_index(index)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
     // Moves without a button tell which match the keys turn.
     setMouseTracking(true);
 }
 
-void MatchSprite::setPicture(const QImage &picture)
+void MatchSprite::setPicture(const ArtImage &picture)
 {
-    m_picture = picture;
+    m_picture = &picture;
     resize(picture.size());
     update();
 }
 
+// Not opaque: on a denser screen the finer picture leaves some of the
+// mask's device pixels to whatever lies beneath.
 void MatchSprite::paintEvent(QPaintEvent *)
 {
+    if (!m_picture)
+        return;
     QPainter painter(this);
-    painter.drawImage(0, 0, m_picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QPointF(0, 0), m_picture->forRatio(devicePixelRatioF()));
 }
 
 void MatchSprite::mousePressEvent(QMouseEvent *event)

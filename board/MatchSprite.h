@@ -1,13 +1,14 @@
-// One match on the board: a child widget showing its orientation image,
-// masked to the drawn pixels so clicks on the key-coloured corners of a
-// diagonal match reach whatever lies beneath. Mouse input goes to the main
-// window's handlers with the sprite's index.
+// One match on the board: a child widget showing its orientation picture at
+// the screen's resolution, masked to the 1x drawn pixels so clicks on the
+// key-coloured corners of a diagonal match reach whatever lies beneath.
+// Mouse input goes to the main window's handlers with the sprite's index.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 namespace board {
+
+class ArtImage;
 
 class MatchSprite : public QWidget
 {
@@ -16,7 +17,8 @@ public:
     MatchSprite(int index, QWidget *parent);
 
     int index() const { return m_index; }
-    void setPicture(const QImage &picture);
+    // The picture must outlive the sprite; the compiled-in ones do.
+    void setPicture(const ArtImage &picture);
 
 signals:
     // Button and Shift are the usual codes; X and Y are pixels in the sprite.
@@ -38,7 +40,7 @@ protected:
 
 private:
     int m_index;
-    QImage m_picture;
+    const ArtImage *m_picture = nullptr;
     int m_wheelEighths = 0;
 };
 

@@ -348,7 +348,7 @@ void CandyButton::showEvent(QShowEvent *)
 void CandyButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface);
+    painter.drawImage(QPointF(0, 0), m_surface);
 }
 
 // Qt ignores a mask equal to the current one, so re-applying an unchanged
@@ -369,32 +369,46 @@ void CandyButton::DrawButton(ButtonState state)
 {
     if (m_checked)
         state = CheckedDown;
-    if (m_surface.size() != size())
-        m_surface = QImage(size(), QImage::Format_RGB32);
-    if (m_surface.isNull())
+    if (m_body.size() != size())
+        m_body = QImage(size(), QImage::Format_RGB32);
+    if (m_body.isNull())
         return;
-    m_surface.fill(toPixel(m_look.backColor));
+    m_body.fill(toPixel(m_look.backColor));
     switch (m_look.style) {
     case 0:
-        PaintClassic(m_surface, m_look, state);
+        PaintClassic(m_body, m_look, state);
         break;
     case 1:
-        PaintSoft(m_surface, m_look, state);
+        PaintSoft(m_body, m_look, state);
         break;
     case 2:
     case 3:
     case 4:
     case 5:
     case 7:
-        PaintRounded(m_surface, m_look, state);
+        PaintRounded(m_body, m_look, state);
         break;
     case 6:
-        PaintBead(m_surface, m_look, state);
+        PaintBead(m_body, m_look, state);
         break;
     default:
         break;
     }
+    m_surface = atScreenRatio(m_body);
     DrawIconWCaption(state);
+}
+
+// The body is drawn in window pixels, as the mask is cut, and scaled up
+// whole; the caption and picture then go on at the screen's resolution.
+QImage CandyButton::atScreenRatio(const QImage &body) const
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1)
+        return body;
+    QImage scaled = body.scaled((QSizeF(body.size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                Qt::FastTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    return scaled;
 }
 
 void CandyButton::DrawIconWCaption(ButtonState state)

@@ -157,8 +157,9 @@ QSize captionSize(const QString &caption, const QFont &font)
 void drawCaptionAndPicture(QImage &surface, const CandyLook &look, ButtonState state)
 {
     const QSize text = captionSize(look.caption, look.font);
+    const QSize client = surface.deviceIndependentSize().toSize();
     const CaptionLayout layout =
-        layoutCaption(look.pictureAlignment, surface.size(), pictureSize(look.picture), text,
+        layoutCaption(look.pictureAlignment, client, pictureSize(look.picture), text,
                       look.shapeRadius, state == Down);
     QPainter painter(&surface);
     painter.setFont(look.font);
@@ -166,7 +167,7 @@ void drawCaptionAndPicture(QImage &surface, const CandyLook &look, ButtonState s
         drawCaptionText(painter, look, state, layout.caption, text);
     drawPicture(painter, look, state, layout.picture);
     if (state == Focus && look.style >= FirstShadedStyle && look.style <= LastShadedStyle)
-        drawFocusFrame(painter, look, surface.size());
+        drawFocusFrame(painter, look, client);
 }
 
 } // namespace controls

@@ -362,7 +362,8 @@ void CoolList::trimToRows(int frame)
 
 QRect CoolList::rowRect(int visibleRow) const
 {
-    return QRect(0, m_rowHeight * visibleRow, m_surface.width(), m_rowHeight);
+    const int width = qRound(m_surface.deviceIndependentSize().width());
+    return QRect(0, m_rowHeight * visibleRow, width, m_rowHeight);
 }
 
 QRect CoolList::textRect(int visibleRow) const

@@ -34,9 +34,13 @@ QColor solid(OleColor c)
 
 void CoolList::repaintRows()
 {
-    const QRect area = surfaceRect();
-    if (m_surface.size() != area.size())
-        m_surface = QImage(area.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    // At the screen's resolution, so the text is as sharp as the window's.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(surfaceRect().size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    if (m_surface.size() != pixels || m_surface.devicePixelRatio() != ratio) {
+        m_surface = QImage(pixels, QImage::Format_RGB32);
+        m_surface.setDevicePixelRatio(ratio);
+    }
     m_surface.fill(solid(m_backNormal));
     QPainter painter(&m_surface);
     const int top = TopIndex();

@@ -90,7 +90,10 @@ void DDFrm::DrawTitle()
         update();
         return;
     }
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    // At the screen's resolution, so the title is as sharp as the window's.
+    const qreal ratio = devicePixelRatioF();
+    QImage image((QSizeF(width, height) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     paintTitleBackground(painter, width, height);

@@ -79,8 +79,13 @@ QLabel *AboutFrm::label(int number) const
 void AboutFrm::buildControls()
 {
     auto *image1 = new QLabel(this);
-    image1->setPixmap(QPixmap(QStringLiteral(":/desktop/flintora.png"))
-                          .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Scaled to the screen's pixels, not to 64 of them blown up again.
+    const qreal ratio = devicePixelRatioF();
+    const int side = qRound(64 * ratio);
+    QPixmap icon = QPixmap(QStringLiteral(":/desktop/flintora.png"))
+                       .scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    icon.setDevicePixelRatio(ratio);
+    image1->setPixmap(icon);
     image1->setGeometry(16, 16, 64, 64);
     image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 

@@ -92,7 +92,8 @@ void showIcon(const BalloonHeading &heading, int mFlags, const QColor &balloon, 
         heading.title->move(titleLeft, heading.title->y());
         return;
     }
-    heading.icon->setPixmap(DrawStripIcon(cell, StripCellSize, balloon));
+    heading.icon->setPixmap(
+        DrawStripIcon(cell, StripCellSize, balloon, heading.icon->devicePixelRatioF()));
 }
 
 MessageArea makeMessageArea(QWidget *frame, const QFont &font)

@@ -9,6 +9,7 @@ constexpr int PointerOverhang = 42; // pixels between pointer tip and window sid
 constexpr int ShadowRings = 18;
 constexpr int StepPerRingPair = 20;
 constexpr int MaxIntensity = 75;
+constexpr int NoStep = -1;
 
 bool inLeftHalf(QPoint p, const QRect &screen)
 {
@@ -134,6 +135,29 @@ std::vector<ShadowPixel> shadowPixels(QSize window)
             pixels.push_back({QPoint(w - 5 - i, y), step});
     }
     return pixels;
+}
+
+ShadowSteps::ShadowSteps(QSize window, qreal devicePixelRatio)
+    : m_window(window)
+    , m_ratio(devicePixelRatio)
+    , m_steps(size_t(std::max(0, window.width() * window.height())), NoStep)
+{
+    for (const ShadowPixel &s : shadowPixels(window))
+        if (QRect(QPoint(), window).contains(s.at))
+            m_steps[size_t(s.at.y() * window.width() + s.at.x())] = s.step;
+}
+
+void ShadowSteps::forEach(QSize surface, const std::function<void(QPoint, int)> &paint) const
+{
+    for (int y = 0; y < surface.height(); ++y) {
+        const int wy = std::min(int(y / m_ratio), m_window.height() - 1);
+        for (int x = 0; x < surface.width(); ++x) {
+            const int wx = std::min(int(x / m_ratio), m_window.width() - 1);
+            const int step = m_steps[size_t(wy * m_window.width() + wx)];
+            if (step != NoStep)
+                paint(QPoint(x, y), step);
+        }
+    }
 }
 
 } // namespace dialogs

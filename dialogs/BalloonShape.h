@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QRegion>
 #include <QSize>
+#include <functional>
 #include <vector>
 
 namespace dialogs {
@@ -61,5 +62,21 @@ struct ShadowPixel
 
 // Every shadow pixel with its step, outer rings first.
 std::vector<ShadowPixel> shadowPixels(QSize window);
+
+// The shadow on a surface of devicePixelRatio device pixels to a window
+// pixel: each device pixel takes the step of the window pixel it lies in,
+// the later one of shadowPixels where two meet.
+class ShadowSteps
+{
+public:
+    ShadowSteps(QSize window, qreal devicePixelRatio);
+    // Calls paint(device pixel, step) for each shadow pixel of the surface.
+    void forEach(QSize surface, const std::function<void(QPoint, int)> &paint) const;
+
+private:
+    QSize m_window;
+    qreal m_ratio;
+    std::vector<int> m_steps; // row by row; NoStep where there is no shadow
+};
 
 } // namespace dialogs

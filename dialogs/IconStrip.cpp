@@ -88,24 +88,27 @@ void drawCell(QPainter &p, int cell)
     }
 }
 
-QImage makeIconStrip()
+// scale device pixels to a window pixel.
+QImage makeIconStrip(int scale)
 {
-    QImage strip(StripCellSize * StripCells, StripCellSize, QImage::Format_RGB32);
+    const int side = StripCellSize * scale;
+    QImage strip(side * StripCells, side, QImage::Format_RGB32);
     strip.fill(StripKey);
     for (int cell = 1; cell <= StripCells; ++cell) {
         // Drawn on transparency and flattened so anti-aliased edges never
         // leave a half-green pixel that would not count as transparent.
-        QImage face(StripCellSize, StripCellSize, QImage::Format_ARGB32);
+        QImage face(side, side, QImage::Format_ARGB32);
         face.fill(Qt::transparent);
         QPainter painter(&face);
         painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
         drawCell(painter, cell);
         painter.end();
-        for (int y = 0; y < StripCellSize; ++y) {
-            for (int x = 0; x < StripCellSize; ++x) {
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
                 const QRgb px = face.pixel(x, y);
                 if (qAlpha(px) >= 128)
-                    strip.setPixel((cell - 1) * StripCellSize + x, y, px | 0xFF000000u);
+                    strip.setPixel((cell - 1) * side + x, y, px | 0xFF000000u);
             }
         }
     }
@@ -120,15 +123,18 @@ int StripCellForFlags(int mFlags)
     return cells[(mFlags & 112) >> 4];
 }
 
-QPixmap DrawStripIcon(int cell, int size, QColor background)
+QPixmap DrawStripIcon(int cell, int size, QColor background, qreal devicePixelRatio)
 {
-    static const QImage strip = makeIconStrip();
-    QImage icon = strip.copy((cell - 1) * size, 0, size, size);
+    static const QImage strips[2] = {makeIconStrip(1), makeIconStrip(2)};
+    const int scale = devicePixelRatio > 1 ? 2 : 1;
+    const int side = size * scale;
+    QImage icon = strips[scale - 1].copy((cell - 1) * side, 0, side, side);
     for (int y = 0; y < icon.height(); ++y) {
         for (int x = 0; x < icon.width(); ++x)
             if (icon.pixel(x, y) == StripKey)
                 icon.setPixel(x, y, background.rgb());
     }
+    icon.setDevicePixelRatio(scale);
     return QPixmap::fromImage(icon);
 }
 

@@ -10,8 +10,9 @@
 namespace dialogs {
 
 // Names fixed by the program's design: keep them as they are.
-// Cell k (1-based) drawn over the background colour.
-QPixmap DrawStripIcon(int cell, int size, QColor background);
+// Cell k (1-based) drawn over the background colour; drawn at 2x for a
+// screen of more than one device pixel to a window pixel.
+QPixmap DrawStripIcon(int cell, int size, QColor background, qreal devicePixelRatio = 1);
 
 // Project extensions.
 constexpr int StripCellSize = 16;

@@ -59,7 +59,7 @@ CloseImage::CloseImage(QWidget *parent, const QColor &background)
 
 void CloseImage::showFace(int cell)
 {
-    setPixmap(DrawStripIcon(cell, StripCellSize, m_background));
+    setPixmap(DrawStripIcon(cell, StripCellSize, m_background, devicePixelRatioF()));
 }
 
 void CloseImage::mouseMoveEvent(QMouseEvent *event)

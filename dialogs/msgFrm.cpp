@@ -210,10 +210,14 @@ void msgFrm::DrawBalloonOutside(const QRect &area, short Inty)
     shapeWithPointer(placement.style, Inty);
 }
 
+// At the screen's resolution: a 1x surface scaled up would shade the
+// shadow from the wrong place on the screen and show its steps.
 void msgFrm::clearSurface(short Inty)
 {
     m_intensity = Inty; // the shadow after a drag uses it again
-    m_surface = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = devicePixelRatioF();
+    m_surface = QImage(QSizeF(size() * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    m_surface.setDevicePixelRatio(ratio);
     m_surface.fill(Qt::transparent);
 }
 
@@ -239,7 +243,7 @@ QRegion msgFrm::n_GetMainRect()
 {
     QPainter p(&m_surface);
     p.setClipRegion(mainRegion(size()));
-    p.fillRect(m_surface.rect(), QColor::fromRgb(FringeColor));
+    p.fillRect(rect(), QColor::fromRgb(FringeColor));
     p.setClipping(false);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 1));
@@ -256,14 +260,27 @@ QRegion msgFrm::n_GetShadowRect(short Inty)
 
 void msgFrm::paintShadow(short Inty)
 {
-    const std::vector<ShadowPixel> pixels = shadowPixels(size());
+    const ShadowSteps steps(size(), m_surface.devicePixelRatio());
     if (compositesTranslucency()) {
-        for (const ShadowPixel &s : pixels) {
-            const int alpha = 255 - std::min(255, s.step + Inty);
-            m_surface.setPixel(s.at, qPremultiply(qRgba(0, 0, 0, alpha)));
-        }
+        steps.forEach(m_surface.size(), [this, Inty](QPoint at, int step) {
+            const int alpha = 255 - std::min(255, step + Inty);
+            m_surface.setPixel(at, qPremultiply(qRgba(0, 0, 0, alpha)));
+        });
         return;
     }
+    const QImage behind = screenBehind();
+    // The mask is in whole logical pixels; where the finer drawing of the
+    // body and pointer leaves a device pixel of it bare, the screen shows.
+    QPainter(&m_surface).drawImage(QPointF(0, 0), behind);
+    steps.forEach(m_surface.size(), [this, &behind, Inty](QPoint at, int step) {
+        const QRgb under = behind.valid(at) ? behind.pixel(at) : qRgb(0, 0, 0);
+        m_surface.setPixel(at, ShadePixel(under, qRgb(0, 0, 0), step, Inty));
+    });
+}
+
+// The screen under the window, in device pixels.
+QImage msgFrm::screenBehind()
+{
     // Where the platform ignores window shapes the old shadow would be read
     // back, so the window steps aside while the screen is read.
     const bool stepAside = isVisible() && !QGuiApplication::platformName().contains("xcb");
@@ -273,15 +290,13 @@ void msgFrm::paintShadow(short Inty)
     }
     QScreen *screen = screenHolding(geometry().center());
     const QPoint origin = pos() - screen->geometry().topLeft();
-    const QImage behind = screen->grabWindow(0, origin.x(), origin.y(), width(), height())
-                              .toImage()
-                              .convertToFormat(QImage::Format_RGB32);
+    QImage behind = screen->grabWindow(0, origin.x(), origin.y(), width(), height())
+                        .toImage()
+                        .convertToFormat(QImage::Format_RGB32);
     if (stepAside)
         show();
-    for (const ShadowPixel &s : pixels) {
-        const QRgb under = behind.valid(s.at) ? behind.pixel(s.at) : qRgb(0, 0, 0);
-        m_surface.setPixel(s.at, ShadePixel(under, qRgb(0, 0, 0), s.step, Inty));
-    }
+    behind.setDevicePixelRatio(m_surface.devicePixelRatio());
+    return behind;
 }
 
 void msgFrm::n_RefreshShadow(short Inty)

@@ -104,6 +104,7 @@ private:
     short escapeResult() const;
     QColor balloonColor() const;
     void paintShadow(short Inty);
+    QImage screenBehind();
     void clearSurface(short Inty);
     void shapeWithPointer(short style, short Inty);
     void beginDrag(QPoint globalPos);

@@ -10,37 +10,77 @@
 namespace {
 
 constexpr QRgb Key = 0xff00ff00;
+constexpr int Pictures = board::OrientationCount + 1; // the matchbox last
 
-// The rectangles cover every drawn pixel once and no key pixel.
-void expectShapeIsArt(board::ShapeList shape, const QImage &image)
+board::ShapeList shapeOf(int picture)
 {
-    ASSERT_FALSE(image.isNull());
-    QImage covered(image.size(), QImage::Format_Mono);
+    return picture < board::OrientationCount ? board::orientationShape(picture)
+                                             : board::matchboxShape();
+}
+
+const board::ArtImage &artOf(int picture)
+{
+    return picture < board::OrientationCount ? board::orientationImage(picture)
+                                             : board::matchboxImage();
+}
+
+// The pixels the rectangles cover, each once, all within size.
+QImage coverOf(board::ShapeList shape, QSize size)
+{
+    QImage covered(size, QImage::Format_Mono);
     covered.fill(0);
     for (const auto &r : shape)
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) {
-                ASSERT_TRUE(image.rect().contains(x, y));
-                ASSERT_EQ(covered.pixelIndex(x, y), 0) << "rectangles overlap at " << x << "," << y;
+                EXPECT_TRUE(covered.rect().contains(x, y));
+                EXPECT_EQ(covered.pixelIndex(x, y), 0) << "rectangles overlap at " << x << "," << y;
                 covered.setPixel(x, y, 1);
             }
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ASSERT_EQ(covered.pixelIndex(x, y) == 1, image.pixel(x, y) != Key)
-                << "pixel " << x << "," << y;
+    return covered;
 }
 
-TEST(HitShapes, EveryOrientationShapeIsExactlyItsDrawnPixels)
+int drawnPixels(const QImage &keyed)
 {
-    for (int k = 0; k < board::OrientationCount; ++k) {
+    int drawn = 0;
+    for (int y = 0; y < keyed.height(); ++y)
+        for (int x = 0; x < keyed.width(); ++x)
+            drawn += keyed.pixel(x, y) != Key ? 1 : 0;
+    return drawn;
+}
+
+TEST(HitShapes, EveryShapeIsExactlyItsDrawnPixels)
+{
+    for (int k = 0; k < Pictures; ++k) {
         SCOPED_TRACE(k);
-        expectShapeIsArt(board::orientationShape(k), board::orientationImage(k));
+        const QImage &image = artOf(k).keyed();
+        ASSERT_FALSE(image.isNull());
+        const QImage covered = coverOf(shapeOf(k), image.size());
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ASSERT_EQ(covered.pixelIndex(x, y) == 1, image.pixel(x, y) != Key)
+                    << "pixel " << x << "," << y;
     }
 }
 
-TEST(HitShapes, MatchboxShapeIsExactlyItsDrawnPixels)
+// The mask stays the 1x shape at every scale, so a drawn pixel of the 2x
+// picture outside it scaled up would be cut off.
+TEST(HitShapes, EveryTwoXPictureLiesWithinItsShapeScaledUp)
 {
-    expectShapeIsArt(board::matchboxShape(), board::matchboxImage());
+    for (int k = 0; k < Pictures; ++k) {
+        SCOPED_TRACE(k);
+        const QImage &twoX = artOf(k).forRatio(2);
+        ASSERT_EQ(twoX.size(), artOf(k).size() * 2);
+        const QImage covered = coverOf(shapeOf(k), artOf(k).size());
+        int drawn = 0;
+        for (int y = 0; y < twoX.height(); ++y)
+            for (int x = 0; x < twoX.width(); ++x)
+                if (qAlpha(twoX.pixel(x, y)) != 0) {
+                    ASSERT_EQ(covered.pixelIndex(x / 2, y / 2), 1) << "pixel " << x << "," << y;
+                    ++drawn;
+                }
+        // And it fills most of that shape rather than leaving it bare.
+        EXPECT_GT(drawn, 3 * drawnPixels(artOf(k).keyed()));
+    }
 }
 
 } // namespace

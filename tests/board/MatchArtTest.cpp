@@ -56,15 +56,15 @@ TEST(MatchArt, ImagesHaveTheirSizesAndPureKeyAndMatchHeadsPointTheirWay)
 {
     for (int k = 0; k < board::OrientationCount; ++k) {
         SCOPED_TRACE(k);
-        const QImage &image = board::orientationImage(k);
+        const QImage &image = board::orientationImage(k).keyed();
         const auto &info = board::Orientations[k];
         ASSERT_EQ(image.size(), QSize(info.width, info.height));
         expectOnlyPureKey(image);
         const double off = std::abs(headAngle(image) - info.angle);
         EXPECT_LT(std::min(off, 360 - off), 6.0);
     }
-    ASSERT_EQ(board::matchboxImage().size(), QSize(165, 112));
-    expectOnlyPureKey(board::matchboxImage());
+    ASSERT_EQ(board::matchboxImage().keyed().size(), QSize(165, 112));
+    expectOnlyPureKey(board::matchboxImage().keyed());
 }
 
 } // namespace

@@ -41,4 +41,14 @@ QVector<Band> bandedRects(const QImage &image)
     return rects;
 }
 
+QImage keyedOutside(const QImage &art, const QImage &oneX, int scale)
+{
+    QImage out = art;
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            if (oneX.pixel(x / scale, y / scale) == KeyGreen)
+                out.setPixel(x, y, KeyGreen);
+    return out;
+}
+
 } // namespace matchart

@@ -22,4 +22,8 @@ struct Band
 
 QVector<Band> bandedRects(const QImage &image);
 
+// The art at scale device pixels per logical pixel, key green wherever the
+// 1x picture beneath is, so that it never reaches past the 1x hit shape.
+QImage keyedOutside(const QImage &art, const QImage &oneX, int scale);
+
 } // namespace matchart

@@ -133,12 +133,13 @@ QImage keyed(const QImage &painted)
 
 } // namespace
 
-QImage matchboxImage()
+QImage matchboxImage(int scale)
 {
-    QImage painted(BoxWidth, BoxHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage painted(BoxWidth * scale, BoxHeight * scale, QImage::Format_ARGB32_Premultiplied);
     painted.fill(Qt::transparent);
     QPainter p(&painted);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     paintTray(p);
     paintTrayMatches(p);
     paintSleeve(p);

@@ -8,6 +8,7 @@ namespace matchart {
 constexpr int BoxWidth = 165;
 constexpr int BoxHeight = 112;
 
-QImage matchboxImage();
+// scale is the device pixels per logical pixel.
+QImage matchboxImage(int scale);
 
 } // namespace matchart

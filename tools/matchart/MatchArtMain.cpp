@@ -1,5 +1,5 @@
-// Renders the sixteen match images and the matchbox picture into assets/
-// and writes their hit shapes as board/HitShapes.cpp.
+// Renders the sixteen match images and the matchbox picture into assets/,
+// each also at 2x, and writes their 1x hit shapes as board/HitShapes.cpp.
 //   matchart <source root> [contact sheet]
 #include "Banding.h"
 #include "BoxPainter.h"
@@ -60,6 +60,14 @@ bool save(const QImage &image, const QString &path)
     return false;
 }
 
+// The picture as base.png and, drawn again at twice the resolution within
+// it, as base@2x.png for screens with two device pixels to a logical one.
+bool saveBoth(const QImage &oneX, const QImage &twoX, const QString &base)
+{
+    return save(oneX, base + QStringLiteral(".png")) &&
+           save(matchart::keyedOutside(twoX, oneX, 2), base + QStringLiteral("@2x.png"));
+}
+
 // A contact sheet at four times the size, for looking the art over.
 QImage contactSheet(const QVector<QImage> &matches, const QImage &box)
 {
@@ -89,14 +97,15 @@ int main(int argc, char **argv)
     }
     QVector<QImage> matches;
     for (int k = 0; k < board::OrientationCount; ++k) {
-        matches.append(matchart::matchImage(k));
+        matches.append(matchart::matchImage(k, 1));
         const QString name =
-            QStringLiteral("assets/matches/match%1.png").arg(k, 2, 10, QLatin1Char('0'));
-        if (!save(matches.last(), root.filePath(name)))
+            QStringLiteral("assets/matches/match%1").arg(k, 2, 10, QLatin1Char('0'));
+        if (!saveBoth(matches.last(), matchart::matchImage(k, 2), root.filePath(name)))
             return 1;
     }
-    const QImage box = matchart::matchboxImage();
-    if (!save(box, root.filePath(QStringLiteral("assets/matchbox.png"))))
+    const QImage box = matchart::matchboxImage(1);
+    if (!saveBoth(box, matchart::matchboxImage(2),
+                  root.filePath(QStringLiteral("assets/matchbox"))))
         return 1;
     if (argc == 3 && !save(contactSheet(matches, box), QString::fromLocal8Bit(argv[2])))
         return 1;

@@ -114,12 +114,17 @@ private:
     double headX = 0, headY = 0, centreX = 0, centreY = 0;
 };
 
-double coverage(const Frame &frame, int x, int y)
+// The share of device pixel (x, y) that the match covers, at scale device
+// pixels per logical pixel.
+double coverage(const Frame &frame, int x, int y, int scale)
 {
     int hits = 0;
     for (int sy = 0; sy < Samples; ++sy)
-        for (int sx = 0; sx < Samples; ++sx)
-            hits += inside(frame.at(x + (sx + 0.5) / Samples, y + (sy + 0.5) / Samples)) ? 1 : 0;
+        for (int sx = 0; sx < Samples; ++sx) {
+            const Local p =
+                frame.at((x + (sx + 0.5) / Samples) / scale, (y + (sy + 0.5) / Samples) / scale);
+            hits += inside(p) ? 1 : 0;
+        }
     return double(hits) / (Samples * Samples);
 }
 
@@ -142,18 +147,20 @@ bool axisMember(int orientation, int x, int y)
 
 } // namespace
 
-QImage matchImage(int orientation)
+QImage matchImage(int orientation, int scale)
 {
     const auto &info = board::Orientations[orientation];
-    QImage image(info.width, info.height, QImage::Format_RGB32);
+    QImage image(info.width * scale, info.height * scale, QImage::Format_RGB32);
     image.fill(KeyGreen);
     const Frame frame(orientation, info.width, info.height);
-    const bool axis = orientation % 4 == 0;
-    for (int y = 0; y < info.height; ++y)
-        for (int x = 0; x < info.width; ++x) {
-            const bool member = axis ? axisMember(orientation, x, y) : coverage(frame, x, y) >= 0.5;
+    // Only the 1x outlines are fixed; finer ones follow the match itself.
+    const bool fixedOutline = scale == 1 && orientation % 4 == 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const bool member =
+                fixedOutline ? axisMember(orientation, x, y) : coverage(frame, x, y, scale) >= 0.5;
             if (member)
-                image.setPixel(x, y, colourAt(frame.at(x + 0.5, y + 0.5)));
+                image.setPixel(x, y, colourAt(frame.at((x + 0.5) / scale, (y + 0.5) / scale)));
         }
     return image;
 }
