@@ -87,7 +87,9 @@ void Form1::buildControls(const controls::DesignFile &design)
     m_shape2 = new BoardBox(QStringLiteral("SOLUTION"), this);
     m_shape2->move(SolutionBoxCorner.x, SolutionBoxCorner.y);
     m_picMatchbox = new QLabel(this);
-    m_picMatchbox->setPixmap(QPixmap::fromImage(matchboxImage()));
+    // The 2x picture on a dense screen; the size stays the 1x one's.
+    m_picMatchbox->setPixmap(
+        QPixmap::fromImage(matchboxImage().forRatio(m_picMatchbox->devicePixelRatioF())));
     m_picMatchbox->resize(matchboxImage().size());
     m_hints = std::make_unique<HintDisplay>(m_game, m_picMatchbox, m_orientationRegions);
     for (int i = 0; i < 3; ++i) {

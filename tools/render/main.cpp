@@ -119,6 +119,7 @@ QImage withPopUps(board::Form1 &window)
         QPixmap picture = top->grab();
         if (!top->mask().isEmpty()) {
             QPixmap shaped(picture.size());
+            shaped.setDevicePixelRatio(picture.devicePixelRatio());
             shaped.fill(Qt::transparent);
             QPainter clip(&shaped);
             clip.setClipRegion(top->mask());
