@@ -258,9 +258,13 @@ void Form1::applyLayout(const FormLayout &layout)
     m_lbWeb->move(layout.webLink.x, layout.webLink.y);
 }
 
+// At the screen's own resolution, and drawn whole under the clip: a part
+// of a 1x picture scaled by 1.5 would leave seams between repaints.
 void Form1::repaintBackground()
 {
-    m_background = QImage(size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    m_background = QImage(size() * ratio, QImage::Format_RGB32);
+    m_background.setDevicePixelRatio(ratio);
     QPainter painter(&m_background);
     drawing::PaintGradientBackground(painter, isWindow() ? frameGeometry().size() : size(),
                                      0x000000, 0xFFFFFF, 2);
@@ -268,8 +272,11 @@ void Form1::repaintBackground()
 
 void Form1::paintEvent(QPaintEvent *event)
 {
+    if (m_background.devicePixelRatio() != devicePixelRatioF())
+        repaintBackground();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_background, event->rect());
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), m_background);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
