@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace puzzles {
@@ -110,13 +111,6 @@ void addIfWithin(std::vector<Outline> &outlines, const Edges &within, Edges side
         outlines.push_back({std::move(sides), size});
 }
 
-} // namespace
-
-Lattice latticeOf(const Edge &edge)
-{
-    return onSquareLattice(edge.side) ? Lattice::Square : Lattice::Triangle;
-}
-
 Match matchOf(const Edge &e)
 {
     if (e.side == 'h')
@@ -126,14 +120,7 @@ Match matchOf(const Edge &e)
     return triangleEdge(e.a, e.b, triangleSide(e.side));
 }
 
-Figure figureOf(const Edges &edges)
-{
-    Figure figure;
-    for (const Edge &e : edges)
-        figure.push_back(matchOf(e));
-    return figure;
-}
-
+// The edge a match lies on, within a few pixels; nothing off the lattice.
 std::optional<Edge> edgeUnder(Lattice lattice, const Match &match)
 {
     const std::string sides = lattice == Lattice::Square ? "hv" : "rdl";
@@ -154,6 +141,21 @@ std::optional<Edge> edgeUnder(Lattice lattice, const Match &match)
             }
         }
     return std::nullopt;
+}
+
+} // namespace
+
+Lattice latticeOf(const Edge &edge)
+{
+    return onSquareLattice(edge.side) ? Lattice::Square : Lattice::Triangle;
+}
+
+Figure figureOf(const Edges &edges)
+{
+    Figure figure;
+    for (const Edge &e : edges)
+        figure.push_back(matchOf(e));
+    return figure;
 }
 
 Edges edgesUnder(Lattice lattice, const Figure &figure)

@@ -6,7 +6,6 @@
 
 #include "tools/puzzles/Figure.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,13 +39,10 @@ struct Edge
 using Edges = std::vector<Edge>;
 
 Lattice latticeOf(const Edge &edge);
-Match matchOf(const Edge &edge);
 Figure figureOf(const Edges &edges);
 
-// The edge a match lies on, within a few pixels; nothing off the lattice.
-std::optional<Edge> edgeUnder(Lattice lattice, const Match &match);
-// Every match of the figure on its edge; throws std::invalid_argument
-// for a match off the lattice.
+// The edge each match of the figure lies on, within a few pixels; throws
+// std::invalid_argument for a match off the lattice.
 Edges edgesUnder(Lattice lattice, const Figure &figure);
 
 // "h00 v12 ...": side letter, then a and b as digits 0 to 9.
