@@ -103,6 +103,26 @@ Figure shifted(Figure figure, Point by)
     return figure;
 }
 
+std::vector<storage::MatchPlacement> placementsOf(const Figure &figure, Point shift)
+{
+    std::vector<storage::MatchPlacement> box;
+    for (const Match &m : figure)
+        box.push_back(placementOf(m, shift));
+    return box;
+}
+
+Figure figureOfBox(const std::vector<storage::MatchPlacement> &box, const Figure &start,
+                   Point shift)
+{
+    Figure figure;
+    for (const storage::MatchPlacement &p : box) {
+        const auto kept = std::find_if(start.begin(), start.end(),
+                                       [&](const Match &m) { return placementOf(m, shift) == p; });
+        figure.push_back(kept != start.end() ? *kept : matchAt(p, shift));
+    }
+    return figure;
+}
+
 namespace {
 
 int notOn(const Figure &figure, const Figure &other)

@@ -48,6 +48,14 @@ Figure without(Figure figure, const Figure &removed);
 
 Figure shifted(Figure figure, Point by);
 
+// The figure's matches as a box holds them, moved by the shift.
+std::vector<storage::MatchPlacement> placementsOf(const Figure &figure, Point shift);
+
+// A box laid out from `start` by the shift, back on the drawing: matches
+// still where the start has them are the start's own, exactly.
+Figure figureOfBox(const std::vector<storage::MatchPlacement> &box, const Figure &start,
+                   Point shift);
+
 // The matches moved from one figure to the other: those no longer on a
 // segment of the other, or those new to it, whichever are more.
 int movesBetween(const Figure &from, const Figure &to);

@@ -65,4 +65,11 @@ storage::MatchPlacement placementOf(const Match &match, Point shift)
             static_cast<std::int16_t>(match.orientation)};
 }
 
+Match matchAt(const storage::MatchPlacement &placement, Point shift)
+{
+    const auto &image = board::Orientations[placement.o];
+    return {{placement.x - shift.x + image.width / 2.0, placement.y - shift.y + image.height / 2.0},
+            placement.o};
+}
+
 } // namespace puzzles

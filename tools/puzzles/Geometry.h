@@ -52,4 +52,7 @@ Point trianglePoint(double a, double b);
 // origin the centre is measured from, rounded to whole pixels.
 storage::MatchPlacement placementOf(const Match &match, Point shift);
 
+// The match whose image lies at the placement, back on the drawing.
+Match matchAt(const storage::MatchPlacement &placement, Point shift);
+
 } // namespace puzzles

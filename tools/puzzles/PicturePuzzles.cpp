@@ -1,4 +1,5 @@
-// Pictures drawn in matches that have to turn round or change.
+// Pictures drawn in matches that have to turn round or change: the goal is
+// the stored figure, anywhere in the box.
 #include "tools/puzzles/Puzzle.h"
 
 #include <cmath>
@@ -67,18 +68,19 @@ PuzzleDefinition cherry()
                   {between(g(0.5, 1), g(1.5, 1)), between(g(1.5, 1), g(1.5, 2))})};
 }
 
+// The pig is a pitch long: a longer one could not turn round in the box,
+// where the snout in front of its body would stand where the tail was.
 PuzzleDefinition pig()
 {
     const auto g = gridPoint;
-    const Figure body = {levelEdge(1, 1),   levelEdge(2, 1),   levelEdge(1, 2),
-                         levelEdge(2, 2),   uprightEdge(1, 1), uprightEdge(3, 1),
-                         uprightEdge(1, 2), uprightEdge(3, 2)};
+    const Figure body = {levelEdge(1, 1),   levelEdge(1, 2),   uprightEdge(1, 1),
+                         uprightEdge(2, 1), uprightEdge(1, 2), uprightEdge(2, 2)};
     const Match snoutLeft = between(g(0, 1.5), g(1, 1.5));
-    const Match tailRight = sticking(g(3, 1), 30);
+    const Match tailRight = sticking(g(2, 1), 30);
     PuzzleDefinition pig{"The pig",
                          "The pig looks to the left.\nMove 2 matches to make it look to the right.",
                          joined(body, {snoutLeft, tailRight}),
-                         joined(body, {between(g(3, 1.5), g(4, 1.5)), sticking(g(1, 1), 330)})};
+                         joined(body, {between(g(2, 1.5), g(3, 1.5)), sticking(g(1, 1), 330)})};
     pig.centredApart = true;
     return pig;
 }
@@ -101,14 +103,28 @@ PuzzleDefinition house()
                   {between(g(1, 0), ridgeBack), levelEdge(0, 0)})};
 }
 
+// Any two squares would do, were there room; a spiral three squares wide
+// leaves none in the box, so the figure is the goal.
+PuzzleDefinition spiral()
+{
+    const auto h = levelEdge;
+    const auto v = uprightEdge;
+    const Figure spiral = {h(1, 1), v(2, 1), h(1, 2), h(0, 2), v(0, 1), v(0, 0),
+                           h(0, 0), h(1, 0), h(2, 0), v(3, 0), v(3, 1), v(3, 2)};
+    return {
+        "The spiral", "Move 4 matches to turn the spiral into a big square and a small one.",
+        spiral,
+        moved(spiral, {h(1, 1), h(2, 0), v(3, 0), v(3, 1)}, {h(2, 2), h(2, 3), v(2, 0), v(2, 2)})};
+}
+
 } // namespace
 
-void addPicturePuzzles(std::vector<PuzzleDefinition> &puzzles)
+std::vector<PuzzleDefinition> picturePuzzles()
 {
-    puzzles.push_back(fish());
-    puzzles.push_back(cherry());
-    puzzles.push_back(pig());
-    puzzles.push_back(house());
+    std::vector<PuzzleDefinition> pictures;
+    for (const PuzzleDefinition &picture : {fish(), cherry(), pig(), house(), spiral()})
+        pictures.push_back(aimedAt(picture, "figure"));
+    return pictures;
 }
 
 } // namespace puzzles

@@ -69,9 +69,12 @@ storage::PuzzleRecord recordOf(const PuzzleDefinition &definition)
     storage::PuzzleRecord record;
     record.title = definition.title;
     record.instructions = withLineBreaks(definition.instructions);
-    record.puzzle = placed(definition.puzzle, centringShift(puzzleExtent, PuzzleArea), PuzzleArea,
-                           definition.title);
-    record.solution = placed(definition.solution, centringShift(solutionExtent, SolutionArea),
+    const Point lean = definition.lean;
+    record.puzzle = placed(definition.puzzle, centringShift(puzzleExtent, PuzzleArea) + lean,
+                           PuzzleArea, definition.title);
+    record.solution = placed(definition.solution,
+                             centringShift(solutionExtent, SolutionArea) +
+                                 (definition.centredApart ? Point{} : lean),
                              SolutionArea, definition.title);
     record.goal = definition.goal;
     record.moves = movesBetween(definition.puzzle, definition.solution);
@@ -80,20 +83,36 @@ storage::PuzzleRecord recordOf(const PuzzleDefinition &definition)
     return record;
 }
 
+std::optional<Point> leanToFit(const storage::PuzzleRecord &record,
+                               const std::vector<board::Answer> &answers)
+{
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    Area extent{inf, inf, -inf, -inf};
+    const auto cover = [&extent](const board::Arrangement &box) {
+        for (const storage::MatchPlacement &m : box) {
+            const auto &image = board::Orientations[m.o];
+            extent = {std::min(extent.left, double(m.x)), std::min(extent.top, double(m.y)),
+                      std::max(extent.right, double(m.x + image.width)),
+                      std::max(extent.bottom, double(m.y + image.height))};
+        }
+    };
+    cover(record.puzzle);
+    for (const board::Answer &answer : answers)
+        cover(answer.box);
+    const Area &area = PuzzleArea;
+    if (extent.left >= area.left && extent.top >= area.top && extent.right <= area.right &&
+        extent.bottom <= area.bottom)
+        return Point{};
+    if (extent.right - extent.left > area.right - area.left ||
+        extent.bottom - extent.top > area.bottom - area.top)
+        return std::nullopt;
+    return centringShift(extent, area);
+}
+
 PuzzleDefinition aimedAt(PuzzleDefinition definition, const char *goal)
 {
     definition.goal = goal;
     return definition;
-}
-
-std::vector<PuzzleDefinition> bundledPuzzles()
-{
-    std::vector<PuzzleDefinition> puzzles;
-    addSquarePuzzles(puzzles);
-    addPicturePuzzles(puzzles);
-    addTrianglePuzzles(puzzles);
-    addNumeralPuzzles(puzzles);
-    return puzzles;
 }
 
 } // namespace puzzles

@@ -3,7 +3,10 @@
 
 #include "tools/puzzles/Figure.h"
 
+#include "board/AnswerSearch.h"
 #include "storage/PuzzleCollection.h"
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -22,6 +25,10 @@ struct PuzzleDefinition
     // What the judge asks for ("squares 3 equal"...); empty for the
     // solution's figure. The moves allowed are the solution's.
     std::string goal{};
+    // Both figures this far off the middle of their boxes, or only the
+    // puzzle's when the solution is centred apart, for puzzles whose
+    // answers need more room on one side than on the other.
+    Point lean{};
 };
 
 // The puzzle with the goal the judge asks for.
@@ -32,26 +39,33 @@ PuzzleDefinition aimedAt(PuzzleDefinition definition, const char *goal);
 constexpr int BoxWidth = 421;
 constexpr int BoxHeight = 417;
 
-// Where figures may lie inside a box: below the caption, and clear of the
-// matchbox and the buttons that reach into the boxes from the middle.
+// Where figures may lie inside a box, at the window's design size and at
+// its smallest (board::MinimumInnerSize), where the boxes are 416 by 377
+// pixels and the matchbox reaches 383 pixels into the puzzle box: below the
+// caption, and clear of the matchbox and the buttons that reach into the
+// boxes from the middle.
 struct Area
 {
     double left, top, right, bottom;
 };
-constexpr Area PuzzleArea{6, 32, 385, 411};
-constexpr Area SolutionArea{36, 32, 415, 411};
+constexpr Area PuzzleArea{6, 32, 383, 377};
+constexpr Area SolutionArea{36, 32, 415, 377};
 
 // The record with both figures centred in their boxes by one common shift
 // per box, so matches the solution leaves alone stay where the puzzle has
 // them. Throws std::invalid_argument when the figures do not fit.
 storage::PuzzleRecord recordOf(const PuzzleDefinition &definition);
 
-// The collection in the order it is listed.
+// A lean that gives every answer room in the puzzle box: none while the
+// laid-out record's answers all lie in the area, the one that centres them
+// with the start when they would not, nothing when they cannot all fit.
+std::optional<Point> leanToFit(const storage::PuzzleRecord &record,
+                               const std::vector<board::Answer> &answers);
+
+// The collection in the order it is listed (Episodes.cpp).
 std::vector<PuzzleDefinition> bundledPuzzles();
 
-void addSquarePuzzles(std::vector<PuzzleDefinition> &puzzles);
-void addPicturePuzzles(std::vector<PuzzleDefinition> &puzzles);
-void addTrianglePuzzles(std::vector<PuzzleDefinition> &puzzles);
-void addNumeralPuzzles(std::vector<PuzzleDefinition> &puzzles);
+// Pictures drawn by hand, each with the figure as its goal.
+std::vector<PuzzleDefinition> picturePuzzles();
 
 } // namespace puzzles

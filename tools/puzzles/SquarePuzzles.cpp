@@ -1,9 +1,16 @@
-// Squares on the square lattice: take matches away or move them until the
-// stated number of squares is left, every remaining match on a square.
-#include "tools/puzzles/Puzzle.h"
+// Squares on the square lattice: take matches away, move them or add some
+// until the stated number of squares is there, every match on a square.
+#include "tools/puzzles/LatticeFamilies.h"
 
 namespace puzzles {
 namespace {
+
+// Figures of two to nine unit squares; more taken away than eight leaves
+// little to find.
+constexpr int FewestCells = 2;
+constexpr int MostCells = 9;
+constexpr int MostTakenAway = 8;
+constexpr int MostMoved = 3;
 
 Match h(int i, int j)
 {
@@ -20,84 +27,41 @@ Figure moved(const Figure &figure, const Figure &from, const Figure &to)
     return joined(without(figure, from), to);
 }
 
-PuzzleDefinition twoOfFive()
+std::vector<Candidate> classics()
 {
     const Figure window = squareGrid(2, 2);
-    return {"Two squares left",
-            "Twelve matches make five squares.\nTake away 2 matches (back to the matchbox) to "
-            "leave 2 squares.",
-            window, without(window, {h(0, 1), v(1, 0)})};
-}
-
-PuzzleDefinition threeEqual()
-{
-    const Figure window = squareGrid(2, 2);
-    return {"Three equal squares", "Move 3 matches to make 3 squares of the same size.", window,
-            moved(window, {h(0, 0), v(0, 0), h(1, 2)}, {h(2, 1), h(2, 2), v(3, 1)})};
-}
-
-PuzzleDefinition nineToTwo()
-{
     const Figure grid = squareGrid(3, 3);
-    return {
-        "Fourteen squares, two left",
-        "Take away 8 matches (back to the matchbox) so that exactly 2 squares are left.", grid,
-        without(grid, {h(0, 1), h(2, 1), h(0, 2), h(2, 2), v(1, 0), v(2, 0), v(1, 2), v(2, 2)})};
-}
-
-PuzzleDefinition nineToThree()
-{
-    const Figure grid = squareGrid(3, 3);
-    return {"Fourteen squares, three left",
-            "Take away 6 matches (back to the matchbox) so that exactly 3 squares are left.", grid,
-            without(grid, {h(0, 1), h(1, 1), h(2, 1), v(1, 0), v(1, 1), v(1, 2)})};
-}
-
-PuzzleDefinition nineToFive()
-{
-    const Figure grid = squareGrid(3, 3);
-    return {"Fourteen squares, five left",
-            "Take away 4 matches (back to the matchbox) so that exactly 5 squares are left.", grid,
-            without(grid, {h(1, 1), h(1, 2), v(1, 1), v(2, 1)})};
-}
-
-PuzzleDefinition sixToThree()
-{
-    const Figure grid = squareGrid(3, 2);
-    return {"Eight squares, three left",
-            "Seventeen matches make eight squares.\nTake away 5 matches (back to the matchbox) to "
-            "leave 3 squares.",
-            grid, squareOutlines({{0, 0}, {2, 0}, {1, 1}})};
-}
-
-PuzzleDefinition cross()
-{
     const Figure cross = squareOutlines({{1, 0}, {0, 1}, {1, 1}, {2, 1}, {1, 2}});
-    return {"The cross", "The cross has five squares.\nMove 2 matches to make 4 squares.", cross,
-            moved(cross, {h(0, 1), v(1, 0)}, {h(0, 0), v(0, 0)})};
-}
-
-PuzzleDefinition spiral()
-{
-    const Figure spiral = {h(1, 1), v(2, 1), h(1, 2), h(0, 2), v(0, 1), v(0, 0),
-                           h(0, 0), h(1, 0), h(2, 0), v(3, 0), v(3, 1), v(3, 2)};
     return {
-        "The spiral", "Move 4 matches to turn the spiral into 2 squares.", spiral,
-        moved(spiral, {h(1, 1), h(2, 0), v(3, 0), v(3, 1)}, {h(2, 2), h(2, 3), v(2, 0), v(2, 2)})};
+        classicCandidate("squares 2", window, without(window, {h(0, 1), v(1, 0)})),
+        classicCandidate("squares 3", window, without(window, {h(0, 0), v(0, 0)})),
+        // The third square stands above the window, where the answers that
+        // turn the other way find room too.
+        classicCandidate(
+            "squares 3 equal", window,
+            moved(window, {v(0, 0), h(1, 2), v(2, 1)}, {h(0, -1), v(0, -1), v(1, -1)})),
+        classicCandidate("squares 3", squareGrid(3, 2), squareOutlines({{0, 0}, {2, 0}, {1, 1}})),
+        classicCandidate("squares 5", grid, without(grid, {h(1, 1), h(1, 2), v(1, 1), v(2, 1)})),
+        classicCandidate("squares 5 equal", grid,
+                         without(grid, {h(1, 0), h(1, 3), v(0, 1), v(3, 1)})),
+        classicCandidate("squares 3", grid,
+                         without(grid, {h(0, 1), h(1, 1), h(2, 1), v(1, 0), v(1, 1), v(1, 2)})),
+        classicCandidate("squares 2", grid,
+                         without(grid, {h(0, 1), h(2, 1), h(0, 2), h(2, 2), v(1, 0), v(2, 0),
+                                        v(1, 2), v(2, 2)})),
+        classicCandidate("squares 4", cross, moved(cross, {h(0, 1), v(1, 0)}, {h(0, 0), v(0, 0)})),
+    };
 }
 
 } // namespace
 
-void addSquarePuzzles(std::vector<PuzzleDefinition> &puzzles)
+std::vector<Candidate> squareCandidates()
 {
-    puzzles.push_back(aimedAt(twoOfFive(), "squares 2"));
-    puzzles.push_back(aimedAt(threeEqual(), "squares 3 equal"));
-    puzzles.push_back(aimedAt(sixToThree(), "squares 3"));
-    puzzles.push_back(aimedAt(nineToFive(), "squares 5"));
-    puzzles.push_back(aimedAt(nineToThree(), "squares 3"));
-    puzzles.push_back(aimedAt(nineToTwo(), "squares 2"));
-    puzzles.push_back(aimedAt(cross(), "squares 4"));
-    puzzles.push_back(aimedAt(spiral(), "squares 2"));
+    std::vector<Candidate> candidates = classics();
+    const std::vector<Candidate> made =
+        cellFigureCandidates(Lattice::Square, FewestCells, MostCells, MostTakenAway, MostMoved);
+    candidates.insert(candidates.end(), made.begin(), made.end());
+    return candidates;
 }
 
 } // namespace puzzles

@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -85,13 +84,25 @@ std::vector<int> assignTargets(const Arrangement &puzzle, const Arrangement &tar
     return mover;
 }
 
+// A point of the sprite that no other widget covers.
+QPoint uncovered(board::Form1 &window, int sprite)
+{
+    const QRect area = window.Image2(sprite)->geometry();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (window.childAt(QPoint(x, y)) == window.Image2(sprite))
+                return {x, y};
+    return area.center();
+}
+
 void dragMatch(board::Form1 &window, int sprite, QPoint topLeft)
 {
     QWindow *handle = window.windowHandle();
     const QRect now = window.Image2(sprite)->geometry();
-    const QPoint to = topLeft + (now.center() - now.topLeft());
-    QTest::mousePress(handle, Qt::LeftButton, {}, now.center());
-    QTest::mouseMove(handle, (now.center() + to) / 2);
+    const QPoint grip = uncovered(window, sprite);
+    const QPoint to = topLeft + (grip - now.topLeft());
+    QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(handle, (grip + to) / 2);
     QTest::mouseMove(handle, to);
     QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
 }
@@ -101,8 +112,7 @@ void turnTo(board::Form1 &window, int sprite, int orientation)
     constexpr int Turn = board::OrientationCount;
     const int turns = ((orientation - window.boardState().sprite(sprite).k) % Turn + Turn) % Turn;
     for (int i = 0; i < turns; ++i)
-        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
-                          window.Image2(sprite)->geometry().center());
+        QTest::mouseClick(window.windowHandle(), Qt::RightButton, {}, uncovered(window, sprite));
 }
 
 // Out into the gap beside the puzzle box, one under another. Each drop
@@ -113,25 +123,21 @@ void park(board::Form1 &window, int sprite, int parked)
     dragMatch(window, sprite, QPoint(box.right() + 8, box.top() + 8 + 12 * parked));
 }
 
-// The top spare of the upright stack in the matchbox, dragged into the box
-// where it will be placed; nothing when the matchbox is empty.
-std::optional<int> dealFromMatchbox(board::Form1 &window, QPoint into)
+// The top match of the matchbox's stack that the puzzle does not use.
+int spareOnTop(const board::Board &board, int puzzleMatches)
 {
-    const board::Board &board = window.boardState();
-    for (int i = board::SpriteCount - 1; i >= 0; --i) {
-        const board::SpriteState home = board.homeOf(i);
-        const QPoint grip(home.left + 4, home.top + 18);
-        if (home.k != 0 || !(board.sprite(i) == home) || window.childAt(grip) != window.Image2(i))
-            continue;
-        QWindow *handle = window.windowHandle();
-        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
-        QTest::mouseMove(handle, (grip + into) / 2);
-        QTest::mouseMove(handle, into);
-        QTest::mouseRelease(handle, Qt::LeftButton, {}, into);
-        return i;
-    }
-    return std::nullopt;
+    const auto &order = board.zOrder();
+    for (auto i = order.rbegin(); i != order.rend(); ++i)
+        if ((*i == 0 || *i > puzzleMatches) && board.sprite(*i) == board.homeOf(*i))
+            return *i;
+    return 0;
 }
+
+struct Parked
+{
+    int sprite;
+    int target; // -1: the solution has no place for it
+};
 
 } // namespace
 
@@ -149,35 +155,30 @@ void playArrangement(board::Form1 &window, const Arrangement &targets)
     // The puzzle's entries are shown on sprites 1, 2, ... Every match that
     // goes elsewhere is parked first, so that no match is ever picked up
     // from under another: those the solution has no place for first, and
-    // they stay; then the others, taken back last parked first.
+    // they stay; then the others, and matches from the matchbox for the
+    // places left, taken back last parked first.
     std::vector<int> targetOf(puzzle.size(), -1);
     for (std::size_t t = 0; t < targets.size(); ++t)
         if (mover[t] >= 0)
             targetOf[std::size_t(mover[t])] = int(t);
-    std::vector<int> parked;
+    std::vector<Parked> parked;
+    const auto parkOne = [&](int sprite, int target) {
+        park(window, sprite, int(parked.size()));
+        parked.push_back({sprite, target});
+    };
     for (const bool placed : {false, true})
         for (std::size_t p = 0; p < puzzle.size(); ++p) {
             const bool hasPlace = targetOf[p] >= 0;
             if (hasPlace == placed &&
-                (!hasPlace || !samePlace(puzzle[p], targets[std::size_t(targetOf[p])]))) {
-                park(window, int(p) + 1, int(parked.size()));
-                parked.push_back(int(p));
-            }
+                (!hasPlace || !samePlace(puzzle[p], targets[std::size_t(targetOf[p])])))
+                parkOne(int(p) + 1, targetOf[p]);
         }
-    const QPoint box = window.Shape1()->pos();
-    for (auto p = parked.rbegin(); p != parked.rend() && targetOf[std::size_t(*p)] >= 0; ++p) {
-        const storage::MatchPlacement &target = targets[std::size_t(targetOf[std::size_t(*p)])];
-        turnTo(window, *p + 1, target.o);
-        dragMatch(window, *p + 1, box + QPoint(target.x, target.y));
-    }
-    for (std::size_t t = 0; t < targets.size(); ++t) {
-        if (mover[t] >= 0)
-            continue;
-        const QPoint place = box + QPoint(targets[t].x, targets[t].y);
-        const std::optional<int> dealt = dealFromMatchbox(window, place + QPoint(4, 18));
-        if (!dealt)
-            return;
-        turnTo(window, *dealt, targets[t].o);
-        dragMatch(window, *dealt, place);
+    for (std::size_t t = 0; t < targets.size(); ++t)
+        if (mover[t] < 0)
+            parkOne(spareOnTop(window.boardState(), int(puzzle.size())), int(t));
+    for (auto p = parked.rbegin(); p != parked.rend() && p->target >= 0; ++p) {
+        const storage::MatchPlacement &target = targets[std::size_t(p->target)];
+        turnTo(window, p->sprite, target.o);
+        dragMatch(window, p->sprite, window.Shape1()->pos() + QPoint(target.x, target.y));
     }
 }

@@ -1,7 +1,7 @@
 // Plays an arrangement of the puzzle box with real mouse events, as a
 // player would: matches already in place stay, the others are turned and
 // dragged onto the places left, those without a place leave the box, and
-// places still empty get matches from the matchbox.
+// places left over get matches from the matchbox.
 #pragma once
 
 #include "board/ArrangementMatch.h"

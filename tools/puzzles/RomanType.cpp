@@ -1,7 +1,6 @@
-// Roman-numeral sums made true by moving one match. The sum is set in two
-// lines so it fits a box: the left-hand side, then "=" and the result.
-#include "tools/puzzles/Puzzle.h"
+#include "tools/puzzles/RomanType.h"
 
+#include "board/EquationReading.h"
 #include "board/Orientations.h"
 
 #include <algorithm>
@@ -16,6 +15,10 @@ constexpr double SymbolGap = 20;                      // where the text has a bl
 constexpr double LineStep = 130;                      // from one line's middle to the next
 constexpr double EqualsGap = 14;                      // half the distance of the two strokes
 const double Rise = MatchLength * std::sqrt(3.0) / 2; // height of a V or an X
+constexpr char EqualsSign[] = " = ";
+// A letter the answer search adds beside a numeral may come this close to
+// the next symbol, as a player would squeeze it in; closer, glyphs touch.
+constexpr double LeastGap = 1;
 
 // A stroke 30 degrees off upright, as in V and X.
 Match slanted(Point bottom, double side)
@@ -26,11 +29,6 @@ Match slanted(Point bottom, double side)
 Match level(double left, double middle)
 {
     return matchBetween({left, middle}, {left + MatchLength, middle});
-}
-
-Match upright(double x, double middle)
-{
-    return matchBetween({x, middle + MatchLength / 2}, {x, middle - MatchLength / 2});
 }
 
 double imageWidth(int orientation)
@@ -84,14 +82,52 @@ double advance(const std::string &text, std::size_t i)
     return widthOf(text[i]) + (inNumeral ? LetterGap : 0);
 }
 
-// The glyphs of one line in reading order, the line centred on x = 0.
-std::vector<Figure> typeset(const std::string &text, int line)
+// How far a glyph's images reach left and right of its middle.
+double halfWidth(bool roman, char symbol)
+{
+    double half = 0;
+    for (const board::Slot &slot : board::glyphSlots(roman, symbol))
+        half = std::max(half, std::abs(slot.offset.x) + imageWidth(slot.direction) / 2);
+    return half;
+}
+
+} // namespace
+
+bool setClear(const std::vector<storage::MatchPlacement> &box)
+{
+    const std::optional<board::GlyphLayout> layout = board::readGlyphs(box);
+    if (!layout)
+        return false;
+    for (const board::GlyphPlace &a : layout->glyphs)
+        for (const board::GlyphPlace &b : layout->glyphs) {
+            const bool sameLine = std::abs(a.middle.y - b.middle.y) < LineStep / 2;
+            if (&a == &b || !sameLine || a.middle.x > b.middle.x)
+                continue;
+            const double gap = (b.middle.x - halfWidth(layout->roman, b.symbol)) -
+                               (a.middle.x + halfWidth(layout->roman, a.symbol));
+            if (gap < LeastGap)
+                return false;
+        }
+    return true;
+}
+
+Match upright(double x, double middle)
+{
+    return matchBetween({x, middle + MatchLength / 2}, {x, middle - MatchLength / 2});
+}
+
+double lineWidth(const std::string &text)
 {
     double width = 0;
     for (std::size_t i = 0; i < text.size(); ++i)
         width += advance(text, i);
+    return width;
+}
+
+std::vector<Figure> typeset(const std::string &text, int line)
+{
     std::vector<Figure> glyphs;
-    double left = -width / 2;
+    double left = -lineWidth(text) / 2;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != ' ')
             glyphs.push_back(glyph(text[i], left, line * LineStep));
@@ -100,17 +136,30 @@ std::vector<Figure> typeset(const std::string &text, int line)
     return glyphs;
 }
 
-Figure allOf(const std::vector<Figure> &first, const std::vector<Figure> &second)
+Figure sumFigure(const std::string &sum)
 {
+    const std::size_t equals = sum.find(EqualsSign);
+    if (equals == std::string::npos)
+        throw std::invalid_argument("no \" = \" in " + sum);
     Figure figure;
-    for (const auto *line : {&first, &second})
-        for (const Figure &g : *line)
+    for (const auto &[text, line] :
+         {std::pair(sum.substr(0, equals), 0), std::pair(sum.substr(equals + 1), 1)})
+        for (const Figure &g : typeset(text, line))
             figure.insert(figure.end(), g.begin(), g.end());
     return figure;
 }
 
-// A one to the left (side -1) or the right (side 1) of the glyph's drawing,
-// on the glyph's line: every stroke of a glyph is centred on its line.
+std::string romanNumeral(int value)
+{
+    static const std::pair<int, const char *> letters[] = {
+        {10, "X"}, {9, "IX"}, {5, "V"}, {4, "IV"}, {1, "I"}};
+    std::string numeral;
+    for (const auto &[worth, text] : letters)
+        for (; value >= worth; value -= worth)
+            numeral += text;
+    return numeral;
+}
+
 Match oneBeside(const Figure &glyph, double side)
 {
     double left = glyph.front().centre.x;
@@ -122,51 +171,6 @@ Match oneBeside(const Figure &glyph, double side)
     }
     const double gap = LetterGap + imageWidth(0) / 2;
     return upright(side < 0 ? left - gap : right + gap, glyph.front().centre.y);
-}
-
-PuzzleDefinition sixMinusFour()
-{
-    const auto top = typeset("VI - IV", 0);
-    const auto bottom = typeset("= IX", 1);
-    const Figure sum = allOf(top, bottom);
-    return {"Roman VI - IV", "Move 1 match to make the sum true.", sum,
-            joined(without(sum, top[1]), {upright(top[2][0].centre.x, 0)})};
-}
-
-PuzzleDefinition nineMinusFive()
-{
-    const auto top = typeset("IX - V", 0);
-    const auto bottom = typeset("= VI", 1);
-    const Figure sum = allOf(top, bottom);
-    return {"Roman IX - V", "Move 1 match to make the sum true.", sum,
-            joined(without(sum, bottom[2]), {oneBeside(bottom[1], -1)})};
-}
-
-PuzzleDefinition elevenPlusOne()
-{
-    const auto top = typeset("XI + I", 0);
-    const auto bottom = typeset("= X", 1);
-    const Figure sum = allOf(top, bottom);
-    return {"Roman XI + I", "Move 1 match to make the sum true.", sum,
-            joined(without(sum, top[1]), {oneBeside(bottom[1], 1)})};
-}
-
-PuzzleDefinition sevenPlusOne()
-{
-    const auto top = typeset("VII + I", 0);
-    const auto bottom = typeset("= V", 1);
-    const Figure sum = allOf(top, bottom);
-    return {"Roman VII + I", "Move 1 match to make the sum true.", sum,
-            joined(without(sum, {top[3][1]}), {oneBeside(bottom[1], 1)})};
-}
-
-} // namespace
-
-void addNumeralPuzzles(std::vector<PuzzleDefinition> &puzzles)
-{
-    for (const PuzzleDefinition &sum :
-         {sixMinusFour(), nineMinusFive(), elevenPlusOne(), sevenPlusOne()})
-        puzzles.push_back(aimedAt(sum, "equation"));
 }
 
 } // namespace puzzles
