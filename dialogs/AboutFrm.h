@@ -36,6 +36,7 @@ class AboutFrm : public QDialog
 {
     Q_OBJECT
 public:
+    // Project extensions.
     explicit AboutFrm(QWidget *parent = nullptr, const AboutLinks &links = AboutLinks::fromBuild());
     // Modal; on Wayland a pop-up over the parent (see execOverParent).
     int exec() override;

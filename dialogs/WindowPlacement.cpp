@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFrame>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QWidget>
@@ -44,6 +45,17 @@ protected:
         return !shape.contains(static_cast<QMouseEvent *>(event)->position().toPoint());
     }
 };
+
+// What activating a window does, which a pop-up never is.
+void focusFirstField(QWidget *window)
+{
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
 
 // The owner's inside, in the coordinates that pop-ups are placed in.
 QRect ownerArea(const QWidget *window)
@@ -99,6 +111,12 @@ void popUpOverParent(QWidget *dialog)
     if (!controls::isWayland() || !owner)
         return;
     attachToOwner(dialog, owner, Qt::Popup);
+    // Without the frame that the compositor gives a window, an outline.
+    auto *outline = new QFrame(dialog);
+    outline->setFrameStyle(QFrame::Box | QFrame::Plain);
+    outline->setGeometry(dialog->rect());
+    outline->setAttribute(Qt::WA_TransparentForMouseEvents);
+    outline->lower();
     QRect place(QPoint(), dialog->size());
     place.moveCenter(ownerArea(dialog).center());
     dialog->move(place.topLeft());
@@ -111,6 +129,8 @@ int execOverParent(QDialog *dialog)
     QEventLoop loop;
     QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog->show();
+    if (!dialog->focusWidget())
+        focusFirstField(dialog);
     loop.exec(QEventLoop::DialogExec);
     return dialog->result();
 }

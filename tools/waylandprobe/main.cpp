@@ -3,12 +3,13 @@
 //
 //   flintora-wayland-probe show Kindlet.ini
 //       Shows the main window and reports on standard output, in the main
-//       window's pixels: "plan click X Y tip X Y title X Y" at once, the
-//       points the driver uses, once the window is on the screen; "pointer
-//       X Y" at each move over the window until the first click; "balloon" as it opens a balloon
-//       whose pointer is meant to touch the tip point; "answered N" when it closes; "dropped" and
-//       "closed" as the puzzle list opens and closes. Exits 77 where Qt does not run on Wayland.
-//   flintora-wayland-probe tip SHOT.png X Y
+//       window's pixels: "plan click X Y tip X Y title X Y", the points the
+//       driver uses, once the window is on the screen; "pointer X Y" at each
+//       move over the window until the first click; "balloon" as that click
+//       opens a balloon whose pointer is meant to touch the tip point;
+//       "answered N" when it closes; "dropped" and "closed" as the puzzle
+//       list opens and closes. Exits 77 where Qt does not run on Wayland.
+//   flintora-wayland-probe tip X Y SHOT.png
 //       Prints "tip X Y", the balloon's pointer tip found near (X, Y); exits
 //       1 when it is more than TipSlack pixels off either way, or missing.
 //   flintora-wayland-probe box SHOT.png
@@ -150,7 +151,7 @@ int box(const char *shot)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: flintora-wayland-probe show Kindlet.ini | tip SHOT.png X Y"
+    std::fprintf(stderr, "usage: flintora-wayland-probe show Kindlet.ini | tip X Y SHOT.png"
                          " | box SHOT.png\n");
     return 2;
 }
@@ -165,7 +166,7 @@ int main(int argc, char *argv[])
     if (mode == QLatin1String("show"))
         return show(argv[2]);
     if (mode == QLatin1String("tip") && argc == 5)
-        return tip(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+        return tip(argv[4], std::atoi(argv[2]), std::atoi(argv[3]));
     if (mode == QLatin1String("box"))
         return box(argv[2]);
     return usage();
