@@ -471,8 +471,11 @@ void msgFrm::mousePressEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     beginDrag(event->globalPosition().toPoint());
-    if (controls::isWayland() && windowHandle()->startSystemMove())
-        endDrag();
+    if (controls::isWayland() && windowHandle()->startSystemMove()) {
+        // The compositor moves it from here on and keeps the release.
+        m_dragging = false;
+        n_RefreshShadow(m_intensity);
+    }
 }
 
 // A shown Wayland pop-up stays where it was mapped, and its events come
@@ -487,13 +490,8 @@ void msgFrm::mouseReleaseEvent(QMouseEvent *event)
 {
     if (!m_dragging || event->button() != Qt::LeftButton)
         return;
-    move(event->globalPosition().toPoint() - m_dragOffset);
-    endDrag();
-}
-
-void msgFrm::endDrag()
-{
     m_dragging = false;
+    move(event->globalPosition().toPoint() - m_dragOffset);
     n_RefreshShadow(m_intensity);
     if (controls::isWayland() && isVisible()) {
         // Mapped again, a pop-up goes where it was dropped.

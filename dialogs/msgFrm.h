@@ -113,7 +113,6 @@ private:
     void shapeWithPointer(short style, short Inty);
     void setShape(const QRegion &shape);
     void beginDrag(QPoint globalPos);
-    void endDrag();
 
     MsgFrmState &m_state;
     QImage m_surface;
