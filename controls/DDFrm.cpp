@@ -3,6 +3,7 @@
 
 #include "controls/AppStarted.h"
 #include "controls/DDFrmUnits.h"
+#include "controls/WindowSystem.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -149,6 +150,10 @@ void DDFrm::leaveEvent(QEvent *event)
 
 bool DDFrm::cursorInsideFrame() const
 {
+    // On Wayland the last position seen stays inside the frame when the
+    // pointer leaves the window from it; the window's leave tells instead.
+    if (isWayland() && !window()->underMouse())
+        return false;
     const QPoint cursor = QCursor::pos();
     const QPoint topLeft = mapToGlobal(QPoint(0, 0));
     return cursor.x() >= topLeft.x() && cursor.x() <= topLeft.x() + width() &&

@@ -19,7 +19,9 @@
 // toggles on a click on the title bar. Once open, a 1 ms timer closes the
 // frame at the first tick that finds the cursor outside its rectangle. The
 // timer only runs while a leave is possible: it stops while the pointer
-// rests over the frame and starts again on the next move or leave.
+// rests over the frame and starts again on the next move or leave. Where
+// the pointer is seen only over the program's windows (Wayland), a pointer
+// that has left the window counts as outside, whatever its last position.
 //
 // Keyboard: Tab reaches the title, which then shows a dotted focus frame.
 // Space, Enter, Down or F4 drops the frame down and gives the focus to its

@@ -4,6 +4,7 @@
 #include "controls/KeyboardLink.h"
 #include "dialogs/HelpWindow.h"
 #include "dialogs/ShellOpen.h"
+#include "dialogs/WindowPlacement.h"
 #include "drawing/GraphicsBas.h"
 
 #include <QLabel>
@@ -69,6 +70,12 @@ AboutFrm::AboutFrm(QWidget *parent, const AboutLinks &links)
     setMouseTracking(true);
     buildControls();
     colourLinks(LinkColor);
+    popUpOverParent(this);
+}
+
+int AboutFrm::exec()
+{
+    return execOverParent(this);
 }
 
 QLabel *AboutFrm::label(int number) const

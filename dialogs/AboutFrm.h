@@ -36,7 +36,10 @@ class AboutFrm : public QDialog
 {
     Q_OBJECT
 public:
+    // Project extensions.
     explicit AboutFrm(QWidget *parent = nullptr, const AboutLinks &links = AboutLinks::fromBuild());
+    // Modal; on Wayland a pop-up over the parent (see execOverParent).
+    int exec() override;
 
     // Test accessors, named after the controls the program's design fixes.
     QLabel *label(int number) const; // Label1 .. Label6

@@ -96,7 +96,7 @@ void CloseImage::mouseReleaseEvent(QMouseEvent *event)
 }
 
 MsgAutoFrm::MsgAutoFrm(MsgFrmState &state)
-    : msgFrm(state)
+    : msgFrm(state, Qt::ToolTip)
 {
     messageFrame()->hide();
     // A notice: play goes on under it, so it never takes the keyboard.

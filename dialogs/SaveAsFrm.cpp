@@ -2,6 +2,7 @@
 
 #include "controls/CandyButton.h"
 #include "dialogs/BalloonContent.h"
+#include "dialogs/WindowPlacement.h"
 #include "drawing/GraphicsBas.h"
 
 #include <QFrame>
@@ -60,6 +61,7 @@ SaveAsFrm::SaveAsFrm(const QString &iTx, QWidget *parent)
         m_text2->setDescription(description);
     }
     m_text1->setValidator(new DetailsLineRule(m_text1, TitleLimit));
+    popUpOverParent(this);
 }
 
 void SaveAsFrm::buildControls()
@@ -94,6 +96,11 @@ QString SaveAsFrm::answer() const
     QString description = m_text2->toPlainText();
     description.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return m_text1->text() + DetailsSeparator + description;
+}
+
+int SaveAsFrm::exec()
+{
+    return execOverParent(this);
 }
 
 void SaveAsFrm::reject()

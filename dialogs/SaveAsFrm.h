@@ -32,6 +32,8 @@ public:
     QString answer() const;
     // The close button and Escape cancel.
     void reject() override;
+    // Modal; on Wayland a pop-up over the parent (see execOverParent).
+    int exec() override;
 
     // Test accessors, named after the controls the program's design fixes.
     QLineEdit *Text1() const { return m_text1; }

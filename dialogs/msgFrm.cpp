@@ -1,6 +1,8 @@
 #include "dialogs/msgFrm.h"
 
+#include "controls/WindowSystem.h"
 #include "dialogs/BalloonShape.h"
+#include "dialogs/WindowPlacement.h"
 #include "drawing/Twips.h"
 
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QWindow>
 #include <cmath>
 
 namespace dialogs {
@@ -40,7 +43,7 @@ msgFrm *g_current = nullptr;
 // screen behind the window is read and shaded.
 bool compositesTranslucency()
 {
-    return QGuiApplication::platformName() == QLatin1String("wayland");
+    return controls::isWayland();
 }
 
 struct CaptionAndTag
@@ -100,11 +103,17 @@ short msg_Box(const QString &mPrompt, int mFlags, const QString &mCaption, bool 
 }
 
 msgFrm::msgFrm(MsgFrmState &state)
+    : msgFrm(state, Qt::Popup)
+{
+}
+
+msgFrm::msgFrm(MsgFrmState &state, Qt::WindowType popupKind)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_state(state)
 {
-    setAttribute(Qt::WA_TranslucentBackground, compositesTranslucency());
     setWindowModality(Qt::ApplicationModal);
+    attachToOwner(this, ownerWindow(), popupKind);
+    setAttribute(Qt::WA_TranslucentBackground, compositesTranslucency());
     resize(pxX(DesignWidthTwips), DesignHeightPx);
     buildContent();
     g_current = this;
@@ -191,11 +200,11 @@ void msgFrm::DrawBalloon(bool NoPointer, float X, float Y, short Inty)
 {
     clearSurface(Inty);
     if (NoPointer) {
-        const QRect screen = cursorScreen();
+        const QRect screen = placementArea(this, QCursor::pos());
         move(screen.x() + (screen.width() - width()) / 2,
              screen.y() + (screen.height() - height()) / 2);
         const QRegion shadow = n_GetShadowRect(Inty);
-        setMask(n_GetMainRect() | shadow);
+        setShape(n_GetMainRect() | shadow);
         return;
     }
     shapeWithPointer(GetPointerStyle(X, Y), Inty);
@@ -204,7 +213,7 @@ void msgFrm::DrawBalloon(bool NoPointer, float X, float Y, short Inty)
 void msgFrm::DrawBalloonOutside(const QRect &area, short Inty)
 {
     clearSurface(Inty);
-    const QRect screen = screenHolding(area.center())->availableGeometry();
+    const QRect screen = availablePlacementArea(this, area.center());
     const PointerPlacement placement = placeOutside(area, screen, size());
     move(placement.windowTopLeft);
     shapeWithPointer(placement.style, Inty);
@@ -226,14 +235,14 @@ void msgFrm::shapeWithPointer(short style, short Inty)
 {
     const QRegion shadow = n_GetShadowRect(Inty);
     const QRegion body = n_GetMainRect();
-    setMask(body | shadow | n_SetPointer(style));
+    setShape(body | shadow | n_SetPointer(style));
 }
 
 short msgFrm::GetPointerStyle(float X, float Y)
 {
     const QPoint target =
         (X == 0 || Y == 0) ? QCursor::pos() : QPoint(int(std::lrint(X)), int(std::lrint(Y)));
-    const QRect screen = screenHolding(target)->geometry();
+    const QRect screen = placementArea(this, target);
     const PointerPlacement placement = placeForPointer(target, screen, size());
     move(placement.windowTopLeft);
     return placement.style;
@@ -299,11 +308,25 @@ QImage msgFrm::screenBehind()
     return behind;
 }
 
+// A composited window shows all it paints and takes input only within its
+// mask; a widget's mask would also stop it painting over what it showed
+// outside the mask before, which then stays on the screen.
+void msgFrm::setShape(const QRegion &shape)
+{
+    if (!compositesTranslucency()) {
+        setMask(shape);
+        return;
+    }
+    m_shape = shape;
+    if (windowHandle())
+        windowHandle()->setMask(shape);
+}
+
 void msgFrm::n_RefreshShadow(short Inty)
 {
     m_surface.fill(Qt::transparent);
     const QRegion shadow = n_GetShadowRect(Inty);
-    setMask(n_GetMainRect() | shadow);
+    setShape(n_GetMainRect() | shadow);
     update();
 }
 
@@ -361,6 +384,8 @@ void msgFrm::SetDisplayIcon(int MF)
 void msgFrm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (compositesTranslucency())
+        windowHandle()->setMask(m_shape); // made at this showing
     if (testAttribute(Qt::WA_ShowWithoutActivating))
         return; // a notice leaves the keyboard where it was
     activateWindow();
@@ -422,8 +447,16 @@ void msgFrm::beginDrag(QPoint globalPos)
 {
     m_dragging = true;
     m_dragOffset = globalPos - pos();
-    setMask(mainRegion(size()));
+    setShape(mainRegion(size()));
+    // Translucent, the window shows all that it paints: only the body then.
+    const bool bodyOnly = compositesTranslucency();
+    if (bodyOnly) {
+        m_surface.fill(Qt::transparent);
+        n_GetMainRect();
+    }
     QPainter p(&m_surface);
+    if (bodyOnly)
+        p.setClipRegion(mainRegion(size()));
     p.setPen(Qt::black);
     p.drawLine(5, 20, width() - 5, 20);
     p.drawLine(5, height() - 25, width() - 5, height() - 25);
@@ -431,23 +464,39 @@ void msgFrm::beginDrag(QPoint globalPos)
     update();
 }
 
+// On Wayland only the compositor moves a window, and only a top-level one;
+// a balloon that is a pop-up follows at the release instead.
 void msgFrm::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        beginDrag(event->globalPosition().toPoint());
+    if (event->button() != Qt::LeftButton)
+        return;
+    beginDrag(event->globalPosition().toPoint());
+    if (controls::isWayland() && windowHandle()->startSystemMove()) {
+        // The compositor moves it from here on and keeps the release.
+        m_dragging = false;
+        n_RefreshShadow(m_intensity);
+    }
 }
 
+// A shown Wayland pop-up stays where it was mapped, and its events come
+// in those coordinates: moving it now would skew every later one.
 void msgFrm::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging)
+    if (m_dragging && !controls::isWayland())
         move(event->globalPosition().toPoint() - m_dragOffset);
 }
 
 void msgFrm::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (m_dragging && event->button() == Qt::LeftButton) {
-        m_dragging = false;
-        n_RefreshShadow(m_intensity);
+    if (!m_dragging || event->button() != Qt::LeftButton)
+        return;
+    m_dragging = false;
+    move(event->globalPosition().toPoint() - m_dragOffset);
+    n_RefreshShadow(m_intensity);
+    if (controls::isWayland() && isVisible()) {
+        // Mapped again, a pop-up goes where it was dropped.
+        hide();
+        show();
     }
 }
 

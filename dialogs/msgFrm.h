@@ -85,6 +85,10 @@ public:
     const QImage &surface() const { return m_surface; }
 
 protected:
+    // On Wayland the balloon is a pop-up of the window it opens over, of
+    // this kind (see attachToOwner).
+    msgFrm(MsgFrmState &state, Qt::WindowType popupKind);
+
     // The message box's own content; the timed and input boxes hide it and
     // show theirs.
     QWidget *messageFrame() const { return m_frame; }
@@ -107,10 +111,12 @@ private:
     QImage screenBehind();
     void clearSurface(short Inty);
     void shapeWithPointer(short style, short Inty);
+    void setShape(const QRegion &shape);
     void beginDrag(QPoint globalPos);
 
     MsgFrmState &m_state;
     QImage m_surface;
+    QRegion m_shape; // where the window system composites, until shown
     QWidget *m_frame = nullptr;
     BalloonHeading m_heading;
     MessageArea m_message;

@@ -7,8 +7,9 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
 $SUDO apt-get install -y -q --no-install-recommends \
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config \
-    qt6-base-dev qt6-qpa-plugins libgl-dev \
+    qt6-base-dev qt6-qpa-plugins qt6-wayland libgl-dev \
     libgtest-dev libbenchmark-dev \
     fonts-comic-neue fonts-dejavu-core \
     desktop-file-utils appstream \
-    dpkg-dev lintian
+    dpkg-dev lintian \
+    weston xvfb xdotool
