@@ -59,6 +59,9 @@ foreach(package libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6 fonts
     endif()
 endforeach()
 
+# The Wayland plugin is recommended, not required: X11 still works without it.
+expect_field(Recommends qt6-wayland)
+
 # Every entry owned by root; the program executable by all, other files
 # readable by all and writable by root alone.
 execute_process(COMMAND ${dpkg_deb} --contents ${debs} OUTPUT_VARIABLE listing
