@@ -74,6 +74,8 @@ public:
 
     const std::vector<Stroke> &edges() const { return m_edges; }
     const std::vector<Shape> &shapes() const { return m_shapes; }
+    // Shapes were left out because the edges ran out.
+    bool full() const { return m_full; }
 
 private:
     bool inside(Spot p) const
@@ -88,8 +90,10 @@ private:
         const auto found = m_index.find(key);
         if (found != m_index.end())
             return found->second;
-        if (m_edges.size() == MostEdges)
+        if (m_edges.size() == MostEdges) {
+            m_full = true;
             return std::nullopt;
+        }
         m_index.emplace(key, m_edges.size());
         m_edges.push_back(side);
         return m_edges.size() - 1;
@@ -99,6 +103,7 @@ private:
     std::vector<Stroke> m_edges;
     std::vector<Shape> m_shapes;
     std::map<std::tuple<long, long, int>, size_t> m_index;
+    bool m_full = false;
 };
 
 // Matches along a side: `count` of them from `from`, each `step` further.
@@ -349,7 +354,7 @@ std::vector<Arrangement> shapeCandidates(const PuzzleRules &rules, int moves, bo
     const Lattice lattice = latticeAround(strokes, *corner, squares);
     std::vector<Arrangement> candidates;
     ShapePicker picker(lattice, rules.start, rules.goal, moves, rules.answerMatches);
-    exhaustive = picker.pickAll(candidates) && exhaustive;
+    exhaustive = picker.pickAll(candidates) && !lattice.full() && exhaustive;
     return candidates;
 }
 
