@@ -26,6 +26,9 @@ struct Size
 
 // The inner size the window is designed for.
 constexpr Size DesignInnerSize{975, 600};
+// The inner size the window opens at where the screen holds it: taller than
+// the design, so the boxes have room for sums of digits on two lines.
+constexpr Size DefaultInnerSize{975, 690};
 // The smallest inner size at which no control overlaps another and every
 // bundled figure lies in its box clear of the matchbox and the buttons.
 constexpr Size MinimumInnerSize{963, 550};

@@ -87,9 +87,10 @@ bool fitsWindow(const LayoutInput &in, const FormLayout &out)
 
 Size openingInnerSize(Size freeArea, Size frame)
 {
-    return {std::clamp(freeArea.width - frame.width, MinimumInnerSize.width, DesignInnerSize.width),
-            std::clamp(freeArea.height - frame.height, MinimumInnerSize.height,
-                       DesignInnerSize.height)};
+    return {
+        std::clamp(freeArea.width - frame.width, MinimumInnerSize.width, DefaultInnerSize.width),
+        std::clamp(freeArea.height - frame.height, MinimumInnerSize.height,
+                   DefaultInnerSize.height)};
 }
 
 std::optional<FormLayout> Form_ResizeLayout(const LayoutInput &in)

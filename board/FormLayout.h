@@ -11,7 +11,7 @@
 
 namespace board {
 
-// The inner size to open at: the design size where the screen's free area,
+// The inner size to open at: the default size where the screen's free area,
 // less the window's frame, holds it; smaller where it does not, but never
 // below the minimum.
 Size openingInnerSize(Size freeArea, Size frame);

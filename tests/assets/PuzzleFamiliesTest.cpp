@@ -4,12 +4,14 @@
 #include "tools/puzzles/Episodes.h"
 #include "tools/puzzles/LatticeFamilies.h"
 #include "tools/puzzles/RomanType.h"
+#include "tools/puzzles/Verify.h"
 
 #include "board/EquationReading.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -138,6 +140,24 @@ TEST(PuzzleFamilies, ASumIsSetClearOnlyWhileNoGlyphsTouch)
     crowding.centre.x += 6;
     sum.push_back(crowding);
     EXPECT_FALSE(puzzles::setClear(puzzles::placementsOf(sum, {})));
+}
+
+// Two lines of digit cells are too high for the box at the smallest window:
+// laid out in the default size's box, the sum still reads as set and the
+// well-known answers are found there.
+TEST(PuzzleFamilies, ADigitSumNeedsTheTallBoxAndReadsAsSet)
+{
+    const storage::PuzzleRecord record =
+        puzzles::recordOf(puzzles::chosenPuzzle({"equation", "6 + 4 = 4", "-1 +1 8-4=4", 0, 0}));
+    EXPECT_EQ(board::readEquation(record.puzzle)->text, "6+4=4");
+    EXPECT_FALSE(puzzles::liesIn(record.puzzle, puzzles::PuzzleArea));
+    EXPECT_TRUE(puzzles::liesIn(record.puzzle, puzzles::TallPuzzleArea));
+    const puzzles::Verification verification = puzzles::verify(record);
+    EXPECT_TRUE(verification.problems.empty());
+    std::set<std::string> sums;
+    for (const board::Answer &answer : verification.answers)
+        sums.insert(answer.achieved);
+    EXPECT_EQ(sums, (std::set<std::string>{"8-4=4", "0+4=4"}));
 }
 
 // Answers the box cannot hold would be no answers to the player.

@@ -80,7 +80,7 @@ TEST(Form1Start, OpensAtASizeTheScreenHoldsAndGoesNoSmallerThanTheMinimum)
     board::Form1 window(folder.file("Kindlet.ini"));
     window.Form_Load();
     const QRect free = window.screen()->availableGeometry();
-    if (free.height() >= board::DesignInnerSize.height + 40)
+    if (free.height() >= board::DefaultInnerSize.height + 40)
         GTEST_SKIP() << "needs a small screen, as the window_on_small_screen test gives it";
     EXPECT_LE(window.height() + 40, free.height()) << "room for a title bar";
     window.resize(150, 60);

@@ -50,10 +50,10 @@ TEST(FormLayout, BoxesStaySymmetricAndGrowWithTheWindow)
         EXPECT_FALSE(layoutAt(w, h)) << "no layout for a minimized or tiny " << w << "x" << h;
 }
 
-TEST(FormLayout, OpensAtTheDesignSizeWhereTheScreenHoldsItAndNeverBelowTheMinimum)
+TEST(FormLayout, OpensAtTheDefaultSizeWhereTheScreenHoldsItAndNeverBelowTheMinimum)
 {
     const Size frame{10, 40};
-    EXPECT_EQ(openingInnerSize({1366, 768}, frame), DesignInnerSize);
+    EXPECT_EQ(openingInnerSize({1366, 738}, {10, 30}), DefaultInnerSize) << "a 1366x768 laptop";
     EXPECT_EQ(openingInnerSize({1024, 600}, frame), (Size{975, 560}));
     EXPECT_EQ(openingInnerSize({800, 480}, frame), MinimumInnerSize);
 }

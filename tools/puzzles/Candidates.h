@@ -24,7 +24,7 @@ struct Candidate
     int moves;
     // The author's answer; empty for the first one the answer search finds.
     Figure solution{};
-    std::string sum{};    // a Roman sum as set, "VII - I = VIII"; empty on a lattice
+    std::string sum{};    // a sum as set, "VII - I = VIII", "6 + 4 = 4"; empty on a lattice
     std::string family{}; // the figure or sum it comes from, to spread the choice
     bool classic = false; // kept whatever its answers, if only it verifies
 };
@@ -33,6 +33,7 @@ struct Candidate
 std::vector<Candidate> squareCandidates();
 std::vector<Candidate> triangleCandidates();
 std::vector<Candidate> romanCandidates();
+std::vector<Candidate> digitCandidates();
 
 // The matches a solved box holds.
 int answerMatches(const Candidate &candidate);

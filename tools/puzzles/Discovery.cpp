@@ -25,7 +25,6 @@ constexpr std::size_t SolutionsTried = 3;
 // Puzzles made from one figure or one left-hand side in an episode, so
 // the choice spreads over them.
 constexpr int MostFromOneFamily = 2;
-constexpr char OutsideProblem[] = "an answer leaves the box";
 
 struct EpisodePlan
 {
@@ -37,6 +36,7 @@ struct EpisodePlan
 const EpisodePlan Plans[] = {
     {SquaresEpisode, squareCandidates, 60},
     {RomanEpisode, romanCandidates, 46},
+    {DigitsEpisode, digitCandidates, 30},
     {TrianglesEpisode, triangleCandidates, 46},
 };
 

@@ -77,11 +77,14 @@ PuzzleDefinition sumPuzzle(const ChosenPuzzle &chosen)
     throw std::invalid_argument(std::string(chosen.start) + " does not become " + change[2]);
 }
 
-const char *episodeOf(const std::string &goal)
+const char *episodeOf(const ChosenPuzzle &chosen)
 {
-    return goal == "equation"              ? RomanEpisode
-           : goal.rfind("squares", 0) == 0 ? SquaresEpisode
-                                           : TrianglesEpisode;
+    const std::string goal = chosen.goal;
+    if (goal == "equation")
+        return std::string(chosen.start).find_first_of("0123456789") == std::string::npos
+                   ? RomanEpisode
+                   : DigitsEpisode;
+    return goal.rfind("squares", 0) == 0 ? SquaresEpisode : TrianglesEpisode;
 }
 
 // Easiest first, as the discovery orders the other episodes, each leaned
@@ -123,7 +126,7 @@ std::vector<PuzzleDefinition> bundledPuzzles()
         puzzles.push_back(std::move(puzzle));
     };
     for (const ChosenPuzzle &chosen : Chosen)
-        titled(chosenPuzzle(chosen), episodeOf(chosen.goal));
+        titled(chosenPuzzle(chosen), episodeOf(chosen));
     for (PuzzleDefinition &picture : orderedPictures())
         titled(std::move(picture), PicturesEpisode);
     return puzzles;

@@ -60,22 +60,47 @@ std::string withLineBreaks(const std::string &text)
 
 } // namespace
 
+bool liesIn(const std::vector<storage::MatchPlacement> &box, const Area &area)
+{
+    return std::all_of(
+        box.begin(), box.end(),
+        [&area](const storage::MatchPlacement &m) {
+            const auto &image = board::Orientations[static_cast<size_t>(m.o)];
+            return m.x >= area.left && m.y >= area.top && m.x + image.width <= area.right &&
+                   m.y + image.height <= area.bottom;
+        });
+}
+
+const Area &puzzleAreaOf(const std::vector<storage::MatchPlacement> &start)
+{
+    return liesIn(start, PuzzleArea) ? PuzzleArea : TallPuzzleArea;
+}
+
+board::Room boxRoomOf(const std::vector<storage::MatchPlacement> &start)
+{
+    return {BoxWidth, &puzzleAreaOf(start) == &PuzzleArea ? BoxHeight : TallBoxHeight};
+}
+
 storage::PuzzleRecord recordOf(const PuzzleDefinition &definition)
 {
     const Area together = extentOf({&definition.puzzle, &definition.solution});
     const Area puzzleExtent = definition.centredApart ? extentOf({&definition.puzzle}) : together;
     const Area solutionExtent =
         definition.centredApart ? extentOf({&definition.solution}) : together;
+    const Area own = extentOf({&definition.puzzle});
+    const bool tall = own.bottom - own.top > PuzzleArea.bottom - PuzzleArea.top;
+    const Area &puzzleArea = tall ? TallPuzzleArea : PuzzleArea;
+    const Area &solutionArea = tall ? TallSolutionArea : SolutionArea;
     storage::PuzzleRecord record;
     record.title = definition.title;
     record.instructions = withLineBreaks(definition.instructions);
     const Point lean = definition.lean;
-    record.puzzle = placed(definition.puzzle, centringShift(puzzleExtent, PuzzleArea) + lean,
-                           PuzzleArea, definition.title);
+    record.puzzle = placed(definition.puzzle, centringShift(puzzleExtent, puzzleArea) + lean,
+                           puzzleArea, definition.title);
     record.solution = placed(definition.solution,
-                             centringShift(solutionExtent, SolutionArea) +
+                             centringShift(solutionExtent, solutionArea) +
                                  (definition.centredApart ? Point{} : lean),
-                             SolutionArea, definition.title);
+                             solutionArea, definition.title);
     record.goal = definition.goal;
     record.moves = movesBetween(definition.puzzle, definition.solution);
     if (!definition.goal.empty())
@@ -99,7 +124,7 @@ std::optional<Point> leanToFit(const storage::PuzzleRecord &record,
     cover(record.puzzle);
     for (const board::Answer &answer : answers)
         cover(answer.box);
-    const Area &area = PuzzleArea;
+    const Area &area = puzzleAreaOf(record.puzzle);
     if (extent.left >= area.left && extent.top >= area.top && extent.right <= area.right &&
         extent.bottom <= area.bottom)
         return Point{};

@@ -48,12 +48,32 @@ struct Area
 {
     double left, top, right, bottom;
 };
-constexpr Area PuzzleArea{6, 32, 383, 377};
-constexpr Area SolutionArea{36, 32, 415, 377};
+inline constexpr Area PuzzleArea{6, 32, 383, 377};
+inline constexpr Area SolutionArea{36, 32, 415, 377};
+// Digit sums stand two cells high on each of two lines and need the boxes'
+// height at the window's default size (board::DefaultInnerSize), 489
+// pixels; the other margins are the same.
+constexpr int TallBoxHeight = 489;
+inline constexpr Area TallPuzzleArea{PuzzleArea.left, PuzzleArea.top, PuzzleArea.right,
+                                     TallBoxHeight};
+inline constexpr Area TallSolutionArea{SolutionArea.left, SolutionArea.top, SolutionArea.right,
+                                       TallBoxHeight};
+
+// Whether every match's image lies in the area.
+bool liesIn(const std::vector<storage::MatchPlacement> &box, const Area &area);
+
+// The area a puzzle and its answers are held to: PuzzleArea, or the tall
+// one for a start that does not fit it.
+const Area &puzzleAreaOf(const std::vector<storage::MatchPlacement> &start);
+
+// The puzzle box the player makes answers in: at the window's design size,
+// or at its default size for a start too high for PuzzleArea.
+board::Room boxRoomOf(const std::vector<storage::MatchPlacement> &start);
 
 // The record with both figures centred in their boxes by one common shift
 // per box, so matches the solution leaves alone stay where the puzzle has
-// them. Throws std::invalid_argument when the figures do not fit.
+// them; in the tall areas when the puzzle is too high for PuzzleArea.
+// Throws std::invalid_argument when the figures do not fit.
 storage::PuzzleRecord recordOf(const PuzzleDefinition &definition);
 
 // A lean that gives every answer room in the puzzle box: none while the

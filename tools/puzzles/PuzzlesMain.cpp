@@ -117,7 +117,7 @@ int answersCommand(const std::string &file, const std::string &title)
         return refuse(problem);
     bool exhaustive = true;
     const std::vector<board::Answer> answers =
-        board::findAnswers(*rules, {puzzles::BoxWidth, puzzles::BoxHeight}, &exhaustive);
+        board::findAnswers(*rules, puzzles::boxRoomOf(rules->start), &exhaustive);
     std::cout << answers.size() << (answers.size() == 1 ? " answer" : " answers");
     if (!answers.empty())
         std::cout << ", fewest moves " << answers.front().moves;

@@ -10,9 +10,15 @@
 namespace puzzles {
 namespace {
 
-constexpr double LetterGap = 8;                       // between the letters of one numeral
-constexpr double SymbolGap = 20;                      // where the text has a blank
-constexpr double LineStep = 130;                      // from one line's middle to the next
+constexpr double LetterGap = 8;  // between the letters of one numeral
+constexpr double SymbolGap = 20; // where the text has a blank
+constexpr double LineStep = 130; // from one line's middle to the next
+// Digit lines stand closer than the reader's two and a half pitches, so a
+// sum of two lines fits the box at the window's default size; the cells of
+// the two lines still keep their level matches 30 px apart, beyond the
+// solving tolerance.
+constexpr double DigitLineStep = 230;
+constexpr double DigitStep = 150;                     // from one digit cell of a number to the next
 constexpr double EqualsGap = 14;                      // half the distance of the two strokes
 const double Rise = MatchLength * std::sqrt(3.0) / 2; // height of a V or an X
 constexpr char EqualsSign[] = " = ";
@@ -36,9 +42,17 @@ double imageWidth(int orientation)
     return board::Orientations[orientation].width;
 }
 
-// Width of the glyph's drawing: the outer edges of its images.
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Width of the glyph's drawing: the outer edges of its images. Every digit
+// takes a whole cell, so a digit the answer search changes keeps its place.
 double widthOf(char c)
 {
+    if (isDigit(c))
+        return Pitch + imageWidth(0);
     switch (c) {
     case 'I':
         return imageWidth(0);
@@ -51,9 +65,19 @@ double widthOf(char c)
     }
 }
 
+Figure digit(char c, double centre, double middle)
+{
+    Figure matches;
+    for (const board::Slot &slot : board::glyphSlots(false, c))
+        matches.push_back({{centre + slot.offset.x, middle + slot.offset.y}, slot.direction});
+    return matches;
+}
+
 Figure glyph(char c, double left, double middle)
 {
     const double centre = left + widthOf(c) / 2;
+    if (isDigit(c))
+        return digit(c, centre, middle);
     switch (c) {
     case 'I':
         return {upright(centre, middle)};
@@ -79,6 +103,8 @@ double advance(const std::string &text, std::size_t i)
     if (text[i] == ' ')
         return SymbolGap;
     const bool inNumeral = i + 1 < text.size() && text[i + 1] != ' ';
+    if (inNumeral && isDigit(text[i]))
+        return DigitStep;
     return widthOf(text[i]) + (inNumeral ? LetterGap : 0);
 }
 
@@ -127,10 +153,12 @@ double lineWidth(const std::string &text)
 std::vector<Figure> typeset(const std::string &text, int line)
 {
     std::vector<Figure> glyphs;
+    const bool digits = std::any_of(text.begin(), text.end(), isDigit);
+    const double middle = line * (digits ? DigitLineStep : LineStep);
     double left = -lineWidth(text) / 2;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != ' ')
-            glyphs.push_back(glyph(text[i], left, line * LineStep));
+            glyphs.push_back(glyph(text[i], left, middle));
         left += advance(text, i);
     }
     return glyphs;

@@ -1,6 +1,7 @@
-// Roman sums set in matches, in two lines so that a sum fits a box: the
-// left-hand side, then "=" and the result. Glyphs follow the layout the
-// game's equation reader expects (board/EquationReading.h).
+// Sums set in matches, in Roman numerals or seven-segment digits, in two
+// lines so that a sum fits a box: the left-hand side, then "=" and the
+// result. Glyphs follow the layout the game's equation reader expects
+// (board/EquationReading.h).
 #pragma once
 
 #include "tools/puzzles/Figure.h"
@@ -12,8 +13,8 @@
 
 namespace puzzles {
 
-// "VI - IV = IX": numerals of I, V and X with "+" or "-" between them,
-// then " = " and the result.
+// "VI - IV = IX" or "6 + 4 = 4": numerals of I, V and X or numbers of
+// digits with "+" or "-" between them, then " = " and the result.
 Figure sumFigure(const std::string &sum);
 
 // The glyphs of one line in reading order, the line centred on x = 0.

@@ -1,6 +1,5 @@
 #include "tools/puzzles/Verify.h"
 
-#include "board/Orientations.h"
 #include "board/ShapeCount.h"
 #include "tools/puzzles/Puzzle.h"
 
@@ -35,17 +34,6 @@ std::optional<int> numberOf(const std::string &word)
         !std::all_of(word.begin(), word.end(), [](unsigned char c) { return std::isdigit(c); }))
         return std::nullopt;
     return std::stoi(word);
-}
-
-bool fitsPuzzleArea(const board::Arrangement &box)
-{
-    return std::all_of(
-        box.begin(), box.end(),
-        [](const storage::MatchPlacement &m) {
-            const auto &image = board::Orientations[static_cast<size_t>(m.o)];
-            return m.x >= PuzzleArea.left && m.y >= PuzzleArea.top &&
-                   m.x + image.width <= PuzzleArea.right && m.y + image.height <= PuzzleArea.bottom;
-        });
 }
 
 std::string placementText(const board::Arrangement &box)
@@ -94,8 +82,10 @@ void checkAnswers(const storage::PuzzleRecord &record, const board::PuzzleRules 
 {
     bool exhaustive = true;
     // An answer is what the player can make in the box at the window's
-    // design size; it must also stay clear of what reaches into the box.
-    result.answers = board::findAnswers(rules, {BoxWidth, BoxHeight}, &exhaustive);
+    // design size, or at its default size for a figure too high for the
+    // smallest; it must also stay clear of what reaches into the box.
+    const Area &area = puzzleAreaOf(record.puzzle);
+    result.answers = board::findAnswers(rules, boxRoomOf(record.puzzle), &exhaustive);
     if (!exhaustive)
         result.problems.push_back("the answer search gave up: too many ways to try");
     if (result.answers.empty()) {
@@ -106,10 +96,8 @@ void checkAnswers(const storage::PuzzleRecord &record, const board::PuzzleRules 
         result.problems.push_back("Moves=" + std::to_string(record.moves) + " but " +
                                   std::to_string(result.answers.front().moves) + " suffice");
     for (const board::Answer &answer : result.answers)
-        if (!fitsPuzzleArea(answer.box))
-            result.problems.push_back("an answer reaches under the caption, the matchbox or "
-                                      "the buttons:" +
-                                      placementText(answer.box));
+        if (!liesIn(answer.box, area))
+            result.problems.push_back(OutsideProblem + placementText(answer.box));
 }
 
 } // namespace

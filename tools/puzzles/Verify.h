@@ -15,6 +15,11 @@ namespace puzzles {
 // The judge's rules for a stored puzzle; nothing when its goal cannot be read.
 std::optional<board::PuzzleRules> rulesOf(const storage::PuzzleRecord &record);
 
+// How the problem of an answer outside the area starts, for the discovery
+// to lean such a figure.
+constexpr char OutsideProblem[] =
+    "an answer reaches under the caption, the matchbox or the buttons:";
+
 struct Verification
 {
     std::vector<std::string> problems; // one line each, for an author to read
