@@ -62,7 +62,9 @@ Arrangement keepingUnmoved(const Arrangement &start, Arrangement box)
     return box;
 }
 
-bool fits(const Arrangement &box, Room room)
+} // namespace
+
+bool fitsRoom(const Arrangement &box, Room room)
 {
     if (room.width <= 0 || room.height <= 0)
         return true;
@@ -73,8 +75,6 @@ bool fits(const Arrangement &box, Room room)
     });
 }
 
-} // namespace
-
 std::vector<Answer> findAnswers(const PuzzleRules &rules, Room room, bool *exhaustive)
 {
     PuzzleRules searched = rules;
@@ -83,7 +83,7 @@ std::vector<Answer> findAnswers(const PuzzleRules &rules, Room room, bool *exhau
     bool complete = true;
     std::vector<Answer> answers;
     for (Arrangement &box : candidatesFor(searched, complete)) {
-        if (!fits(box, room))
+        if (!fitsRoom(box, room))
             continue;
         const Verdict verdict = judge(searched, box);
         if (verdict.solved())

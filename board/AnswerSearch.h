@@ -33,6 +33,10 @@ struct Room
     int height = 0;
 };
 
+// Whether every match lies wholly inside the room; any room of zero holds
+// everything.
+bool fitsRoom(const Arrangement &box, Room room);
+
 // Puzzles without a limit are searched this far.
 constexpr int UnlimitedSearchMoves = 3;
 

@@ -1,5 +1,7 @@
 #include "tools/puzzles/Candidates.h"
 
+#include "tools/puzzles/RomanType.h"
+
 namespace puzzles {
 
 int answerMatches(const Candidate &candidate)
@@ -64,6 +66,25 @@ std::string instructionsFor(Change change, int moves, const std::string &goal)
         break;
     }
     return "Move " + matches + " to make " + aimText(goal, false) + ".";
+}
+
+Candidate classicSum(const std::string &sum, const std::string &solved)
+{
+    Candidate c = classicCandidate("equation", sumFigure(sum), sumFigure(solved));
+    c.sum = sum;
+    return c;
+}
+
+void addFalseSum(std::vector<Candidate> &candidates, const std::string &left,
+                 const std::string &result, const Changes &changes)
+{
+    const std::string sum = left + " = " + result;
+    for (const auto &[change, moves] : changes) {
+        Candidate candidate{"equation", sumFigure(sum), change, moves};
+        candidate.sum = sum;
+        candidate.family = left;
+        candidates.push_back(std::move(candidate));
+    }
 }
 
 } // namespace puzzles

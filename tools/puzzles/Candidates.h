@@ -5,6 +5,7 @@
 #include "tools/puzzles/Figure.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace puzzles {
@@ -40,6 +41,15 @@ int answerMatches(const Candidate &candidate);
 
 // A puzzle every collection has, with its well-known answer.
 Candidate classicCandidate(std::string goal, Figure start, Figure solution);
+
+// A sum as set, "VI - IV = IX", with its well-known answer "VI + IV = X".
+Candidate classicSum(const std::string &sum, const std::string &solved);
+
+// The false sum "left = result" once for each change, its left-hand side
+// naming its family.
+using Changes = std::vector<std::pair<Change, int>>;
+void addFalseSum(std::vector<Candidate> &candidates, const std::string &left,
+                 const std::string &result, const Changes &changes);
 
 // "Take away 4 matches (back to the matchbox) so that exactly 5 squares
 // are left.", "Move 1 match to make the sum true."

@@ -13,15 +13,6 @@ constexpr int MostValue = 20;
 // 377 pixels wide.
 constexpr double MostLineWidth = 330;
 
-Figure allOf(const std::vector<Figure> &first, const std::vector<Figure> &second)
-{
-    Figure figure;
-    for (const auto *line : {&first, &second})
-        for (const Figure &g : *line)
-            figure.insert(figure.end(), g.begin(), g.end());
-    return figure;
-}
-
 Candidate classic(const std::string &sum, const Figure &start, const Figure &solution)
 {
     Candidate c = classicCandidate("equation", start, solution);
@@ -32,17 +23,15 @@ Candidate classic(const std::string &sum, const Figure &start, const Figure &sol
 Candidate sixMinusFour()
 {
     const auto top = typeset("VI - IV", 0);
-    const auto bottom = typeset("= IX", 1);
-    const Figure sum = allOf(top, bottom);
+    const Figure sum = sumFigure("VI - IV = IX");
     return classic("VI - IV = IX", sum,
                    joined(without(sum, top[1]), {upright(top[2][0].centre.x, 0)}));
 }
 
 Candidate nineMinusFive()
 {
-    const auto top = typeset("IX - V", 0);
     const auto bottom = typeset("= VI", 1);
-    const Figure sum = allOf(top, bottom);
+    const Figure sum = sumFigure("IX - V = VI");
     return classic("IX - V = VI", sum, joined(without(sum, bottom[2]), {oneBeside(bottom[1], -1)}));
 }
 
@@ -50,7 +39,7 @@ Candidate elevenPlusOne()
 {
     const auto top = typeset("XI + I", 0);
     const auto bottom = typeset("= X", 1);
-    const Figure sum = allOf(top, bottom);
+    const Figure sum = sumFigure("XI + I = X");
     return classic("XI + I = X", sum, joined(without(sum, top[1]), {oneBeside(bottom[1], 1)}));
 }
 
@@ -58,13 +47,13 @@ Candidate sevenPlusOne()
 {
     const auto top = typeset("VII + I", 0);
     const auto bottom = typeset("= V", 1);
-    const Figure sum = allOf(top, bottom);
+    const Figure sum = sumFigure("VII + I = V");
     return classic("VII + I = V", sum,
                    joined(without(sum, {top[3][1]}), {oneBeside(bottom[1], 1)}));
 }
 
 // One match moved, taken away or added, and two moved.
-const std::pair<Change, int> Changes[] = {
+const Changes OneOrTwoMatches = {
     {Change::Move, 1}, {Change::TakeAway, 1}, {Change::Add, 1}, {Change::Move, 2}};
 
 } // namespace
@@ -79,17 +68,9 @@ std::vector<Candidate> romanCandidates()
                 const std::string left = romanNumeral(a) + " " + op + " " + romanNumeral(b);
                 if (lineWidth(left) > MostLineWidth)
                     continue;
-                for (int c = 1; c <= MostValue; ++c) {
-                    if (c == (op == '+' ? a + b : a - b))
-                        continue;
-                    const std::string sum = left + " = " + romanNumeral(c);
-                    for (const auto &[change, moves] : Changes) {
-                        Candidate candidate{"equation", sumFigure(sum), change, moves};
-                        candidate.sum = sum;
-                        candidate.family = left;
-                        candidates.push_back(std::move(candidate));
-                    }
-                }
+                for (int c = 1; c <= MostValue; ++c)
+                    if (c != (op == '+' ? a + b : a - b))
+                        addFalseSum(candidates, left, romanNumeral(c), OneOrTwoMatches);
             }
     return candidates;
 }

@@ -1,5 +1,6 @@
 #include "PlaySolution.h"
 
+#include "board/AnswerSearch.h"
 #include "board/BoardBox.h"
 #include "board/Form1.h"
 #include "board/MatchSprite.h"
@@ -21,18 +22,6 @@ bool samePlace(const storage::MatchPlacement &a, const storage::MatchPlacement &
 
 // The stored solution may lie anywhere in its box: shift it to keep as many
 // of the puzzle's matches where they are as can be, inside the puzzle box.
-bool fitsIn(const Arrangement &arrangement, QSize box)
-{
-    return std::all_of(
-        arrangement.begin(), arrangement.end(),
-        [box](const auto &m) {
-            const board::OrientationInfo &size =
-                board::Orientations[std::size_t(m.o % board::OrientationCount)];
-            return m.x >= 0 && m.y >= 0 && m.x + size.width <= box.width() &&
-                   m.y + size.height <= box.height();
-        });
-}
-
 Arrangement shiftedOnto(const Arrangement &puzzle, const Arrangement &targets, QSize box)
 {
     int bestKept = -1;
@@ -48,7 +37,7 @@ Arrangement shiftedOnto(const Arrangement &puzzle, const Arrangement &targets, Q
             for (const storage::MatchPlacement &q : puzzle)
                 kept += std::any_of(shifted.begin(), shifted.end(),
                                     [&](const auto &s) { return samePlace(q, s); });
-            if (kept > bestKept && fitsIn(shifted, box)) {
+            if (kept > bestKept && board::fitsRoom(shifted, {box.width(), box.height()})) {
                 bestKept = kept;
                 best = shifted;
             }
