@@ -3,10 +3,9 @@
 
 #include "controls/CoolList.h"
 #include "controls/DDFrm.h"
+#include "dialogs/MessageBoxes.h"
 #include "dialogs/msgFrm.h"
 #include "storage/PuzzleCollection.h"
-
-#include <QMessageBox>
 
 namespace board {
 
@@ -21,7 +20,7 @@ void saveCancelled(const QString &prompt)
 
 void refuse(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QStringLiteral("Save puzzle cancelled"), text);
+    dialogs::information(parent, QStringLiteral("Save puzzle cancelled"), text);
 }
 
 // The dialog and the file both break lines with CR LF.
@@ -110,7 +109,7 @@ bool Form1::mayReplace(const std::string &title)
         m_game.replacedTitle(title, [this] { return storage::ListPuzzleTitles(m_settingsFile); });
     if (!replaced)
         return true;
-    return QMessageBox::question(
+    return dialogs::question(
                this, tr("Replace Puzzle"),
                tr("A puzzle called \"%1\" is in the list already.\n\nDo you want to replace it "
                   "with this one?")
@@ -136,11 +135,11 @@ void Form1::DeletePuzzle()
 {
     const std::optional<std::string> shown = m_game.shownTitle();
     if (!shown) {
-        QMessageBox::information(this, QStringLiteral("No puzzle"),
-                                 QStringLiteral("No puzzle has been selected to be deleted."));
+        dialogs::information(this, QStringLiteral("No puzzle"),
+                             QStringLiteral("No puzzle has been selected to be deleted."));
         return;
     }
-    const QMessageBox::StandardButton answer = QMessageBox::question(
+    const QMessageBox::StandardButton answer = dialogs::question(
         this, QStringLiteral("Delete Puzzle"),
         QStringLiteral("This will delete the selected puzzle and can not be undone,\n") +
             QString::fromStdString(*shown) +

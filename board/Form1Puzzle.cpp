@@ -8,10 +8,10 @@
 #include "controls/CandyButton.h"
 #include "controls/CoolList.h"
 #include "controls/DDFrm.h"
+#include "dialogs/MessageBoxes.h"
 #include "storage/PuzzleCollection.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 
 namespace board {
 
@@ -39,7 +39,7 @@ void reportCorrections(QWidget *parent, const QString &title,
                                 QMessageBox::Ok, parent);
     box->setDetailedText(lines.join('\n'));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    dialogs::openOverParent(box);
 }
 
 } // namespace

@@ -64,6 +64,30 @@ QRect ownerArea(const QWidget *window)
     return QRect(owner->mapToGlobal(QPoint(0, 0)), owner->size());
 }
 
+// Without the frame that the compositor gives a window, a line round it,
+// which follows it as it grows (a message box showing its details).
+class Outline : public QFrame
+{
+public:
+    explicit Outline(QWidget *window)
+        : QFrame(window)
+    {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(window->rect());
+        lower();
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return false;
+    }
+};
+
 bool placedByOwner(const QWidget *window)
 {
     return controls::isWayland() && window->parentWidget();
@@ -111,12 +135,7 @@ void popUpOverParent(QWidget *dialog)
     if (!controls::isWayland() || !owner)
         return;
     attachToOwner(dialog, owner, Qt::Popup);
-    // Without the frame that the compositor gives a window, an outline.
-    auto *outline = new QFrame(dialog);
-    outline->setFrameStyle(QFrame::Box | QFrame::Plain);
-    outline->setGeometry(dialog->rect());
-    outline->setAttribute(Qt::WA_TransparentForMouseEvents);
-    outline->lower();
+    new Outline(dialog);
     QRect place(QPoint(), dialog->size());
     place.moveCenter(ownerArea(dialog).center());
     dialog->move(place.topLeft());

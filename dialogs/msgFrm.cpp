@@ -2,6 +2,7 @@
 
 #include "controls/WindowSystem.h"
 #include "dialogs/BalloonShape.h"
+#include "dialogs/DragStandIn.h"
 #include "dialogs/WindowPlacement.h"
 #include "drawing/Twips.h"
 
@@ -465,13 +466,20 @@ void msgFrm::beginDrag(QPoint globalPos)
 }
 
 // On Wayland only the compositor moves a window, and only a top-level one;
-// a balloon that is a pop-up follows at the release instead.
+// a balloon that is a pop-up sends a picture of itself after the pointer
+// and follows at the release.
 void msgFrm::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
     beginDrag(event->globalPosition().toPoint());
-    if (controls::isWayland() && windowHandle()->startSystemMove()) {
+    if (!controls::isWayland())
+        return;
+    if (parentWidget()) {
+        m_standIn = std::make_unique<DragStandIn>(this, mainRegion(size()), parentWidget());
+        m_surface.fill(Qt::transparent);
+        update();
+    } else if (windowHandle()->startSystemMove()) {
         // The compositor moves it from here on and keeps the release.
         m_dragging = false;
         n_RefreshShadow(m_intensity);
@@ -482,8 +490,13 @@ void msgFrm::mousePressEvent(QMouseEvent *event)
 // in those coordinates: moving it now would skew every later one.
 void msgFrm::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && !controls::isWayland())
-        move(event->globalPosition().toPoint() - m_dragOffset);
+    if (!m_dragging)
+        return;
+    const QPoint place = event->globalPosition().toPoint() - m_dragOffset;
+    if (m_standIn)
+        m_standIn->moveTo(place);
+    else if (!controls::isWayland())
+        move(place);
 }
 
 void msgFrm::mouseReleaseEvent(QMouseEvent *event)
@@ -493,9 +506,10 @@ void msgFrm::mouseReleaseEvent(QMouseEvent *event)
     m_dragging = false;
     move(event->globalPosition().toPoint() - m_dragOffset);
     n_RefreshShadow(m_intensity);
-    if (controls::isWayland() && isVisible()) {
+    if (m_standIn) {
         // Mapped again, a pop-up goes where it was dropped.
         hide();
+        m_standIn.reset();
         show();
     }
 }

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class QCheckBox;
 class QEventLoop;
@@ -17,6 +18,8 @@ class QLabel;
 class QPushButton;
 
 namespace dialogs {
+
+class DragStandIn;
 
 // The window object's fields, which outlive each showing (0 before the first
 // call); msgFrmState() is the one the balloons share.
@@ -129,6 +132,7 @@ private:
     bool m_dragging = false;
     bool m_focusSet = false;
     QPoint m_dragOffset;
+    std::unique_ptr<DragStandIn> m_standIn; // while dragged as a pop-up
     QEventLoop *m_loop = nullptr;
 };
 

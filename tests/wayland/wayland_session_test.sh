@@ -1,9 +1,10 @@
 #!/bin/sh
 # Plays the game under weston nested in Xvfb, where xdotool moves a real
 # pointer and types on a real keyboard, and checks what a player sees: a
-# balloon's pointer touches the point it is meant to, the balloon moves
-# where it is dragged, it keeps the keyboard when the window under it is
-# clicked, and the puzzle list closes when the pointer leaves the window.
+# balloon's pointer touches the point it is meant to, the balloon follows
+# the pointer where it is dragged, it keeps the keyboard when the window
+# under it is clicked, a message box is centred over the window, and the
+# puzzle list closes when the pointer leaves the window.
 # Exits 77 (skipped) where Xvfb, weston or xdotool is missing, or Qt cannot
 # run on Wayland.
 set -eu
@@ -111,7 +112,7 @@ probe_pid=$!
 pids="$probe_pid $pids"
 line=$(await plan) || exit 1
 set -- $line
-click_x=$3 click_y=$4 tip_x=$6 tip_y=$7 title_x=$9 title_y=${10}
+click_x=$3 click_y=$4 tip_x=$6 tip_y=$7 title_x=$9 title_y=${10} delete_x=${12} delete_y=${13}
 
 # The window lies where the compositor chose, over the screen's middle; a
 # point of the pointer's in both coordinates gives its place.
@@ -130,27 +131,56 @@ await balloon >/dev/null || exit 1
 want_x=$((left + tip_x)) want_y=$((top + tip_y))
 read_screen pointing tip $want_x $want_y || fail "the pointer's tip is not at $want_x $want_y"
 
-# Dragged by its body, the balloon moves where it is dropped, without its
+# How far the balloon's body lies from where it was, in the screenshot
+# $1.png, once it is $2 (retried while the compositor catches up).
+body_moved() {
+    for attempt in 1 2 3 4 5; do
+        sleep 0.4
+        screenshot "$1"
+        box=$(inspect box "$dir/$1.png") || continue
+        set -- "$1" "$2" $box
+        echo "$(($4 - body_x)) $(($7 - body_bottom))"
+        [ "$(($4 - body_x)) $(($7 - body_bottom))" != "$2" ] || break
+    done | tail -n 1
+}
+
+# Dragged by its body, the balloon follows the pointer, without its
 # pointer: its body's left and bottom edges move with the pointer.
 set -- $(inspect box "$dir/pointing.png")
 body_x=$2 body_bottom=$5
 xdotool mousemove $((want_x + 60)) $((want_y + 60)) mousedown 1 \
-    mousemove $((want_x + 120)) $((want_y + 90)) sleep 0.1 \
-    mousemove $((want_x + 180)) $((want_y + 120)) mouseup 1
-moved=$(
-    for attempt in 1 2 3 4 5; do
-        sleep 0.4
-        screenshot dragged
-        set -- $(inspect box "$dir/dragged.png")
-        echo "$(($2 - body_x)) $(($5 - body_bottom))"
-        [ "$(($2 - body_x)) $(($5 - body_bottom))" != "120 60" ] || break
-    done | tail -n 1
-)
-[ "$moved" = "120 60" ] || fail "the balloon moved by $moved, not by 120 60"
+    mousemove $((want_x + 100)) $((want_y + 80)) sleep 0.1 \
+    mousemove $((want_x + 120)) $((want_y + 90))
+moved=$(body_moved dragging "60 30")
+[ "$moved" = "60 30" ] || fail "while dragged the balloon moved by $moved, not by 60 30"
+xdotool mousemove $((want_x + 180)) $((want_y + 120)) sleep 0.1 mouseup 1
+moved=$(body_moved dragged "120 60")
+[ "$moved" = "120 60" ] || fail "the balloon was dropped $moved away, not 120 60"
 
 # A click on the window under it leaves the keyboard with the balloon.
 xdotool mousemove $((left + click_x)) $((top + click_y)) click 1 sleep 0.3 key Escape
 await answered >/dev/null || exit 1
+
+# Delete asks first in a message box centred over the window (within a
+# pixel, as halves round); Escape answers No.
+await chosen >/dev/null || exit 1
+xdotool mousemove $((left + delete_x)) $((top + delete_y)) click 1
+line=$(await message) || exit 1
+set -- $line
+centre_x=$((2 * left + $2)) centre_y=$((2 * top + $3))
+off="no box"
+for attempt in 1 2 3 4 5; do
+    sleep 0.4
+    screenshot message
+    box=$(inspect box "$dir/message.png") || continue
+    set -- $box
+    dx=$(($2 + $4 + 1 - centre_x)) dy=$(($3 + $5 + 1 - centre_y))
+    off="$dx $dy"
+    [ "${dx#-}" -gt 2 ] || [ "${dy#-}" -gt 2 ] || { off=""; break; }
+done
+[ -z "$off" ] || fail "the message box's centre is off the window's by $off half pixels"
+xdotool key Escape
+await "message closed" >/dev/null || exit 1
 
 xdotool mousemove $((left + title_x - 5)) $((top + title_y)) sleep 0.2 \
     mousemove $((left + title_x)) $((top + title_y))

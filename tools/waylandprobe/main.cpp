@@ -7,8 +7,12 @@
 //       driver uses, once the window is on the screen; "pointer X Y" at each
 //       move over the window until the first click; "balloon" as that click
 //       opens a balloon whose pointer is meant to touch the tip point;
-//       "answered N" when it closes; "dropped" and "closed" as the puzzle
-//       list opens and closes. Exits 77 where Qt does not run on Wayland.
+//       "answered N" when it closes, then "chosen" as it shows the first
+//       puzzle; "message W H", with the window's size,
+//       as a message box opens over it (painted in the balloon's colour so
+//       that a screenshot shows where), and "message closed"; "dropped" and
+//       "closed" as the puzzle list opens and closes. Exits 77 where Qt
+//       does not run on Wayland.
 //   flintora-wayland-probe tip X Y SHOT.png
 //       Prints "tip X Y", the balloon's pointer tip found near (X, Y); exits
 //       1 when it is more than TipSlack pixels off either way, or missing.
@@ -20,11 +24,13 @@
 #include "board/Form1.h"
 #include "controls/AppStarted.h"
 #include "controls/CandyButton.h"
+#include "controls/CoolList.h"
 #include "controls/DDFrm.h"
 #include "controls/WindowSystem.h"
 #include "dialogs/msgFrm.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWindow>
@@ -66,6 +72,8 @@ public:
     // RESET, harmless here, on a button that takes the press as the game's do.
     QPoint clickPoint() const { return m_window.CB1(0)->geometry().center(); }
     QPoint tipPoint() const { return m_window.Shape1()->geometry().topLeft() + TipInPuzzleBox; }
+    // Delete, which asks in a message box before it deletes.
+    QPoint deletePoint() const { return m_window.CandyButton1(1)->geometry().center(); }
     QPoint titlePoint() const
     {
         const controls::DDFrm *list = m_window.DD1();
@@ -75,6 +83,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (auto *box = qobject_cast<QMessageBox *>(watched)) {
+            watchMessage(box, event->type());
+            return false;
+        }
         const auto *widget = qobject_cast<QWidget *>(watched);
         if (!widget || widget->window() != &m_window)
             return false;
@@ -89,6 +101,18 @@ protected:
     }
 
 private:
+    void watchMessage(QMessageBox *box, QEvent::Type type)
+    {
+        if (type == QEvent::Show) {
+            QPalette marked = box->palette();
+            marked.setColor(QPalette::Window, drawing::toQColor(probe::BalloonColor));
+            box->setPalette(marked);
+            say("message", QPoint(m_window.width(), m_window.height()));
+        } else if (type == QEvent::Hide) {
+            say("message closed");
+        }
+    }
+
     void showBalloon()
     {
         say("balloon");
@@ -98,6 +122,10 @@ private:
             false, {}, {}, {}, {}, probe::BalloonColor, float(tip.x()), float(tip.y()));
         std::printf("answered %d\n", answer);
         std::fflush(stdout);
+        // So that Delete, enabled, asks first in a message box.
+        m_window.CL1()->setListIndex(0);
+        m_window.ShowPuzzle();
+        say("chosen");
     }
 
     board::Form1 &m_window;
@@ -119,9 +147,10 @@ int show(const char *file)
         if (!window.windowHandle() || !window.windowHandle()->isExposed())
             return;
         waitForScreen.stop();
-        const QPoint click = probe.clickPoint(), tip = probe.tipPoint(), title = probe.titlePoint();
-        std::printf("plan click %d %d tip %d %d title %d %d\n", click.x(), click.y(), tip.x(),
-                    tip.y(), title.x(), title.y());
+        const QPoint click = probe.clickPoint(), tip = probe.tipPoint(), title = probe.titlePoint(),
+                     remove = probe.deletePoint();
+        std::printf("plan click %d %d tip %d %d title %d %d delete %d %d\n", click.x(), click.y(),
+                    tip.x(), tip.y(), title.x(), title.y(), remove.x(), remove.y());
         std::fflush(stdout);
     });
     waitForScreen.start(ExposurePollMs);
