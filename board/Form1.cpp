@@ -17,6 +17,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 namespace board {
 
@@ -164,7 +165,7 @@ void Form1::Form_Load()
     m_cb1[2]->setColorButtonUp(CopyButtonColor);
     m_cl1->setBackNormal(ListBackColor);
     m_cl1->setFontNormal(ListTextColor);
-    m_cl1->SetImageList(solvedMarkStrip(), SolvedMarkMaskColor, SolvedMarkSide);
+    giveListSolvedMarks();
     m_cl1->setItemTextLeft(SolvedMarkSide + ListTextGap);
     m_dd1->move(m_dd1->x(), 0);
     // The frame measures its heights in twips, the list in pixels.
@@ -177,6 +178,8 @@ void Form1::Form_Load()
     m_dd1->raise();
     fitToScreen();
     show();
+    // A screen of another pixel ratio needs the tick drawn for it.
+    connect(windowHandle(), &QWindow::screenChanged, this, &Form1::giveListSolvedMarks);
     // Choosing a puzzle comes first.
     m_dd1->setFocus();
 }
@@ -256,6 +259,12 @@ void Form1::applyLayout(const FormLayout &layout)
     m_candyButton1[3]->move(layout.instructionsButton.x, layout.instructionsButton.y);
     fitTopBarLabels();
     m_lbWeb->move(layout.webLink.x, layout.webLink.y);
+}
+
+void Form1::giveListSolvedMarks()
+{
+    m_cl1->SetImageList(solvedMarkStrip(m_cl1->devicePixelRatioF()), SolvedMarkMaskColor,
+                        SolvedMarkSide);
 }
 
 // At the screen's own resolution, and drawn whole under the clip: a part

@@ -130,6 +130,7 @@ private:
     void fitInstructions();
     void repaintPuzzleBox();
     void repaintBackground();
+    void giveListSolvedMarks();
     void setLinkColor(const QColor &color);
     void puzzleListKey(int KeyCode, int Shift);
     void showChoice();

@@ -5,9 +5,11 @@
 
 namespace board {
 
-QImage solvedMarkStrip()
+QImage solvedMarkStrip(qreal devicePixelRatio)
 {
-    QImage strip(2 * SolvedMarkSide, SolvedMarkSide, QImage::Format_ARGB32);
+    const QSize pixels = (QSizeF(2 * SolvedMarkSide, SolvedMarkSide) * devicePixelRatio).toSize();
+    QImage strip(pixels, QImage::Format_ARGB32);
+    strip.setDevicePixelRatio(devicePixelRatio);
     strip.fill(Qt::transparent);
     QPainter painter(&strip);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -14,6 +14,8 @@ constexpr int SolvedMarkSide = 16;
 // No pixel of the strip has it: the clear pixels are transparent already.
 constexpr drawing::OleColor SolvedMarkMaskColor = drawing::rgb(255, 0, 255);
 
-QImage solvedMarkStrip();
+// Each icon is SolvedMarkSide window pixels square, drawn on devicePixelRatio
+// device pixels per window pixel.
+QImage solvedMarkStrip(qreal devicePixelRatio);
 
 } // namespace board

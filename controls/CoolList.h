@@ -52,6 +52,8 @@ public:
     void EndEdit(bool Modify);
     // The strip holds square icons of IconSize pixels side by side;
     // MaskColor marks their transparent pixels. A null image removes icons.
+    // A strip with a device pixel ratio holds IconSize times that many of
+    // its own pixels per icon, shown at IconSize window pixels.
     // A row shows its item's Icon, or IconSelected while it is selected
     // (image 0 for every row with SingleIcon).
     void SetImageList(const QImage &Image, drawing::OleColor MaskColor, int IconSize);
@@ -195,6 +197,8 @@ private:
     void updateScrollBar();
     void onBarValueChanged(int value);
     void repaintRows();
+    // repaintRows without the refresh, as a paint needs it.
+    void drawRows();
     void drawItem(QPainter &painter, int index);
     void drawSelectedBackground(QPainter &painter, const QRect &row);
     void drawIcon(QPainter &painter, int index, const QRect &row, bool selected);

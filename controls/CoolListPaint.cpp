@@ -34,6 +34,12 @@ QColor solid(OleColor c)
 
 void CoolList::repaintRows()
 {
+    drawRows();
+    update();
+}
+
+void CoolList::drawRows()
+{
     // At the screen's resolution, so the text is as sharp as the window's.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(surfaceRect().size()) * ratio).toSize().expandedTo(QSize(1, 1));
@@ -47,8 +53,6 @@ void CoolList::repaintRows()
     for (int i = top; i < top + m_visibleRows && i < ListCount(); ++i)
         drawItem(painter, i);
     drawFocusRect(painter);
-    painter.end();
-    update();
 }
 
 void CoolList::drawItem(QPainter &painter, int index)
@@ -117,20 +121,24 @@ void CoolList::drawIcon(QPainter &painter, int index, const QRect &row, bool sel
         return;
     const ItemRecord &item = m_items[index];
     const int image = m_singleIcon ? 0 : selected ? item.iconSelected : item.icon;
-    if (image < 0 || (image + 1) * m_iconSize > m_imageStrip.width())
+    const int pixels = qRound(m_iconSize * m_imageStrip.devicePixelRatio());
+    if (image < 0 || (image + 1) * pixels > m_imageStrip.width())
         return;
-    const QImage icon = m_imageStrip.copy(image * m_iconSize, 0, m_iconSize, m_iconSize);
+    // A strip drawn for this screen's pixel ratio is copied pixel for pixel;
+    // one drawn for another ratio is scaled to the icon's size.
+    const QImage icon = m_imageStrip.copy(image * pixels, 0, pixels, pixels);
     const int y = row.top() + static_cast<int>(std::lround((m_rowHeight - m_iconSize) * 0.5));
+    const QRect place(m_itemOffset, y, m_iconSize, m_iconSize);
     if (!selected && m_disabledIcons) {
         // The style greys against the palette that the option carries.
         QStyleOption option;
         option.initFrom(this);
         const QPixmap greyed =
             style()->generatedIconPixmap(QIcon::Disabled, QPixmap::fromImage(icon), &option);
-        painter.drawPixmap(m_itemOffset, y, greyed);
+        painter.drawPixmap(place, greyed);
         return;
     }
-    painter.drawImage(m_itemOffset, y, icon);
+    painter.drawImage(place, icon);
 }
 
 void CoolList::drawText(QPainter &painter, int index, const QRect &row, bool selected)
@@ -162,6 +170,9 @@ void CoolList::drawFocusRect(QPainter &painter)
 
 void CoolList::paintEvent(QPaintEvent *)
 {
+    // Moved to a screen of another pixel ratio since the rows were drawn.
+    if (m_surface.devicePixelRatio() != devicePixelRatioF())
+        drawRows();
     QPainter painter(this);
     const QRect area = surfaceRect();
     painter.fillRect(rect(), solid(m_backNormal));

@@ -156,6 +156,8 @@ private:
     void setHeightTwips(int twips);
     int borderWidth() const;
     void updateMargins();
+    // DrawTitle without the refresh, as a paint needs it.
+    void renderTitle();
     void paintTitleBackground(QPainter &painter, int width, int height) const;
     void paintTitleText(QPainter &painter, int width, int height) const;
     void paintFrameBorder(QPainter &painter) const;

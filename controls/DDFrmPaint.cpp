@@ -22,14 +22,22 @@ constexpr drawing::OleColor ArrowKey = drawing::rgb(0, 255, 0);
 constexpr float GradientLightening = 60;
 constexpr drawing::OleColor SysWindowFrame = 0x80000006u;
 
-const drawing::Picture &arrowPicture()
+drawing::Picture loadArrow(const QString &path, int scale)
 {
-    static const drawing::Picture arrow = [] {
-        initControlArt();
-        const QImage image(QStringLiteral(":/controls/ddarrow.png"));
-        return image.isNull() ? drawing::Picture() : drawing::Picture::fromImage(image);
-    }();
-    return arrow;
+    initControlArt();
+    QImage image(path);
+    image.setDevicePixelRatio(scale);
+    return image.isNull() ? drawing::Picture() : drawing::Picture::fromImage(image);
+}
+
+// The 2x picture wherever a window pixel is more than one device pixel: at
+// 1.5x the 2x one scaled down has even edges, where the 1x one scaled up
+// stepped by one and two device pixels in turn.
+const drawing::Picture &arrowPicture(qreal devicePixelRatio)
+{
+    static const drawing::Picture oneX = loadArrow(QStringLiteral(":/controls/ddarrow.png"), 1);
+    static const drawing::Picture twoX = loadArrow(QStringLiteral(":/controls/ddarrow@2x.png"), 2);
+    return devicePixelRatio > 1 ? twoX : oneX;
 }
 
 Qt::Alignment horizontalAlignment(int titleAlign)
@@ -83,11 +91,16 @@ void DDFrm::paintTitleText(QPainter &painter, int width, int height) const
 
 void DDFrm::DrawTitle()
 {
+    renderTitle();
+    update();
+}
+
+void DDFrm::renderTitle()
+{
     const int width = contentsRect().width();
     const int height = titlePixelHeight();
     if (width <= 0 || height <= 0) {
         m_titleImage = QImage();
-        update();
         return;
     }
     // At the screen's resolution, so the title is as sharp as the window's.
@@ -97,9 +110,15 @@ void DDFrm::DrawTitle()
     image.fill(Qt::transparent);
     QPainter painter(&image);
     paintTitleBackground(painter, width, height);
-    if (m_useIcon == 1 && !arrowPicture().isNull()) {
-        drawing::DrawTransparentPicture(painter, width - ArrowSide, 0, ArrowSide, ArrowSide,
-                                        arrowPicture(), 0, 0, ArrowKey);
+    const drawing::Picture &arrow = arrowPicture(ratio);
+    if (m_useIcon == 1 && !arrow.isNull()) {
+        // Counted in the picture's own pixels; it fills ArrowSide window pixels.
+        const int side = arrow.image().width();
+        // Only a ratio the picture was not drawn for scales it; its key is
+        // transparent by then, so no edge blends with the green.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        drawing::DrawTransparentPicture(painter, width - ArrowSide, 0, side, side, arrow, 0, 0,
+                                        ArrowKey);
     }
     if (m_titleBorder == 1) {
         painter.setPen(drawing::toQColor(drawing::TranslateColor(m_titleBorderColor)));
@@ -108,7 +127,6 @@ void DDFrm::DrawTitle()
     paintTitleText(painter, width, height);
     painter.end();
     m_titleImage = image;
-    update();
 }
 
 int DDFrm::borderWidth() const
@@ -138,6 +156,9 @@ void DDFrm::paintFrameBorder(QPainter &painter) const
 
 void DDFrm::paintEvent(QPaintEvent *)
 {
+    // Moved to a screen of another pixel ratio since the title was drawn.
+    if (m_titleImage.devicePixelRatio() != devicePixelRatioF())
+        renderTitle();
     QPainter painter(this);
     painter.fillRect(rect(), drawing::toQColor(drawing::TranslateColor(m_backColor)));
     painter.drawImage(contentsRect().topLeft(), m_titleImage);

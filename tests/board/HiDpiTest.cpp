@@ -3,13 +3,16 @@
 // used to be painted at 1x and scaled up showed its key colour, and the
 // balloon's shadow shaded the wrong part of the screen, in black blocks.
 #include "BoardWindow.h"
+#include "support/DevicePixels.h"
 
+#include "board/SolvedMark.h"
 #include "dialogs/AboutFrm.h"
 #include "dialogs/BalloonShape.h"
 #include "dialogs/MsgAutoBox.h"
 #include "dialogs/SaveAsFrm.h"
 #include "dialogs/msgFrm.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 
 #include <functional>
@@ -21,22 +24,38 @@ namespace {
 constexpr int InformationIcon = 64;
 constexpr short Intensity = 30;
 
-// The match art's key green, or a blend of it with a neighbour.
-bool greenish(QRgb c)
-{
-    return qGreen(c) > 160 && qRed(c) < 120 && qBlue(c) < 120;
-}
+constexpr int ArrowSide = 18;
 
-int greenishPixels(const QImage &image)
+// Art at 2x, with the second puzzle solved for its tick in the list.
+class DenseArtTest : public BoardWindowTest
 {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += greenish(image.pixel(x, y)) ? 1 : 0;
-    return count;
-}
+protected:
+    DenseArtTest()
+        : BoardWindowTest("[Settings]\r\nSolved Wordy=1\r\n" + twoPuzzles().substr(12))
+    {
+    }
+    qreal ratio() const { return window->devicePixelRatioF(); }
 
-class HiDpiTest : public BoardWindowTest
+    // The icon's column of the unchosen second row: the tick on a flat colour.
+    bool tickInBlocks() const
+    {
+        const controls::CoolList &list = *window->CL1();
+        EXPECT_EQ(list.ItemIcon(1), board::SolvedMarkIcon);
+        const QRect column(list.ItemOffset(), list.RowHeight(), board::SolvedMarkSide,
+                           list.RowHeight());
+        return blownUp(list.surface(), QRect(column.topLeft() * 2, column.size() * 2));
+    }
+    // The arrow at the title's right end, in the window's picture.
+    bool arrowInBlocks(const QImage &shot) const
+    {
+        const controls::DDFrm &frame = *window->DD1();
+        const QPoint corner =
+            frame.mapTo(window.get(), frame.contentsRect().topRight()) - QPoint(ArrowSide - 1, 0);
+        return blownUp(shot, QRect(corner * 2, QSize(ArrowSide, ArrowSide) * 2));
+    }
+};
+
+class HiDpiTest : public DenseArtTest
 {
 protected:
     void SetUp() override
@@ -45,7 +64,6 @@ protected:
             GTEST_SKIP() << "needs a dense screen, as the window_at_2x test gives it";
         choose(QStringLiteral("Triangle")); // diagonal matches
     }
-    qreal ratio() const { return window->devicePixelRatioF(); }
 };
 
 // The matchbox's key green used to fringe its scaled-up edges.
@@ -53,7 +71,15 @@ TEST_F(HiDpiTest, TheWindowShowsNoKeyColour)
 {
     const QImage shot = window->grab().toImage();
     ASSERT_EQ(shot.width(), qRound(window->width() * ratio()));
-    EXPECT_EQ(greenishPixels(shot), 0);
+    EXPECT_EQ(greenishPixels(shot, shot.rect()), 0);
+}
+
+// The list's tick was drawn at 1x and scaled up, in blocks at 2x.
+TEST_F(HiDpiTest, TheSolvedTickHasTheScreensResolution)
+{
+    if (ratio() != 2)
+        GTEST_SKIP() << "blocks show at 2x";
+    EXPECT_FALSE(tickInBlocks());
 }
 
 TEST_F(HiDpiTest, EveryDialogShowsNoKeyColour)
@@ -75,7 +101,7 @@ TEST_F(HiDpiTest, EveryDialogShowsNoKeyColour)
         const std::unique_ptr<QWidget> dialog = dialogs[i]();
         const QImage shot = dialog->grab().toImage();
         ASSERT_GT(shot.devicePixelRatio(), 1);
-        EXPECT_EQ(greenishPixels(shot), 0);
+        EXPECT_EQ(greenishPixels(shot, shot.rect()), 0);
     }
 }
 
@@ -115,6 +141,39 @@ TEST_F(HiDpiTest, TheBalloonShadowShadesTheScreenUnderIt)
                 bare += qAlpha(surface.pixel(x, y)) != 255 ? 1 : 0;
     }
     EXPECT_EQ(bare, 0);
+}
+
+// The window on a plain screen and a screen of twice its pixels, as the
+// window_moved_between_screens test gives them.
+class ScreenMoveTest : public DenseArtTest
+{
+protected:
+    void SetUp() override
+    {
+        for (QScreen *screen : QGuiApplication::screens())
+            (screen->devicePixelRatio() == 2 ? dense : plain) = screen;
+        if (!plain || !dense)
+            GTEST_SKIP() << "needs two screens, as the window_moved_between_screens test gives";
+    }
+    void moveTo(QScreen *screen)
+    {
+        window->move(screen->geometry().topLeft() + QPoint(20, 20));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ratio() == screen->devicePixelRatio(); }));
+    }
+
+    QScreen *plain = nullptr;
+    QScreen *dense = nullptr;
+};
+
+// The tick and the arrow stayed as drawn for the screen the window was on
+// before, scaled up in blocks.
+TEST_F(ScreenMoveTest, TheTickAndTheArrowFollowTheWindowToADenseScreen)
+{
+    window->DD1()->clearFocus(); // its dotted frame crosses the arrow's square
+    moveTo(plain);
+    moveTo(dense);
+    EXPECT_FALSE(tickInBlocks());
+    EXPECT_FALSE(arrowInBlocks(window->grab().toImage()));
 }
 
 } // namespace

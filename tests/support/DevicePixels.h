@@ -1,0 +1,31 @@
+// Checks on pictures painted where a window pixel is several device pixels.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+// Art scaled up from 1x to 2x: every aligned 2 x 2 block of device pixels in
+// area is one colour.
+inline bool blownUp(const QImage &image, const QRect &area)
+{
+    for (int y = area.top(); y < area.bottom(); y += 2)
+        for (int x = area.left(); x < area.right(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
+                image.pixel(x + 1, y + 1) != c)
+                return false;
+        }
+    return true;
+}
+
+// The pure green that art keys out, or a blend of it with a neighbour.
+inline int greenishPixels(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            count += qGreen(c) > 160 && qRed(c) < 120 && qBlue(c) < 120 ? 1 : 0;
+        }
+    return count;
+}
