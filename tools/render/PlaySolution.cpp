@@ -1,6 +1,5 @@
 #include "PlaySolution.h"
 
-#include "board/AnswerSearch.h"
 #include "board/BoardBox.h"
 #include "board/Form1.h"
 #include "board/MatchSprite.h"
@@ -18,31 +17,6 @@ bool samePlace(const storage::MatchPlacement &a, const storage::MatchPlacement &
 {
     return a.x == b.x && a.y == b.y &&
            a.o % board::OrientationCount == b.o % board::OrientationCount;
-}
-
-// The stored solution may lie anywhere in its box: shift it to keep as many
-// of the puzzle's matches where they are as can be, inside the puzzle box.
-Arrangement shiftedOnto(const Arrangement &puzzle, const Arrangement &targets, QSize box)
-{
-    int bestKept = -1;
-    Arrangement best = targets;
-    for (const storage::MatchPlacement &p : puzzle)
-        for (const storage::MatchPlacement &t : targets) {
-            Arrangement shifted = targets;
-            for (storage::MatchPlacement &s : shifted) {
-                s.x = std::int16_t(s.x + p.x - t.x);
-                s.y = std::int16_t(s.y + p.y - t.y);
-            }
-            int kept = 0;
-            for (const storage::MatchPlacement &q : puzzle)
-                kept += std::any_of(shifted.begin(), shifted.end(),
-                                    [&](const auto &s) { return samePlace(q, s); });
-            if (kept > bestKept && board::fitsRoom(shifted, {box.width(), box.height()})) {
-                bestKept = kept;
-                best = shifted;
-            }
-        }
-    return best;
 }
 
 // For each target, the puzzle entry that goes there: one already on it if
@@ -129,13 +103,6 @@ struct Parked
 };
 
 } // namespace
-
-void playSolution(board::Form1 &window)
-{
-    playArrangement(window,
-                    shiftedOnto(window.currentPuzzle().puzzle, window.currentPuzzle().solution[1],
-                                window.Shape1()->size()));
-}
 
 void playArrangement(board::Form1 &window, const Arrangement &targets)
 {

@@ -10,9 +10,5 @@ namespace board {
 class Form1;
 }
 
-// The chosen puzzle's stored solution, shifted to keep as many matches in
-// place as can be.
-void playSolution(board::Form1 &window);
-
 // Placements in the puzzle box, as an answer lists them.
 void playArrangement(board::Form1 &window, const board::Arrangement &targets);

@@ -4,14 +4,14 @@
 //   flintora-render [--file Kindlet.ini] [--puzzle TITLE [--solution | --solve]]
 //                   [--play-answers] [--size WxH] out.png
 //
-// --solve plays the stored solution in the puzzle box with mouse events and
-// shows the window as the player sees it then, the message that greets a
+// --solve plays the puzzle's first answer (one the judge accepts within the
+// moves allowed) in the puzzle box with mouse events and shows the window
+// as the player sees it then, the message that greets a
 // solved puzzle included; --play-answers plays every answer of every puzzle
 // (or of the one chosen) and fails unless the window calls each solved. The
 // file itself is left as it was.
 #include "PlaySolution.h"
 #include "board/AnswerSearch.h"
-#include "board/ArrangementMatch.h"
 #include "board/BoardBox.h"
 #include "board/Form1.h"
 #include "controls/AppStarted.h"
@@ -41,24 +41,34 @@ bool choosePuzzle(board::Form1 &window, const QString &title)
     return false;
 }
 
+bool calledSolved(const board::Form1 &window)
+{
+    return window.lbMoves()->text().endsWith(QStringLiteral(" \u2014 solved"));
+}
+
+std::vector<board::Answer> answersOfChosen(const board::Form1 &window)
+{
+    const board::CurrentPuzzle &puzzle = window.currentPuzzle();
+    const QSize box = window.Shape1()->size();
+    return board::findAnswers(
+        {puzzle.goal, puzzle.moveLimit, puzzle.puzzle, puzzle.solution[1], puzzle.answerMatches},
+        {box.width(), box.height()});
+}
+
 bool solve(board::Form1 &window)
 {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return false;
-    playSolution(window);
-    const board::Board &board = window.boardState();
-    if (!board::SameFigure(board.collectMatches(board.areas().puzzleBox),
-                           window.currentPuzzle().solution[1])) {
-        std::fprintf(stderr, "Playing the stored solution did not solve the puzzle.\n");
+    const std::vector<board::Answer> answers = answersOfChosen(window);
+    if (!answers.empty())
+        playArrangement(window, answers.front().box);
+    QCoreApplication::processEvents();
+    if (!calledSolved(window)) {
+        std::fprintf(stderr, "The puzzle has no answer that the window calls solved.\n");
         return false;
     }
     return true;
-}
-
-bool calledSolved(const board::Form1 &window)
-{
-    return window.lbMoves()->text().endsWith(QStringLiteral(" \u2014 solved"));
 }
 
 // One line for each answer the window does not call solved.
@@ -66,11 +76,7 @@ int playAnswersOf(board::Form1 &window, const QString &title, int &played)
 {
     if (!choosePuzzle(window, title))
         return 1;
-    const board::CurrentPuzzle &puzzle = window.currentPuzzle();
-    const QSize box = window.Shape1()->size();
-    const std::vector<board::Answer> answers = board::findAnswers(
-        {puzzle.goal, puzzle.moveLimit, puzzle.puzzle, puzzle.solution[1], puzzle.answerMatches},
-        {box.width(), box.height()});
+    const std::vector<board::Answer> answers = answersOfChosen(window);
     if (answers.empty())
         std::fprintf(stderr, "\"%s\": no answer found\n", qPrintable(title));
     int failed = answers.empty() ? 1 : 0;
@@ -145,7 +151,7 @@ int main(int argc, char *argv[])
     parser.addOption({"puzzle", "The title of the puzzle to choose.", "title"});
     parser.addOption({"size", "The window's inner size.", "WxH", "975x600"});
     parser.addOption({"solution", "Show the chosen puzzle's solution too."});
-    parser.addOption({"solve", "Play the chosen puzzle's solution in the puzzle box."});
+    parser.addOption({"solve", "Play an answer to the chosen puzzle in the puzzle box."});
     parser.addOption({"play-answers", "Play every answer of every puzzle, or of the chosen one."});
     parser.addPositionalArgument("out", "The PNG to write.");
     parser.process(app);
