@@ -37,8 +37,16 @@ PointerPlacement placeForPointer(QPoint target, const QRect &screen, QSize windo
 PointerPlacement placeOutside(const QRect &area, const QRect &screen, QSize window)
 {
     const bool roomBelow = area.bottom() + window.height() <= screen.bottom();
-    const QPoint tip(area.center().x(), roomBelow ? area.bottom() + 1 : area.top() - 1);
-    return hangFrom(tip, inLeftHalf(tip, screen), roomBelow, window);
+    const bool roomAbove = area.top() - window.height() >= screen.top();
+    const bool below = roomBelow || !roomAbove;
+    const QPoint tip(area.center().x(), below ? area.bottom() + 1 : area.top() - 1);
+    PointerPlacement placement = hangFrom(tip, inLeftHalf(tip, screen), below, window);
+    // With room on neither side, a notice that covers the area's lowest
+    // strip can still be read; one hanging off the screen cannot.
+    if (!roomBelow && !roomAbove)
+        placement.windowTopLeft.ry() =
+            std::max(screen.top(), std::min(tip.y(), screen.bottom() + 1 - window.height()));
+    return placement;
 }
 
 QRegion mainRegion(QSize window)

@@ -38,8 +38,10 @@ PointerPlacement placeForPointer(QPoint target, const QRect &screen, QSize windo
 
 // A balloon about an area that it must not hide: the pointer touches the
 // middle of the area's bottom edge and the balloon hangs below it, or, where
-// the screen has no room below, touches the top edge from above. Left or
-// right of the tip by the screen half, as for any target.
+// the screen has no room below, touches the top edge from above. With room
+// on neither side it hangs below, lifted onto the screen over the area's
+// lowest strip. Left or right of the tip by the screen half, as for any
+// target.
 PointerPlacement placeOutside(const QRect &area, const QRect &screen, QSize window);
 
 QRegion mainRegion(QSize window);

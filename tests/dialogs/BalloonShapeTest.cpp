@@ -30,7 +30,8 @@ TEST(PointerPlacement, QuadrantRuleWithTiesGoingLeftAndUp)
     }
 }
 
-// A notice about an area hangs outside it, below where the screen allows.
+// A notice about an area hangs outside it, below where the screen allows,
+// and never off the screen.
 TEST(PointerPlacement, OutsideAnAreaBelowItWhereThereIsRoomElseAbove)
 {
     const QRect high(100, 50, 300, 400); // 350 px free below
@@ -43,6 +44,11 @@ TEST(PointerPlacement, OutsideAnAreaBelowItWhereThereIsRoomElseAbove)
     EXPECT_EQ(above.windowTopLeft, QPoint(749 + 42 - 359, 299 - 200));
     for (const auto &[area, placed] : {std::pair(high, below), std::pair(low, above)})
         EXPECT_FALSE(QRect(placed.windowTopLeft, Window).intersects(area));
+    // 150 px free above and 180 below, too little for either: the notice
+    // keeps to the screen, over as little of the area as it can.
+    const PointerPlacement lifted = placeOutside(QRect(100, 150, 300, 470), Screen, Window);
+    EXPECT_EQ(lifted.style, UpperLeft);
+    EXPECT_EQ(lifted.windowTopLeft, QPoint(249 - 42, 800 - 200));
 }
 
 // The tip vertex is the one off the body's edge; its neighbour pixel toward
