@@ -369,8 +369,12 @@ void CandyButton::DrawButton(ButtonState state)
 {
     if (m_checked)
         state = CheckedDown;
-    if (m_body.size() != size())
-        m_body = QImage(size(), QImage::Format_RGB32);
+    const qreal ratio = bodyRatio();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_body.size() != pixels || m_body.devicePixelRatio() != ratio) {
+        m_body = QImage(pixels, QImage::Format_RGB32);
+        m_body.setDevicePixelRatio(ratio);
+    }
     if (m_body.isNull())
         return;
     m_body.fill(toPixel(m_look.backColor));
@@ -398,12 +402,28 @@ void CandyButton::DrawButton(ButtonState state)
     DrawIconWCaption(state);
 }
 
-// The body is drawn in window pixels, as the mask is cut, and scaled up
-// whole; the caption and picture then go on at the screen's resolution.
+// The rounded bodies lay their shapes out in window pixels, as the mask is
+// cut, and draw their glow at the screen's resolution; the other bodies
+// are drawn in window pixels and scaled up whole.
+qreal CandyButton::bodyRatio() const
+{
+    switch (m_look.style) {
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 7:
+        return devicePixelRatioF();
+    default:
+        return 1;
+    }
+}
+
+// The caption and picture then go on at the screen's resolution.
 QImage CandyButton::atScreenRatio(const QImage &body) const
 {
     const qreal ratio = devicePixelRatioF();
-    if (ratio == 1)
+    if (body.devicePixelRatio() == ratio)
         return body;
     QImage scaled = body.scaled((QSizeF(body.size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
                                 Qt::FastTransformation);

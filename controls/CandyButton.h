@@ -127,6 +127,7 @@ private:
     void setCustomColor(drawing::OleColor &field, drawing::OleColor value);
     void applyColorScheme(int scheme);
     QFont hostFont() const;
+    qreal bodyRatio() const;
     QImage atScreenRatio(const QImage &body) const;
 
     // Names fixed by the program's design: keep them as they are.
@@ -144,7 +145,7 @@ private:
     // Enter went down on this button while it held the focus.
     bool m_enterPressed = false;
     QString m_picturePath;
-    QImage m_body;    // in window pixels
+    QImage m_body;    // at bodyRatio()
     QImage m_surface; // the body with its caption, at the screen's resolution
     // Last member: torn down first, before anything it calls back into.
     Subclasser m_subclasser;

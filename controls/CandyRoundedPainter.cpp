@@ -29,30 +29,43 @@ drawing::OleColor borderColor(drawing::OleColor base, int brightness)
                            : BlendColors(base, Black, -brightness);
 }
 
+QSize windowSize(const QImage &surface)
+{
+    return surface.deviceIndependentSize().toSize();
+}
+
 void fillRow(QRgb *line, int from, int to, QRgb pixel)
 {
     std::fill(line + from, line + to + 1, pixel);
 }
 
 // Outside innerShape the border colour, mirrored; the first inner pixel
-// that is also in the gloss band starts a gloss line across the row.
+// that is also in the gloss band starts a gloss line across the row. Both
+// shapes are in window pixels, as the mask is: a surface of several device
+// pixels per window pixel paints each device pixel as its window pixel.
 void paintBorderAndGloss(QImage &surface, const CandyLook &look, const StyleParams &p,
                          drawing::OleColor base, drawing::OleColor border, int radius)
 {
     const int width = surface.width();
+    const qreal ratio = surface.devicePixelRatio();
+    const auto window = [ratio](int device) {
+        return int(device / ratio);
+    };
     const SpanRegion gloss = MakeRoundedRegion(p[2], p[3], p[6] - p[2], p[5] - p[3], p[4]);
     const QRgb borderPixel = toPixel(border);
-    for (int y = 0; y < surface.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(surface.scanLine(y));
+    for (int row = 0; row < surface.height(); ++row) {
+        const int y = window(row);
+        auto *line = reinterpret_cast<QRgb *>(surface.scanLine(row));
         const Span inner = look.innerShape.row(y);
-        for (int x = 0; x <= width / 2; ++x) {
-            const int mirror = width - 1 - x;
+        for (int column = 0; column <= width / 2; ++column) {
+            const int x = window(column);
+            const int mirror = width - 1 - column;
             if (!inner.contains(x)) {
-                line[x] = borderPixel;
+                line[column] = borderPixel;
                 line[mirror] = borderPixel;
             } else if (gloss.contains(x, y)) {
                 const int fade = p[1] * y / radius + p[0];
-                fillRow(line, x, mirror, toPixel(BlendColors(White, base, fade)));
+                fillRow(line, column, mirror, toPixel(BlendColors(White, base, fade)));
                 break;
             }
         }
@@ -101,8 +114,8 @@ void PaintRounded(QImage &surface, const CandyLook &look, ButtonState state)
         return;
     const int radius = std::max(look.shapeRadius, 1);
     const BodyColors colors = bodyColorsFor(look, state);
-    const StyleParams params =
-        styleParamsFor(look.style, surface.width(), surface.height(), radius);
+    const QSize window = windowSize(surface);
+    const StyleParams params = styleParamsFor(look.style, window.width(), window.height(), radius);
     surface.fill(toPixel(colors.base));
     PaintGlow(surface, params, colors.base, colors.bright);
     paintBorderAndGloss(surface, look, params, colors.base,
@@ -112,8 +125,11 @@ void PaintRounded(QImage &surface, const CandyLook &look, ButtonState state)
 void PaintGlow(QImage &surface, const StyleParams &p, drawing::OleColor base,
                drawing::OleColor bright)
 {
-    const int rx = roundHalfEven(double(surface.width()) * p[7] / FullPercent);
-    const int ry = roundHalfEven(double(surface.height()) * p[8] / FullPercent);
+    // The ellipses are laid out in window pixels and drawn at the surface's
+    // resolution, so that they are smooth where it has more.
+    const QSize window = windowSize(surface);
+    const int rx = roundHalfEven(double(window.width()) * p[7] / FullPercent);
+    const int ry = roundHalfEven(double(window.height()) * p[8] / FullPercent);
     QRect ellipse(QPoint(p[9] - rx, p[10] - ry), QPoint(p[9] + rx - 1, p[10] + ry - 1));
     if (ellipse.isEmpty())
         return;

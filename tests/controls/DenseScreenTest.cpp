@@ -1,6 +1,8 @@
-// The drop-down arrow and the list's icons on a screen of more device pixels
-// than window pixels, as the controls_at_2x and controls_at_1_5x tests give
-// it: pictures made at 1x and scaled up showed window-pixel stairs.
+// The drop-down arrow, the list's icons and the buttons' glow on a screen of
+// more device pixels than window pixels, as the controls_at_2x and
+// controls_at_1_5x tests give it: pictures made at 1x and scaled up showed
+// window-pixel stairs.
+#include "controls/CandyButton.h"
 #include "controls/CoolList.h"
 #include "controls/DDFrm.h"
 #include "support/DevicePixels.h"
@@ -113,6 +115,22 @@ TEST_F(DenseScreenTest, AnIconOfAStripAtTheScreensRatioKeepsItsDevicePixels)
     ASSERT_EQ(shown.size(), icon.size());
     EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) == icon)
         << "the icon's device pixels as the strip has them";
+}
+
+// The glow's rings were drawn in window pixels and scaled up, in stairs of
+// two device pixels.
+TEST_F(DenseScreenTest, TheButtonsGlowHasDeviceResolution)
+{
+    if (ratio() != 2)
+        GTEST_SKIP() << "blocks show at 2x";
+    controls::CandyButton button(QStringLiteral("CB1"), &top);
+    button.setStyle(3);
+    button.setCaption(QString());
+    button.setGeometry(0, 0, 130, 40);
+    button.show();
+    const QImage shot = button.grab().toImage();
+    // Below the gloss band and inside the border ring: the glow alone.
+    EXPECT_FALSE(blownUp(shot, devicePixels(QRect(10, 20, 110, 14), ratio())));
 }
 
 } // namespace
