@@ -22,18 +22,22 @@ controls::CandyLook style7Look()
     return look;
 }
 
-// Body and caption of one redraw, into the off-screen image.
+// Body and caption of one redraw, into the off-screen image of the given
+// device pixels per window pixel.
 void paintStyle7Button(benchmark::State &state)
 {
     const controls::CandyLook look = style7Look();
-    QImage surface(MainWindowButton, QImage::Format_RGB32);
+    const qreal ratio = qreal(state.range(0)) / 2;
+    QImage surface(MainWindowButton * ratio, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(ratio);
     for (auto _ : state) {
         controls::PaintRounded(surface, look, controls::Hover);
         controls::drawCaptionAndPicture(surface, look, controls::Hover);
         benchmark::DoNotOptimize(surface.constBits());
     }
 }
-BENCHMARK(paintStyle7Button)->Unit(benchmark::kMicrosecond);
+// Half device pixels: 1x, 1.5x, 2x.
+BENCHMARK(paintStyle7Button)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
 
 void buildStyle7Shape(benchmark::State &state)
 {
