@@ -1,5 +1,6 @@
 // The entry procedure: note that the program has started, find the puzzle
 // file, and open the main window.
+#include "board/AppIdentity.h"
 #include "board/CollectionSeed.h"
 #include "board/Form1.h"
 #include "board/MatchesMod.h"
@@ -33,8 +34,7 @@ int main(int argc, char *argv[])
 {
     controls::AppStarted = true;
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("flintora"));
-    app.setOrganizationName(QStringLiteral("Flintora"));
+    board::nameApplication(app);
     findSettingsFile();
     storage::setErrorHandler([](const std::string &message) {
         QMessageBox::critical(nullptr, QStringLiteral("Flintora"), QString::fromStdString(message));
