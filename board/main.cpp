@@ -1,6 +1,6 @@
 // The entry procedure: note that the program has started, find the puzzle
 // file, and open the main window.
-#include "board/AppIdentity.h"
+#include "board/AppSetup.h"
 #include "board/CollectionSeed.h"
 #include "board/Form1.h"
 #include "board/MatchesMod.h"
@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
 {
     controls::AppStarted = true;
     QApplication app(argc, argv);
-    board::nameApplication(app);
+    board::setUpApplication(app);
     findSettingsFile();
     storage::setErrorHandler([](const std::string &message) {
         QMessageBox::critical(nullptr, QStringLiteral("Flintora"), QString::fromStdString(message));

@@ -1,11 +1,12 @@
-#include "board/AppIdentity.h"
+#include "board/AppSetup.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QStyle>
 
 namespace board {
 
-void nameApplication(QApplication &app)
+void setUpApplication(QApplication &app)
 {
     app.setApplicationName(QStringLiteral("flintora"));
     app.setOrganizationName(QStringLiteral("Flintora"));
@@ -13,6 +14,9 @@ void nameApplication(QApplication &app)
     // generic icon, not as its menu entry's.
     QGuiApplication::setDesktopFileName(QStringLiteral(FLINTORA_APP_ID));
     app.setWindowIcon(QIcon(QStringLiteral(":/desktop/flintora.png")));
+    // The game paints its own light backgrounds and writes on them in the
+    // system's text colours; a dark desktop's would be light on light.
+    QApplication::setPalette(QApplication::style()->standardPalette());
 }
 
 } // namespace board
