@@ -1,8 +1,9 @@
 #include "board/AppSetup.h"
 
+#include "drawing/LightPalette.h"
+
 #include <QApplication>
 #include <QIcon>
-#include <QStyle>
 
 namespace board {
 
@@ -16,7 +17,7 @@ void setUpApplication(QApplication &app)
     app.setWindowIcon(QIcon(QStringLiteral(":/desktop/flintora.png")));
     // The game paints its own light backgrounds and writes on them in the
     // system's text colours; a dark desktop's would be light on light.
-    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setPalette(drawing::lightPalette());
 }
 
 } // namespace board
