@@ -165,7 +165,6 @@ void Form1::Form_Load()
     m_cb1[2]->setColorButtonUp(CopyButtonColor);
     m_cl1->setBackNormal(ListBackColor);
     m_cl1->setFontNormal(ListTextColor);
-    giveListSolvedMarks();
     m_cl1->setItemTextLeft(SolvedMarkSide + ListTextGap);
     m_dd1->move(m_dd1->x(), 0);
     // The frame measures its heights in twips, the list in pixels.
@@ -178,7 +177,9 @@ void Form1::Form_Load()
     m_dd1->raise();
     fitToScreen();
     show();
-    // A screen of another pixel ratio needs the tick drawn for it.
+    // Drawn for the screen the window opened on, and again for each screen
+    // it moves to.
+    giveListSolvedMarks();
     connect(windowHandle(), &QWindow::screenChanged, this, &Form1::giveListSolvedMarks);
     // Choosing a puzzle comes first.
     m_dd1->setFocus();
