@@ -1,5 +1,6 @@
 // What the program takes from and gives to the desktop.
 #include "BoardWindow.h"
+#include "support/DevicePixels.h"
 
 #include "board/AppSetup.h"
 #include "board/BoardBox.h"
@@ -45,11 +46,8 @@ TEST(AppSetup, TheWindowsBelongToTheMenuEntryAndShowAnIcon)
 // Pixels of text as dark as the game's: a light desktop palette's.
 int darkPixels(const QImage &image, const QRect &area)
 {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += qGray(image.pixel(x, y)) < 60 ? 1 : 0;
-    return count;
+    return pixelsWhere(
+        image, area, [](QRgb c) { return qGray(c) < 60; });
 }
 
 QImage shotOf(QWidget &widget)

@@ -2,6 +2,7 @@
 #include "board/HitShapes.h"
 #include "board/MatchArt.h"
 #include "board/Orientations.h"
+#include "support/DevicePixels.h"
 
 #include <gtest/gtest.h>
 
@@ -41,11 +42,8 @@ QImage coverOf(board::ShapeList shape, QSize size)
 
 int drawnPixels(const QImage &keyed)
 {
-    int drawn = 0;
-    for (int y = 0; y < keyed.height(); ++y)
-        for (int x = 0; x < keyed.width(); ++x)
-            drawn += keyed.pixel(x, y) != Key ? 1 : 0;
-    return drawn;
+    return pixelsWhere(
+        keyed, keyed.rect(), [](QRgb c) { return c != Key; });
 }
 
 TEST(HitShapes, EveryShapeIsExactlyItsDrawnPixels)

@@ -23,11 +23,8 @@ constexpr int RowHeight = 20;
 // Pixels in area of none of the colours given: blends of them.
 int blendedPixels(const QImage &image, const QRect &area, const QSet<QRgb> &colours)
 {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += colours.contains(image.pixel(x, y)) ? 0 : 1;
-    return count;
+    return pixelsWhere(
+        image, area, [&colours](QRgb c) { return !colours.contains(c); });
 }
 
 QRect devicePixels(const QRect &logical, qreal ratio)

@@ -1,4 +1,5 @@
-// Checks on pictures painted where a window pixel is several device pixels.
+// Checks on pictures painted where a window pixel is several device pixels,
+// and counts of the pixels of a picture.
 #pragma once
 
 #include <QImage>
@@ -18,14 +19,20 @@ inline bool blownUp(const QImage &image, const QRect &area)
     return true;
 }
 
-// The pure green that art keys out, or a blend of it with a neighbour.
-inline int greenishPixels(const QImage &image, const QRect &area)
+// How many pixels in area pass the test.
+template<typename Test>
+int pixelsWhere(const QImage &image, const QRect &area, Test test)
 {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            count += qGreen(c) > 160 && qRed(c) < 120 && qBlue(c) < 120 ? 1 : 0;
-        }
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += test(image.pixel(x, y)) ? 1 : 0;
     return count;
+}
+
+// The pure green that art keys out, or a blend of it with a neighbour.
+inline int greenishPixels(const QImage &image, const QRect &area)
+{
+    return pixelsWhere(
+        image, area, [](QRgb c) { return qGreen(c) > 160 && qRed(c) < 120 && qBlue(c) < 120; });
 }
